@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QString>
+
+// The program's own settings in config.ini (sections "Commond" and "Misc";
+// the section name is spelled that way in every existing file).
+
+struct TAppSettings
+{
+    int AutoSaveTime = 5;        // minutes; stored and edited, nothing acts on it
+    bool AutoOpenItem = true;    // reopen the database closed last at start-up
+    bool IsPrintSoftMess = true; // print the product mark on report pages
+};
+
+namespace SettingsKeys {
+inline const QString Commond = QStringLiteral("Commond");
+inline const QString Misc = QStringLiteral("Misc");
+inline const QString AutoSaveTime = QStringLiteral("AutoSaveTime");
+inline const QString AutoOpenItem = QStringLiteral("AutoOpenItem");
+inline const QString OpenFileName = QStringLiteral("OpenFileName");
+inline const QString IsPrintSoftMess = QStringLiteral("IsPrintSoftMess");
+}
+
+// AppDir + "/config.ini".
+QString configIniPath();
+
+// The three keys as config.ini holds them now (defaults where missing).
+TAppSettings readAppSettings();
+
+// Start-up: loads the three keys into the process-wide settings.
+void LoadSettings();
+
+// Writes the three keys as the options dialog's OK does.
+void writeAppSettings(const TAppSettings &settings);
+
+// Remembers the database file of the report window closed last.
+void RememberOpenFile(const QString &path);
+
+// AppDir + "/Data/2004年房屋安全鉴定报告.had".
+QString sampleDatabasePath();
+
+// The database that start-up reopens: "OpenFileName" when AutoOpenItem
+// (read afresh) is true and the key exists, else the sample database.
+// Whether the file exists is the caller's business.
+QString startupDatabasePath();

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QString>
+
+// The general error report: one message box with the failure's own text,
+// captioned with the product title.
+void showGeneralError(const QString &text);
+
+// Runs one user command. A failure that reaches this point (an AppError or
+// any other exception) is shown once through the general error report; what
+// the command did before it failed stays done. Returns false on failure.
+template<typename Command>
+bool runReported(Command &&command);
+
+namespace detail {
+bool reportCurrentException();
+}
+
+template<typename Command>
+bool runReported(Command &&command)
+{
+    try {
+        command();
+        return true;
+    } catch (...) {
+        return detail::reportCurrentException();
+    }
+}

@@ -1,0 +1,8 @@
+#include "app/processstate.h"
+
+ProcessState Process;
+
+void resetProcessState()
+{
+    Process = ProcessState();
+}

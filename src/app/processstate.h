@@ -1,0 +1,35 @@
+#pragma once
+
+#include "app/appsettings.h"
+#include "output/pagesettings.h"
+
+#include <QObject>
+#include <QPointer>
+#include <QString>
+
+// The product title: application title, main window caption, caption of
+// every message box, and (in corner brackets) the mark printed on pages.
+inline const QString AppTitle = QStringLiteral("晨岭房屋安全鉴定管理系统");
+
+// The process-wide values that several parts of the program share, kept in
+// one place so that a test can reset them all.
+struct ProcessState
+{
+    // Folder of the executable (or $APPRAISAL_HOME), without trailing separator.
+    QString AppDir;
+    // Raised while a report window is being opened: its edits do not count
+    // as modifications. Lowered when a report window becomes active.
+    bool WindowOpening = false;
+    // The report window opened last; cleared when it closes.
+    QPointer<QObject> LastOpenedWindow;
+    // Set when the user cancelled a report window's save prompt.
+    bool CloseCancelled = false;
+    TAppSettings Settings;
+    TPageSettings CurrentPageSettings = TPageSettings::unloaded();
+    TPrinterPageGeometry PrinterPageGeometry;
+};
+
+extern ProcessState Process;
+
+// Back to the state at process start (AppDir included).
+void resetProcessState();

@@ -1,0 +1,78 @@
+#pragma once
+
+#include <QFlags>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+
+// Every modal prompt of the program (message boxes, file dialogs, the print
+// dialog) goes through this one seam. The GUI installs a backend that shows
+// real dialogs; without a backend (tests, the command-line tool) nothing is
+// shown and the default answer is taken. Tests script the next answers and
+// file names, and read back what would have been shown.
+
+enum class PromptIcon { None, Information, Warning, Error, Question };
+
+enum class PromptButton { None = 0, Ok = 1, Yes = 2, No = 4, Cancel = 8 };
+Q_DECLARE_FLAGS(PromptButtons, PromptButton)
+Q_DECLARE_OPERATORS_FOR_FLAGS(PromptButtons)
+
+enum class PromptKind { Message, OpenFile, SaveFile, Print };
+
+// One prompt as it was (or would have been) shown.
+struct PromptRecord
+{
+    PromptKind kind = PromptKind::Message;
+    QString caption;
+    QString text;           // message text; for file dialogs the initial folder
+    PromptIcon icon = PromptIcon::None;
+    PromptButtons buttons = PromptButton::Ok;
+    PromptButton defaultButton = PromptButton::None;
+    QString filter;         // file dialogs only
+};
+
+class PromptBackend
+{
+public:
+    virtual ~PromptBackend() = default;
+    virtual PromptButton showMessage(const PromptRecord &prompt) = 0;
+    // Returns the chosen path, or an empty text when the user cancelled.
+    virtual QString chooseFile(const PromptRecord &prompt) = 0;
+    // Returns true when the user confirmed the print dialog.
+    virtual bool confirmPrint(const PromptRecord &prompt) = 0;
+};
+
+class Prompt
+{
+public:
+    static PromptButton message(PromptIcon icon, const QString &text,
+                                PromptButtons buttons = PromptButton::Ok,
+                                PromptButton defaultButton = PromptButton::None,
+                                const QString &caption = QString());
+    static void error(const QString &text, const QString &caption = QString());
+    static void warning(const QString &text, const QString &caption = QString());
+    // Yes/No question with the question icon, No unless told otherwise.
+    static bool confirm(const QString &text, PromptButton defaultButton = PromptButton::No);
+
+    static QString openFileName(const QString &caption, const QString &folder, const QString &filter);
+    static QString saveFileName(const QString &caption, const QString &folder, const QString &filter);
+    static bool print(const QString &caption);
+
+    // The backend that shows real dialogs; null shows nothing. Not owned.
+    static void setBackend(PromptBackend *backend);
+
+    // Test scripting: answers are consumed in order, one per prompt of the
+    // matching kind. An empty file name answers "cancelled".
+    static void setNextAnswer(PromptButton answer);
+    static void setNextFileName(const QString &path);
+    static void setNextPrintAnswer(bool confirmed);
+
+    static const QList<PromptRecord> &shown();
+    static void reset(); // forget scripted answers and shown prompts
+
+private:
+    static QString chooseFile(PromptKind kind, const QString &caption, const QString &folder,
+                              const QString &filter);
+};

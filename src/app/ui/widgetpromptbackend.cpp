@@ -1,0 +1,78 @@
+#include "app/ui/widgetpromptbackend.h"
+
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPushButton>
+
+namespace {
+
+QMessageBox::Icon toMessageBoxIcon(PromptIcon icon)
+{
+    switch (icon) {
+    case PromptIcon::Information: return QMessageBox::Information;
+    case PromptIcon::Warning: return QMessageBox::Warning;
+    case PromptIcon::Error: return QMessageBox::Critical;
+    case PromptIcon::Question: return QMessageBox::Question;
+    case PromptIcon::None: break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+struct ButtonPair
+{
+    PromptButton prompt;
+    QMessageBox::StandardButton box;
+    const char *caption;
+};
+
+// Chinese captions, as on the Windows message boxes the users know.
+const ButtonPair Buttons[] = {
+    {PromptButton::Ok, QMessageBox::Ok, "确定"},
+    {PromptButton::Yes, QMessageBox::Yes, "是(&Y)"},
+    {PromptButton::No, QMessageBox::No, "否(&N)"},
+    {PromptButton::Cancel, QMessageBox::Cancel, "取消"},
+};
+
+} // namespace
+
+WidgetPromptBackend::WidgetPromptBackend(QWidget *parent)
+    : m_parent(parent)
+{
+}
+
+PromptButton WidgetPromptBackend::showMessage(const PromptRecord &prompt)
+{
+    QMessageBox box(toMessageBoxIcon(prompt.icon), prompt.caption, prompt.text, QMessageBox::NoButton, m_parent);
+    for (const ButtonPair &b : Buttons) {
+        if (!prompt.buttons.testFlag(b.prompt))
+            continue;
+        box.addButton(b.box)->setText(QString::fromUtf8(b.caption));
+        if (prompt.defaultButton == b.prompt)
+            box.setDefaultButton(b.box);
+    }
+    const int result = box.exec();
+    for (const ButtonPair &b : Buttons)
+        if (result == b.box)
+            return b.prompt;
+    // Closed with Escape or the close box: the cancel-like answer.
+    if (prompt.buttons.testFlag(PromptButton::Cancel))
+        return PromptButton::Cancel;
+    return prompt.buttons.testFlag(PromptButton::No) ? PromptButton::No : PromptButton::Ok;
+}
+
+QString WidgetPromptBackend::chooseFile(const PromptRecord &prompt)
+{
+    if (prompt.kind == PromptKind::SaveFile)
+        return QFileDialog::getSaveFileName(m_parent, prompt.caption, prompt.text, prompt.filter);
+    return QFileDialog::getOpenFileName(m_parent, prompt.caption, prompt.text, prompt.filter);
+}
+
+bool WidgetPromptBackend::confirmPrint(const PromptRecord &prompt)
+{
+    QPrinter printer;
+    QPrintDialog dialog(&printer, m_parent);
+    dialog.setWindowTitle(prompt.caption);
+    return dialog.exec() == QDialog::Accepted;
+}

@@ -1,0 +1,20 @@
+#pragma once
+
+#include "app/prompt.h"
+
+class QWidget;
+
+// Shows the program's prompts as real Qt dialogs, parented to the main window.
+class WidgetPromptBackend : public PromptBackend
+{
+public:
+    explicit WidgetPromptBackend(QWidget *parent = nullptr);
+    void setParent(QWidget *parent) { m_parent = parent; }
+
+    PromptButton showMessage(const PromptRecord &prompt) override;
+    QString chooseFile(const PromptRecord &prompt) override;
+    bool confirmPrint(const PromptRecord &prompt) override;
+
+private:
+    QWidget *m_parent;
+};

@@ -1,0 +1,138 @@
+#include "app/appsettings.h"
+#include "app/cp936.h"
+#include "app/dateconventions.h"
+#include "app/processstate.h"
+#include "app/programfolders.h"
+#include "testenv.h"
+
+#include <QtTest>
+
+class TestStartup : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void twoDigitYearsLieInTheWindow_data();
+    void twoDigitYearsLieInTheWindow();
+    void parsesShortDates_data();
+    void parsesShortDates();
+    void createsMissingFoldersInOrder();
+    void startupDatabasePath_data();
+    void startupDatabasePath();
+    void settingsFallBackToDefaults_data();
+    void settingsFallBackToDefaults();
+};
+
+void TestStartup::twoDigitYearsLieInTheWindow_data()
+{
+    QTest::addColumn<int>("written");
+    QTest::addColumn<int>("currentYear");
+    QTest::addColumn<int>("year");
+    QTest::newRow("53 in 2024") << 53 << 2024 << 2053;
+    QTest::newRow("54 in 2024") << 54 << 2024 << 1954;
+    QTest::newRow("0 in 2024") << 0 << 2024 << 2000;
+    QTest::newRow("99 in 2024") << 99 << 2024 << 1999;
+    QTest::newRow("56 in 2026") << 56 << 2026 << 1956;
+    QTest::newRow("55 in 2026") << 55 << 2026 << 2055;
+    QTest::newRow("century base 2070") << 0 << 2070 << 2000;
+    QTest::newRow("four digits stay") << 1954 << 2024 << 1954;
+}
+
+void TestStartup::twoDigitYearsLieInTheWindow()
+{
+    QFETCH(int, written);
+    QFETCH(int, currentYear);
+    QFETCH(int, year);
+    QCOMPARE(DateConventions::expandYear(written, currentYear), year);
+}
+
+void TestStartup::parsesShortDates_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QDate>("date");
+    QTest::newRow("full") << "2004-03-09" << QDate(2004, 3, 9);
+    QTest::newRow("no leading zeros") << "2004-3-9" << QDate(2004, 3, 9);
+    QTest::newRow("two-digit year") << "53-1-2" << QDate(2053, 1, 2);
+    QTest::newRow("two-digit year, old") << "54-1-2" << QDate(1954, 1, 2);
+    QTest::newRow("slashes") << "2004/03/09" << QDate();
+    QTest::newRow("no such day") << "2004-02-30" << QDate();
+    QTest::newRow("words") << "today" << QDate();
+    QTest::newRow("signed part") << "2004-+3-9" << QDate();
+}
+
+void TestStartup::parsesShortDates()
+{
+    QFETCH(QString, text);
+    QFETCH(QDate, date);
+    QCOMPARE(DateConventions::parseDate(text, 2024), date);
+    if (date.isValid())
+        QCOMPARE(DateConventions::parseDate(DateConventions::formatDate(date), 2024), date);
+}
+
+void TestStartup::createsMissingFoldersInOrder()
+{
+    TestAppDir dir;
+    QDir(dir.path()).mkdir("Template");
+    ProgramFolders::ensure(dir.path());
+    for (const char *name : {"Data", "Backup", "Template", "Temp", "Resource"})
+        QVERIFY2(QFileInfo(dir.filePath(name)).isDir(), qPrintable(name));
+    QCOMPARE(ProgramFolders::names(),
+             QStringList({"Data", "Backup", "Template", "Temp", "Resource"}));
+}
+
+void TestStartup::startupDatabasePath_data()
+{
+    QTest::addColumn<QByteArray>("config");
+    QTest::addColumn<QString>("expected"); // relative to AppDir, or absolute
+
+    const QString sample = "Data/2004年房屋安全鉴定报告.had";
+    QTest::newRow("no config.ini") << QByteArray() << sample;
+    QTest::newRow("auto open, remembered file")
+        << QByteArray("[Commond]\r\nAutoOpenItem=1\r\nOpenFileName=/home/office/甲.had\r\n")
+        << "/home/office/甲.had";
+    QTest::newRow("auto open by default")
+        << QByteArray("[Commond]\r\nOpenFileName=/home/office/乙.had\r\n") << "/home/office/乙.had";
+    QTest::newRow("auto open off")
+        << QByteArray("[Commond]\r\nAutoOpenItem=0\r\nOpenFileName=/home/office/甲.had\r\n") << sample;
+    QTest::newRow("auto open, key missing") << QByteArray("[Commond]\r\nAutoOpenItem=1\r\n") << sample;
+}
+
+void TestStartup::startupDatabasePath()
+{
+    QFETCH(QByteArray, config);
+    QFETCH(QString, expected);
+    TestAppDir dir;
+    if (!config.isEmpty())
+        dir.writeFile("config.ini", Cp936::encode(QString::fromUtf8(config)));
+    const QString path = QDir::isAbsolutePath(expected) ? expected : dir.filePath(expected);
+    QCOMPARE(::startupDatabasePath(), path);
+}
+
+void TestStartup::settingsFallBackToDefaults_data()
+{
+    QTest::addColumn<QByteArray>("config");
+    QTest::addColumn<int>("autoSaveTime");
+    QTest::addColumn<bool>("autoOpen");
+    QTest::addColumn<bool>("printMark");
+    QTest::newRow("no file") << QByteArray() << 5 << true << true;
+    QTest::newRow("all set")
+        << QByteArray("[Commond]\nAutoSaveTime=12\nAutoOpenItem=0\n[Misc]\nIsPrintSoftMess=0\n") << 12 << false << false;
+    QTest::newRow("not integers")
+        << QByteArray("[Commond]\nAutoSaveTime=abc\nAutoOpenItem=yes\n[Misc]\nIsPrintSoftMess=\n") << 5 << true << true;
+    QTest::newRow("any non-zero is true") << QByteArray("[Misc]\nIsPrintSoftMess=-3\n") << 5 << true << true;
+}
+
+void TestStartup::settingsFallBackToDefaults()
+{
+    QFETCH(QByteArray, config);
+    TestAppDir dir;
+    if (!config.isEmpty())
+        dir.writeFile("config.ini", config);
+    LoadSettings();
+    QTEST(Process.Settings.AutoSaveTime, "autoSaveTime");
+    QTEST(Process.Settings.AutoOpenItem, "autoOpen");
+    QTEST(Process.Settings.IsPrintSoftMess, "printMark");
+}
+
+QTEST_GUILESS_MAIN(TestStartup)
+#include "tst_startup.moc"

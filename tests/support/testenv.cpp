@@ -1,0 +1,48 @@
+#include "testenv.h"
+
+#include "app/processstate.h"
+#include "app/prompt.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+TestAppDir::TestAppDir()
+    : m_path(QDir::cleanPath(m_dir.path()))
+{
+    resetProcessState();
+    Prompt::reset();
+    Process.AppDir = m_path;
+}
+
+TestAppDir::~TestAppDir()
+{
+    resetProcessState();
+    Prompt::reset();
+}
+
+QString TestAppDir::filePath(const QString &relative) const
+{
+    return QDir(m_path).filePath(relative);
+}
+
+void TestAppDir::writeFile(const QString &relative, const QByteArray &content) const
+{
+    const QString path = filePath(relative);
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile file(path);
+    if (file.open(QIODevice::WriteOnly))
+        file.write(content);
+}
+
+QByteArray TestAppDir::readFile(const QString &relative) const
+{
+    QFile file(filePath(relative));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QString lastPromptText()
+{
+    const auto &shown = Prompt::shown();
+    return shown.isEmpty() ? QString() : shown.last().text;
+}

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QString>
+#include <QTemporaryDir>
+
+// A fresh program folder for one test: a temporary AppDir, the process-wide
+// state reset, and the prompt seam emptied of scripted answers and records.
+class TestAppDir
+{
+public:
+    TestAppDir();
+    ~TestAppDir();
+
+    const QString &path() const { return m_path; }
+    QString filePath(const QString &relative) const;
+
+    // Writes raw bytes to a file under AppDir (creating folders as needed).
+    void writeFile(const QString &relative, const QByteArray &content) const;
+    QByteArray readFile(const QString &relative) const;
+
+private:
+    QTemporaryDir m_dir;
+    QString m_path;
+};
+
+// The text of the last prompt shown, or an empty text.
+QString lastPromptText();
