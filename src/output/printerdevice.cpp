@@ -45,6 +45,8 @@ void PrinterDevice::configure()
         m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
         m_printer->setOutputFormat(QPrinter::PdfFormat);
         m_printer->setResolution(PdfResolution);
+        // A file has no unprintable edge: the printable area is the whole sheet.
+        m_printer->setPageMargins(QMarginsF(0, 0, 0, 0));
         if (!m_outputFile.isEmpty())
             m_printer->setOutputFileName(m_outputFile);
     } else {

@@ -117,7 +117,7 @@ private slots:
     void roundsHalvesToEven();
     void reportsPrinterDpi();
     void choosesAndSelectsPrinters();
-    void pdfPrinterWritesIntoTempOfAppDir();
+    void pdfPrinterPrintsWholeSheetIntoTempOfAppDir();
 };
 
 void TestPrinterPage::setsPaperAndOrientation_data()
@@ -129,7 +129,7 @@ void TestPrinterPage::setsPaperAndOrientation_data()
     QTest::addColumn<int>("paperCode");
     QTest::addColumn<int>("dmOrientation");
     QTest::addColumn<QSize>("customTenths"); // paper width x length; empty for named papers
-    QTest::addColumn<QSize>("sheet");        // read back in mm, as oriented
+    QTest::addColumn<QSize>("sheet"); // read back in mm, as oriented
 
     QTest::newRow("A4 portrait") << "A4" << 210 << 297 << 0 << 9 << 1 << QSize() << QSize(210, 297);
     QTest::newRow("A4 landscape") << "A4" << 297 << 210 << 1 << 9 << 2 << QSize() << QSize(297, 210);
@@ -393,7 +393,7 @@ void TestPrinterPage::choosesAndSelectsPrinters()
     QCOMPARE(&CurrentPrinter::device(), chosen);
 }
 
-void TestPrinterPage::pdfPrinterWritesIntoTempOfAppDir()
+void TestPrinterPage::pdfPrinterPrintsWholeSheetIntoTempOfAppDir()
 {
     for (int round = 0; round < 2; ++round) { // the default file follows AppDir
         TestAppDir dir;
@@ -401,9 +401,11 @@ void TestPrinterPage::pdfPrinterWritesIntoTempOfAppDir()
         CurrentPrinter::select(PdfPrinterName);
         setPage("B5", 182, 257, 0);
         QVERIFY(SetupPrinterPage("B5", 0, 0, 0));
+        QPrinter &printer = CurrentPrinter::device().printer();
+        QCOMPARE(printer.pageRect(QPrinter::DevicePixel), printer.paperRect(QPrinter::DevicePixel));
         {
             QPainter painter;
-            QVERIFY(painter.begin(&CurrentPrinter::device().printer()));
+            QVERIFY(painter.begin(&printer));
             painter.drawText(100, 100, "房屋安全鉴定报告");
         }
         QVERIFY(dir.readFile("Temp/print.pdf").startsWith("%PDF"));
