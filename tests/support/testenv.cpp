@@ -2,6 +2,7 @@
 
 #include "app/processstate.h"
 #include "app/prompt.h"
+#include "output/currentprinter.h"
 
 #include <QDir>
 #include <QFile>
@@ -12,6 +13,7 @@ TestAppDir::TestAppDir()
 {
     resetProcessState();
     Prompt::reset();
+    CurrentPrinter::reset();
     Process.AppDir = m_path;
 }
 
@@ -19,6 +21,7 @@ TestAppDir::~TestAppDir()
 {
     resetProcessState();
     Prompt::reset();
+    CurrentPrinter::reset();
 }
 
 QString TestAppDir::filePath(const QString &relative) const
