@@ -15,6 +15,7 @@ class NumberEdit : public QAbstractSpinBox
 public:
     explicit NumberEdit(QWidget *parent = nullptr);
 
+    // A maximum below the minimum counts as the minimum (no bounds).
     void setRange(int minimum, int maximum);
     int minimum() const { return m_minimum; }
     int maximum() const { return m_maximum; }
