@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QDialog>
+
+class NumberEdit;
+class QCheckBox;
+
+// The options dialog: shows the settings as config.ini holds them when it
+// opens, writes them back on OK and applies them to the running program.
+// Cancel, Escape and the close box leave file and settings untouched.
+class TFRM_Config : public QDialog
+{
+    Q_OBJECT
+
+public:
+    explicit TFRM_Config(QWidget *parent = nullptr);
+
+private:
+    void buildControls();
+    void centreOnScreen();
+    void showStoredSettings();
+    void defaultConfigToggled(bool checked);
+    void autoOpenItemToggled(bool checked);
+    void autoSaveTimeEntered();
+    void autoSaveTimeChanged();
+    void confirm();
+
+    QCheckBox *m_autoOpenItem = nullptr;
+    NumberEdit *m_autoSaveTime = nullptr;
+    QCheckBox *m_printSoftMess = nullptr;
+    QCheckBox *m_defaultConfig = nullptr;
+
+    // What the interval field held when it last received the focus.
+    QString m_enteredText;
+    int m_enteredValue = 0;
+};
