@@ -28,10 +28,11 @@ void LoadSettings()
 
 void writeAppSettings(const TAppSettings &settings)
 {
-    IniFile ini(configIniPath());
+    IniFile ini(configIniPath(), IniFile::WriteMode::OnCommit);
     ini.writeInteger(SettingsKeys::Commond, SettingsKeys::AutoSaveTime, settings.AutoSaveTime);
     ini.writeBool(SettingsKeys::Commond, SettingsKeys::AutoOpenItem, settings.AutoOpenItem);
     ini.writeBool(SettingsKeys::Misc, SettingsKeys::IsPrintSoftMess, settings.IsPrintSoftMess);
+    ini.commit();
 }
 
 void RememberOpenFile(const QString &path)

@@ -30,7 +30,8 @@ TAppSettings readAppSettings();
 // Start-up: loads the three keys into the process-wide settings.
 void LoadSettings();
 
-// Writes the three keys as the options dialog's OK does.
+// Writes the three keys as the options dialog's OK does: all of them or,
+// when the file cannot be written, none. Throws AppError.
 void writeAppSettings(const TAppSettings &settings);
 
 // Remembers the database file of the report window closed last.

@@ -35,8 +35,9 @@ bool sameName(const QString &a, const QString &b)
 
 } // namespace
 
-IniFile::IniFile(const QString &path)
+IniFile::IniFile(const QString &path, WriteMode mode)
     : m_path(path)
+    , m_mode(mode)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
@@ -124,7 +125,8 @@ void IniFile::writeString(const QString &section, const QString &key, const QStr
         m_lines.append(keyLine);
     }
     m_endsWithLineEnd = true;
-    save();
+    if (m_mode == WriteMode::Immediately)
+        commit();
 }
 
 void IniFile::writeInteger(const QString &section, const QString &key, int value)
@@ -137,7 +139,7 @@ void IniFile::writeBool(const QString &section, const QString &key, bool value)
     writeString(section, key, value ? QStringLiteral("1") : QStringLiteral("0"));
 }
 
-void IniFile::save() const
+void IniFile::commit() const
 {
     QByteArray content = m_lines.join(m_lineEnd);
     if (m_endsWithLineEnd)

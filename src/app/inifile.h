@@ -10,11 +10,15 @@
 // reads as empty. Writing one key rewrites only that key's line (or adds it
 // at the end of its section, or adds the section at the end of the file);
 // every other line, comments and unknown keys included, stays byte for byte.
-// Each write replaces the file atomically.
+// The file is replaced atomically, after each write or, for a group of keys
+// that belong together, once at commit(): then either all of them are
+// written or, when anything fails first, none.
 class IniFile
 {
 public:
-    explicit IniFile(const QString &path);
+    enum class WriteMode { Immediately, OnCommit };
+
+    explicit IniFile(const QString &path, WriteMode mode = WriteMode::Immediately);
 
     const QString &path() const { return m_path; }
 
@@ -30,6 +34,9 @@ public:
     void writeInteger(const QString &section, const QString &key, int value);
     void writeBool(const QString &section, const QString &key, bool value);
 
+    // Writes the keys changed so far (OnCommit mode). Throws AppError.
+    void commit() const;
+
 private:
     struct Location
     {
@@ -38,9 +45,9 @@ private:
         int sectionEnd = -1;  // index after the section's last non-blank line
     };
     Location find(const QString &section, const QString &key) const;
-    void save() const;
 
     QString m_path;
+    WriteMode m_mode;
     QList<QByteArray> m_lines; // without line ends
     QByteArray m_lineEnd = "\r\n";
     bool m_endsWithLineEnd = true;

@@ -15,6 +15,7 @@ private slots:
     void writingOneKeyKeepsEveryOtherLineByteForByte();
     void writingAddsKeyToItsSectionOrANewSection();
     void writingCreatesAMissingFile();
+    void groupedWritesReachTheFileTogether();
     void textIsCodePage936();
     void unwritableFileRaisesAnError();
 };
@@ -88,6 +89,18 @@ void TestIniFile::writingCreatesAMissingFile()
     QVERIFY(!ini.hasKey("Commond", "AutoSaveTime"));
     ini.writeBool("Commond", "AutoOpenItem", true);
     QCOMPARE(dir.readFile("config.ini"), QByteArray("[Commond]\r\nAutoOpenItem=1\r\n"));
+}
+
+void TestIniFile::groupedWritesReachTheFileTogether()
+{
+    TestAppDir dir;
+    dir.writeFile("config.ini", "[Commond]\r\nA=1\r\n");
+    IniFile ini(dir.filePath("config.ini"), IniFile::WriteMode::OnCommit);
+    ini.writeString("Commond", "A", "2");
+    ini.writeString("Misc", "B", "3");
+    QCOMPARE(dir.readFile("config.ini"), QByteArray("[Commond]\r\nA=1\r\n"));
+    ini.commit();
+    QCOMPARE(dir.readFile("config.ini"), QByteArray("[Commond]\r\nA=2\r\n\r\n[Misc]\r\nB=3\r\n"));
 }
 
 void TestIniFile::textIsCodePage936()
