@@ -12,7 +12,7 @@
 namespace {
 
 constexpr int BlockSize = 64;
-constexpr int CachedRows = 4096;
+constexpr int CachedRows = 512;
 
 QString formatFloat(double value)
 {
@@ -474,7 +474,8 @@ QVariant DataSet::fromText(int field, const QString &text) const
     const QString &name = m_fields.at(field);
     switch (m_kinds.at(field)) {
     case Kind::Text:
-        return text;
+        // An empty text stays an empty text, never null.
+        return text.isNull() ? QString(QLatin1String("")) : text;
     case Kind::Integer: {
         qint64 number = 0;
         if (text.isEmpty())
