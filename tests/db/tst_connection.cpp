@@ -17,6 +17,7 @@ private slots:
     void setColumnsLoseTheirTable();
     void registryCountsEveryConnection();
     void missingFileIsNeverCreated();
+    void checkpointedFileCanBeCopiedAlone();
 };
 
 void TestConnection::namedParametersBecomePositional_data()
@@ -100,6 +101,24 @@ void TestConnection::missingFileIsNeverCreated()
     connection.close();
     connection.open(path);
     QVERIFY(connection.isOpen());
+}
+
+void TestConnection::checkpointedFileCanBeCopiedAlone()
+{
+    TestAppDir dir;
+    const QString path = dir.filePath("a.had");
+    HadFile::createDatabaseFile(path);
+    Connection connection;
+    HadFile::open(connection, path);
+    connection.execute("insert into CalcuData (FileNo) values (:No)", {{"No", "A-1"}});
+    connection.checkpoint();
+    const QString copy = dir.filePath("copy.had");
+    QVERIFY(QFile::copy(path, copy));
+    Connection copied;
+    HadFile::open(copied, copy);
+    QSqlQuery q = copied.run("select FileNo from CalcuData");
+    QVERIFY(q.next());
+    QCOMPARE(q.value(0).toString(), "A-1");
 }
 
 QTEST_GUILESS_MAIN(TestConnection)
