@@ -111,7 +111,7 @@ void TestConnection::checkpointedFileCanBeCopiedAlone()
     Connection connection;
     HadFile::open(connection, path);
     connection.execute("insert into CalcuData (FileNo) values (:No)", {{"No", "A-1"}});
-    connection.checkpoint();
+    Connection::checkpointFile(path);
     const QString copy = dir.filePath("copy.had");
     QVERIFY(QFile::copy(path, copy));
     Connection copied;
