@@ -66,13 +66,16 @@ void LoadPageDefaults()
         current.*s.member = ini.readInteger(Section, s.key, initial.*s.member);
 }
 
+// The 22 keys replace the old defaults together or, when config.ini cannot
+// be written, not at all.
 void SavePageDefaults()
 {
-    IniFile ini(configIniPath());
+    IniFile ini(configIniPath(), IniFile::WriteMode::OnCommit);
     const TPageSettings &current = Process.CurrentPageSettings;
     ini.writeString(Section, PageStyleName, current.PageStyle);
     for (const IntegerSetting &s : integerSettings())
         ini.writeInteger(Section, s.key, current.*s.member);
+    ini.commit();
 }
 
 void LoadPageSettingsFromRow(DataSet &dataSet)
