@@ -1,0 +1,625 @@
+#include "db/dataset.h"
+
+#include "app/apperror.h"
+#include "app/dateconventions.h"
+
+#include <QRegularExpression>
+#include <QSqlError>
+
+#include <climits>
+#include <QSqlQuery>
+
+namespace {
+
+constexpr int BlockSize = 64;
+constexpr int CachedRows = 4096;
+
+QString formatFloat(double value)
+{
+    return QString::number(value, 'g', 15);
+}
+
+// A decimal number as the user may type it: sign, digits with at most one
+// decimal point, an optional exponent; blanks around it are allowed.
+bool parseDecimal(const QString &text, double *value)
+{
+    static const QRegularExpression pattern(
+        QStringLiteral(R"(^\s*[+-]?(\d+\.?\d*|\.\d+)([eE][+-]?\d+)?\s*$)"));
+    if (!pattern.match(text).hasMatch())
+        return false;
+    bool ok = false;
+    *value = text.trimmed().toDouble(&ok);
+    return ok;
+}
+
+bool parseInteger(const QString &text, qint64 *value)
+{
+    bool ok = false;
+    *value = text.trimmed().toLongLong(&ok);
+    return ok;
+}
+
+QString storedDateTime(const QDateTime &value)
+{
+    const QTime t = value.time();
+    return value.toString(t.msec() ? QStringLiteral("yyyy-MM-ddTHH:mm:ss.zzz")
+                                   : QStringLiteral("yyyy-MM-ddTHH:mm:ss"));
+}
+
+QDateTime readDateTime(const QString &text)
+{
+    QString iso = text.trimmed();
+    if (iso.size() > 10 && iso.at(10) == u' ')
+        iso[10] = u'T';
+    QDateTime value = QDateTime::fromString(iso, Qt::ISODateWithMs);
+    if (!value.isValid()) {
+        const QDate date = QDate::fromString(iso, Qt::ISODate);
+        if (date.isValid())
+            value = date.startOfDay();
+    }
+    return value;
+}
+
+AppError notValid(const QString &what, const QString &text, const QString &field)
+{
+    return AppError(QStringLiteral("'%1' is not a valid %2 for field '%3'").arg(text, what, field));
+}
+
+} // namespace
+
+DataSet::DataSet(Connection &connection)
+    : m_connection(connection)
+    , m_cache(CachedRows)
+{
+}
+
+void DataSet::setStatement(const QString &sql, const SqlParams &params)
+{
+    m_sql = sql;
+    m_params = params;
+}
+
+void DataSet::open(const QString &sql, const SqlParams &params)
+{
+    setStatement(sql, params);
+    open();
+}
+
+void DataSet::open()
+{
+    close();
+    static const QRegularExpression form(
+        QStringLiteral(R"(^\s*select\s+\*\s+from\s+([A-Za-z_][A-Za-z0-9_]*)(.*)$)"),
+        QRegularExpression::CaseInsensitiveOption | QRegularExpression::DotMatchesEverythingOption);
+    const auto match = form.match(m_sql);
+    if (!match.hasMatch())
+        throw AppError(QStringLiteral("Unsupported data set statement: ") + m_sql);
+    m_table = match.captured(1);
+    m_condition = match.captured(2);
+    loadFields();
+    readRowIds();
+    m_state = State::Browse;
+    m_index = m_rowIds.isEmpty() ? -1 : 0;
+    m_bof = true;
+    m_eof = m_rowIds.isEmpty();
+}
+
+void DataSet::loadFields()
+{
+    m_fields.clear();
+    m_kinds.clear();
+    m_fieldIndex.clear();
+    QSqlQuery info = m_connection.run(QStringLiteral("PRAGMA table_info(\"%1\")").arg(m_table));
+    while (info.next()) {
+        const QString name = info.value(1).toString();
+        const QString type = info.value(2).toString().toUpper();
+        Kind kind = Kind::Text;
+        if (type.contains(u"INT"))
+            kind = Kind::Integer;
+        else if (type.contains(u"REAL") || type.contains(u"FLOA") || type.contains(u"DOUB"))
+            kind = Kind::Float;
+        else if (type.contains(u"DATE") || type.contains(u"TIME"))
+            kind = Kind::DateTime;
+        m_fieldIndex.insert(name.toLower(), int(m_fields.size()));
+        m_fields.append(name);
+        m_kinds.append(kind);
+    }
+    if (m_fields.isEmpty())
+        throw AppError(QStringLiteral("no such table: ") + m_table);
+}
+
+void DataSet::readRowIds()
+{
+    m_rowIds.clear();
+    m_cache.clear();
+    QSqlQuery query = m_connection.run(
+        QStringLiteral("select \"%1\".rowid from \"%1\"").arg(m_table) + m_condition, m_params);
+    while (query.next())
+        m_rowIds.append(query.value(0).toLongLong());
+}
+
+void DataSet::close()
+{
+    m_state = State::Inactive;
+    m_rowIds.clear();
+    m_cache.clear();
+    m_buffer.clear();
+    m_changed.clear();
+    m_index = -1;
+    m_bof = m_eof = true;
+}
+
+void DataSet::refresh()
+{
+    requireOpen();
+    postIfEditing();
+    const Bookmark current = bookmark();
+    readRowIds();
+    const int found = int(m_rowIds.indexOf(current));
+    m_index = found >= 0 ? found : (m_rowIds.isEmpty() ? -1 : 0);
+    m_bof = m_index <= 0;
+    m_eof = m_rowIds.isEmpty();
+}
+
+void DataSet::requireOpen() const
+{
+    if (m_state == State::Inactive)
+        throw AppError(QStringLiteral("Cannot perform this operation on a closed dataset"));
+}
+
+void DataSet::requireEditing() const
+{
+    if (m_state != State::Edit && m_state != State::Append)
+        throw AppError(QStringLiteral("Dataset not in edit or insert mode"));
+}
+
+void DataSet::postIfEditing()
+{
+    if (m_state == State::Edit || m_state == State::Append)
+        post();
+}
+
+void DataSet::moveTo(int index)
+{
+    m_index = index;
+    m_bof = m_eof = false;
+}
+
+void DataSet::first()
+{
+    requireOpen();
+    postIfEditing();
+    m_index = m_rowIds.isEmpty() ? -1 : 0;
+    m_bof = true;
+    m_eof = m_rowIds.isEmpty();
+}
+
+void DataSet::last()
+{
+    requireOpen();
+    postIfEditing();
+    m_index = int(m_rowIds.size()) - 1;
+    m_eof = true;
+    m_bof = m_rowIds.isEmpty();
+}
+
+void DataSet::next()
+{
+    moveBy(1);
+}
+
+void DataSet::prior()
+{
+    moveBy(-1);
+}
+
+int DataSet::moveBy(int n)
+{
+    requireOpen();
+    postIfEditing();
+    if (n == 0 || m_rowIds.isEmpty()) {
+        if (n > 0)
+            m_eof = true;
+        else if (n < 0)
+            m_bof = true;
+        return 0;
+    }
+    const qint64 wanted = qint64(m_index) + n;
+    const int target = int(qBound<qint64>(0, wanted, m_rowIds.size() - 1));
+    const int moved = target - m_index;
+    moveTo(target);
+    if (wanted > target)
+        m_eof = true;
+    else if (wanted < target)
+        m_bof = true;
+    return moved;
+}
+
+int DataSet::recNo() const
+{
+    if (m_state == State::Append)
+        return recordCount() + 1;
+    return m_index + 1;
+}
+
+bool DataSet::isEmpty() const
+{
+    return m_rowIds.isEmpty() && m_state != State::Append;
+}
+
+void DataSet::edit()
+{
+    requireOpen();
+    if (m_state == State::Edit || m_state == State::Append)
+        return;
+    if (m_rowIds.isEmpty()) {
+        append();
+        return;
+    }
+    m_buffer = storedRow(m_index);
+    m_changed = QList<bool>(m_fields.size(), false);
+    m_state = State::Edit;
+}
+
+void DataSet::append()
+{
+    requireOpen();
+    postIfEditing();
+    m_buffer = Row(m_fields.size());
+    m_changed = QList<bool>(m_fields.size(), false);
+    m_state = State::Append;
+    m_bof = m_eof = false;
+}
+
+void DataSet::post()
+{
+    requireEditing();
+    QStringList columns;
+    QList<QVariant> values;
+    for (int i = 0; i < m_fields.size(); ++i) {
+        if (m_changed.at(i)) {
+            columns.append(QLatin1Char('"') + m_fields.at(i) + QLatin1Char('"'));
+            values.append(m_buffer.at(i));
+        }
+    }
+    if (m_state == State::Edit) {
+        const qint64 rowId = m_rowIds.at(m_index);
+        if (!columns.isEmpty()) {
+            QStringList assignments;
+            for (const QString &c : columns)
+                assignments.append(c + QStringLiteral(" = ?"));
+            QList<QVariant> bound = values;
+            bound.append(rowId);
+            QSqlQuery q = m_connection.runPositional(QStringLiteral("update \"%1\" set %2 where rowid = ?")
+                                      .arg(m_table, assignments.join(QStringLiteral(", "))),
+                                  bound);
+            if (q.numRowsAffected() == 0)
+                throw AppError(QStringLiteral("Row cannot be located for updating. Some values may "
+                                              "have been changed since it was last read."));
+            m_cache.remove(rowId);
+        }
+    } else {
+        const QString sql = columns.isEmpty()
+                                ? QStringLiteral("insert into \"%1\" default values").arg(m_table)
+                                : QStringLiteral("insert into \"%1\" (%2) values (%3)")
+                                      .arg(m_table, columns.join(QStringLiteral(", ")),
+                                           QStringList(columns.size(), QStringLiteral("?"))
+                                               .join(QStringLiteral(", ")));
+        QSqlQuery q = m_connection.runPositional(sql, values);
+        m_rowIds.append(q.lastInsertId().toLongLong());
+        m_index = int(m_rowIds.size()) - 1;
+        m_bof = m_eof = false;
+    }
+    m_state = State::Browse;
+    m_buffer.clear();
+    m_changed.clear();
+}
+
+void DataSet::cancel()
+{
+    if (m_state != State::Edit && m_state != State::Append)
+        return;
+    if (m_state == State::Append) {
+        m_bof = m_index <= 0;
+        m_eof = m_rowIds.isEmpty();
+    }
+    m_state = State::Browse;
+    m_buffer.clear();
+    m_changed.clear();
+}
+
+void DataSet::deleteRecord()
+{
+    requireOpen();
+    if (m_state == State::Append) {
+        cancel();
+        return;
+    }
+    if (m_rowIds.isEmpty())
+        throw AppError(QStringLiteral("Cannot perform this operation on an empty dataset"));
+    const qint64 rowId = m_rowIds.at(m_index);
+    m_connection.runPositional(QStringLiteral("delete from \"%1\" where rowid = ?").arg(m_table), {rowId});
+    m_state = State::Browse;
+    m_buffer.clear();
+    m_changed.clear();
+    m_cache.remove(rowId);
+    m_rowIds.removeAt(m_index);
+    if (m_index >= m_rowIds.size())
+        m_index = int(m_rowIds.size()) - 1;
+    m_bof = m_rowIds.isEmpty();
+    m_eof = m_rowIds.isEmpty();
+}
+
+DataSet::Bookmark DataSet::bookmark() const
+{
+    if (m_state == State::Append || m_index < 0)
+        return NoBookmark;
+    return m_rowIds.at(m_index);
+}
+
+void DataSet::gotoBookmark(Bookmark bookmark)
+{
+    requireOpen();
+    postIfEditing();
+    const qsizetype index = m_rowIds.indexOf(bookmark);
+    if (index < 0)
+        throw AppError(QStringLiteral("Record not found"));
+    moveTo(int(index));
+}
+
+int DataSet::fieldIndex(const QString &name) const
+{
+    const auto it = m_fieldIndex.constFind(name.toLower());
+    if (it == m_fieldIndex.cend())
+        throw AppError(QStringLiteral("Field '%1' not found").arg(name));
+    return *it;
+}
+
+bool DataSet::hasField(const QString &name) const
+{
+    return m_fieldIndex.contains(name.toLower());
+}
+
+QVariant DataSet::value(int field) const
+{
+    if (m_state == State::Edit || m_state == State::Append)
+        return m_buffer.at(field);
+    if (m_index < 0)
+        return QVariant();
+    return storedRow(m_index).at(field);
+}
+
+bool DataSet::isNull(const QString &name) const
+{
+    return value(fieldIndex(name)).isNull();
+}
+
+QString DataSet::asString(const QString &name) const
+{
+    const int field = fieldIndex(name);
+    return textOf(field, value(field));
+}
+
+QString DataSet::textOf(int field, const QVariant &v) const
+{
+    if (v.isNull())
+        return QString();
+    switch (m_kinds.at(field)) {
+    case Kind::Float:
+        if (v.typeId() == QMetaType::Double || v.typeId() == QMetaType::LongLong)
+            return formatFloat(v.toDouble());
+        break;
+    case Kind::DateTime: {
+        const QDateTime dt = readDateTime(v.toString());
+        if (!dt.isValid())
+            break;
+        if (dt.time() == QTime(0, 0))
+            return DateConventions::formatDate(dt.date());
+        return DateConventions::formatDate(dt.date()) + u' ' + dt.time().toString(QStringLiteral("HH:mm:ss"));
+    }
+    default:
+        break;
+    }
+    return v.toString();
+}
+
+int DataSet::asInteger(const QString &name) const
+{
+    const QVariant v = value(fieldIndex(name));
+    if (v.isNull())
+        return 0;
+    if (v.typeId() == QMetaType::Double)
+        return qRound(v.toDouble());
+    qint64 number = 0;
+    if (!parseInteger(v.toString(), &number) || number < INT_MIN || number > INT_MAX)
+        throw AppError(QStringLiteral("'%1' is not a valid integer value").arg(v.toString()));
+    return int(number);
+}
+
+double DataSet::asFloat(const QString &name) const
+{
+    const QVariant v = value(fieldIndex(name));
+    if (v.isNull())
+        return 0;
+    if (v.typeId() == QMetaType::Double || v.typeId() == QMetaType::LongLong)
+        return v.toDouble();
+    double number = 0;
+    if (!parseDecimal(v.toString(), &number))
+        throw AppError(QStringLiteral("'%1' is not a valid floating point value").arg(v.toString()));
+    return number;
+}
+
+QDateTime DataSet::asDateTime(const QString &name) const
+{
+    const QVariant v = value(fieldIndex(name));
+    return v.isNull() ? QDateTime() : readDateTime(v.toString());
+}
+
+QDate DataSet::asDate(const QString &name) const
+{
+    return asDateTime(name).date();
+}
+
+void DataSet::assign(const QString &name, const QVariant &value)
+{
+    requireEditing();
+    const int field = fieldIndex(name);
+    m_buffer[field] = value;
+    m_changed[field] = true;
+}
+
+// A text converted the way the column's type wants it.
+QVariant DataSet::fromText(int field, const QString &text) const
+{
+    const QString &name = m_fields.at(field);
+    switch (m_kinds.at(field)) {
+    case Kind::Text:
+        return text;
+    case Kind::Integer: {
+        qint64 number = 0;
+        if (text.isEmpty())
+            return QVariant();
+        if (!parseInteger(text, &number))
+            throw notValid(QStringLiteral("integer value"), text, name);
+        return number;
+    }
+    case Kind::Float: {
+        double number = 0;
+        if (text.isEmpty())
+            return QVariant();
+        if (!parseDecimal(text, &number))
+            throw notValid(QStringLiteral("floating point value"), text, name);
+        return number;
+    }
+    case Kind::DateTime: {
+        if (text.isEmpty())
+            return QVariant();
+        QDateTime value = readDateTime(text);
+        if (!value.isValid()) {
+            const QDate date = DateConventions::parseDate(text);
+            if (date.isValid())
+                value = date.startOfDay();
+        }
+        if (!value.isValid())
+            throw notValid(QStringLiteral("date and time"), text, name);
+        return storedDateTime(value);
+    }
+    }
+    return text;
+}
+
+void DataSet::setString(const QString &name, const QString &text)
+{
+    requireEditing();
+    assign(name, fromText(fieldIndex(name), text));
+}
+
+void DataSet::setFloatFromText(const QString &name, const QString &text)
+{
+    requireEditing();
+    const int field = fieldIndex(name);
+    if (m_kinds.at(field) != Kind::Float)
+        throw AppError(QStringLiteral("Field '%1' is not a floating point field").arg(name));
+    assign(name, fromText(field, text));
+}
+
+void DataSet::setInteger(const QString &name, int value)
+{
+    const Kind kind = m_kinds.at(fieldIndex(name));
+    if (kind == Kind::DateTime)
+        throw AppError(QStringLiteral("Field '%1' is not an integer field").arg(name));
+    assign(name, kind == Kind::Text ? QVariant(QString::number(value)) : QVariant(qint64(value)));
+}
+
+void DataSet::setFloat(const QString &name, double value)
+{
+    const Kind kind = m_kinds.at(fieldIndex(name));
+    if (kind == Kind::DateTime)
+        throw AppError(QStringLiteral("Field '%1' is not a floating point field").arg(name));
+    assign(name, kind == Kind::Text ? QVariant(formatFloat(value)) : QVariant(value));
+}
+
+void DataSet::setDateTime(const QString &name, const QDateTime &value)
+{
+    assign(name, value.isValid() ? QVariant(storedDateTime(value)) : QVariant());
+}
+
+void DataSet::setDate(const QString &name, const QDate &value)
+{
+    setDateTime(name, value.isValid() ? value.startOfDay() : QDateTime());
+}
+
+void DataSet::setNull(const QString &name)
+{
+    assign(name, QVariant());
+}
+
+DataSet::Row DataSet::storedRow(int index) const
+{
+    const qint64 rowId = m_rowIds.at(index);
+    if (!m_cache.contains(rowId))
+        fetchBlock(index);
+    if (const Row *row = m_cache.object(rowId))
+        return *row;
+    // Deleted by another connection since the set was opened: reads as null.
+    return Row(m_fields.size());
+}
+
+// Reads the aligned block of rows around index in one statement.
+void DataSet::fetchBlock(int index) const
+{
+    const int start = index / BlockSize * BlockSize;
+    const int end = qMin<int>(start + BlockSize, int(m_rowIds.size()));
+    QVariantList ids;
+    for (int i = start; i < end; ++i)
+        if (!m_cache.contains(m_rowIds.at(i)))
+            ids.append(m_rowIds.at(i));
+    const QString marks = QStringList(ids.size(), QStringLiteral("?")).join(u',');
+    QSqlQuery query = m_connection.runPositional(
+        QStringLiteral("select rowid, * from \"%1\" where rowid in (%2)").arg(m_table, marks), ids);
+    while (query.next()) {
+        auto *row = new Row(m_fields.size());
+        for (int i = 0; i < m_fields.size(); ++i)
+            (*row)[i] = query.value(i + 1);
+        m_cache.insert(query.value(0).toLongLong(), row);
+    }
+}
+
+QList<QStringList> DataSet::columnTexts(const QStringList &columns) const
+{
+    requireOpen();
+    QList<int> fields;
+    QStringList quoted;
+    for (const QString &c : columns) {
+        fields.append(fieldIndex(c));
+        quoted.append(QLatin1Char('"') + m_fields.at(fields.last()) + QLatin1Char('"'));
+    }
+    QHash<qint64, QStringList> byRowId;
+    byRowId.reserve(m_rowIds.size());
+    QSqlQuery query = m_connection.run(QStringLiteral("select \"%1\".rowid, %2 from \"%1\"")
+                                               .arg(m_table, quoted.join(QStringLiteral(", ")))
+                                           + m_condition,
+                                       m_params);
+    while (query.next()) {
+        QStringList texts;
+        for (int i = 0; i < fields.size(); ++i)
+            texts.append(textOf(fields.at(i), query.value(i + 1)));
+        byRowId.insert(query.value(0).toLongLong(), texts);
+    }
+    QList<QStringList> result;
+    result.reserve(m_rowIds.size());
+    for (int index = 0; index < m_rowIds.size(); ++index) {
+        const auto found = byRowId.constFind(m_rowIds.at(index));
+        if (found != byRowId.cend()) {
+            result.append(*found);
+            continue;
+        }
+        // A row appended here that the statement's condition does not select.
+        const Row row = storedRow(index);
+        QStringList texts;
+        for (int field : fields)
+            texts.append(textOf(field, row.at(field)));
+        result.append(texts);
+    }
+    return result;
+}

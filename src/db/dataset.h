@@ -1,0 +1,139 @@
+#pragma once
+
+#include "db/connection.h"
+
+#include <QCache>
+#include <QDateTime>
+#include <QHash>
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <QVariant>
+
+// A data set over the rows of one table, opened with a statement of the form
+// "select * from Table [where ...]". It keeps the row ids of the rows found,
+// in the order the engine returned them, and reads the rows themselves in
+// blocks when they are needed, so that opening and stepping through a file
+// of many long reports stays fast.
+//
+// Moves, edit, append, post and delete follow the usual data-set rules: a
+// move posts a row being edited or appended; an appended row, once posted,
+// is the last row of the set and stays current. Values of other connections
+// are seen after the next open or refresh.
+class DataSet
+{
+public:
+    enum class State { Inactive, Browse, Edit, Append };
+    // The row id of a row; NoBookmark when there is no current stored row.
+    using Bookmark = qint64;
+    static constexpr Bookmark NoBookmark = -1;
+
+    explicit DataSet(Connection &connection);
+    DataSet(const DataSet &) = delete;
+    DataSet &operator=(const DataSet &) = delete;
+
+    // The statement and parameters used by open().
+    void setStatement(const QString &sql, const SqlParams &params = {});
+    const QString &statement() const { return m_sql; }
+    // Runs the statement; the first row (if any) becomes current. Throws AppError.
+    void open();
+    void open(const QString &sql, const SqlParams &params = {});
+    void close();
+    bool isOpen() const { return m_state != State::Inactive; }
+    // Runs the statement again and returns to the current row when it is still there.
+    void refresh();
+    State state() const { return m_state; }
+
+    void first();
+    void prior();
+    void next();
+    void last();
+    // Moves n rows (negative: backwards), stopping at either end; returns the
+    // number of rows actually moved.
+    int moveBy(int n);
+    // 1 for the first row; 0 when the set is empty; recordCount() + 1 while
+    // a new row is being appended.
+    int recNo() const;
+    int recordCount() const { return int(m_rowIds.size()); }
+    bool bof() const { return m_bof; }
+    bool eof() const { return m_eof; }
+    bool isEmpty() const;
+
+    void edit();
+    void append();
+    void post();
+    void cancel();
+    // Deletes the current row (dropping pending edits); the row after it, or
+    // the new last row, becomes current. While appending, drops the new row.
+    void deleteRecord();
+
+    Bookmark bookmark() const;
+    void gotoBookmark(Bookmark bookmark);
+
+    // Fields of the current row by column name (letter case ignored).
+    QStringList fieldNames() const { return m_fields; }
+    bool hasField(const QString &name) const;
+    bool isNull(const QString &name) const;
+    // Null gives an empty text; floats in their shortest form of at most 15
+    // significant digits; dates as "yyyy-MM-dd" with " HH:mm:ss" unless midnight.
+    QString asString(const QString &name) const;
+    int asInteger(const QString &name) const;  // null gives 0
+    double asFloat(const QString &name) const; // null gives 0
+    // Null or unreadable gives an invalid value.
+    QDateTime asDateTime(const QString &name) const;
+    QDate asDate(const QString &name) const;
+
+    // Writing needs the edit or append state. Texts for number and date
+    // columns go through the column's own conversion.
+    void setString(const QString &name, const QString &text);
+    void setInteger(const QString &name, int value);
+    void setFloat(const QString &name, double value);
+    void setDateTime(const QString &name, const QDateTime &value);
+    void setDate(const QString &name, const QDate &value);
+    void setNull(const QString &name);
+    // Empty text stores null, a decimal number stores that number, any other
+    // text fails with "'text' is not a valid floating point value for field 'name'".
+    void setFloatFromText(const QString &name, const QString &text);
+
+    // The given columns of every row, as text, in the set's order: one query
+    // instead of one read per row (report list, command-line listing).
+    QList<QStringList> columnTexts(const QStringList &columns) const;
+
+private:
+    enum class Kind { Text, Integer, Float, DateTime };
+    using Row = QList<QVariant>;
+
+    void requireOpen() const;
+    void requireEditing() const;
+    void postIfEditing();
+    void moveTo(int index);
+    int fieldIndex(const QString &name) const;
+    QVariant value(int field) const;
+    QString textOf(int field, const QVariant &value) const;
+    void assign(const QString &name, const QVariant &value);
+    QVariant fromText(int field, const QString &text) const;
+    Row storedRow(int index) const;
+    void fetchBlock(int index) const;
+    void loadFields();
+    void readRowIds();
+
+    Connection &m_connection;
+    QString m_sql;
+    SqlParams m_params;
+    QString m_table;
+    QString m_condition; // everything after the table name
+
+    QStringList m_fields;
+    QList<Kind> m_kinds;
+    QHash<QString, int> m_fieldIndex; // lower-case name to index
+
+    QList<qint64> m_rowIds;
+    int m_index = -1;
+    bool m_bof = true;
+    bool m_eof = true;
+    State m_state = State::Inactive;
+
+    Row m_buffer;          // the row being edited or appended
+    QList<bool> m_changed; // columns assigned in the buffer
+    mutable QCache<qint64, Row> m_cache;
+};

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+class Connection;
+
+// The appraisal database file (.had): an SQLite file with the tables
+// ProjectTab (one row per report) and CalcuData (the rows of the reports'
+// component tables).
+namespace HadFile {
+
+inline const QString ProjectTab = QStringLiteral("ProjectTab");
+inline const QString CalcuData = QStringLiteral("CalcuData");
+
+// The statement of the report query before any search.
+inline const QString SelectAllReports = QStringLiteral("select * from ProjectTab");
+
+// The statements that create the two tables.
+const QString &createProjectTabSql();
+const QString &createCalcuDataSql();
+
+// Column names of the two tables, in table order (57 and 8).
+const QStringList &projectTabColumns();
+const QStringList &calcuDataColumns();
+
+// Creates both tables on an open connection, as one transaction.
+void createTables(Connection &connection);
+
+// Creates a new .had file with both tables and no rows. The file must not
+// exist. Throws AppError with the engine's text; a file created before the
+// failure stays.
+void createDatabaseFile(const QString &path);
+
+// Opens an existing .had file; refuses a file that is not one.
+void open(Connection &connection, const QString &path);
+
+} // namespace HadFile

@@ -1,0 +1,328 @@
+#include "app/apperror.h"
+#include "db/connection.h"
+#include "db/dataset.h"
+#include "db/hadfile.h"
+#include "testenv.h"
+
+#include <QtTest>
+
+// Moves, editing and field conversions of the data set.
+class TestDataSet : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void movesStopAtBothEnds();
+    void moveByStopsAtTheEnds_data();
+    void moveByStopsAtTheEnds();
+    void moveAfterEditPostsTheRow();
+    void appendedRowStaysCurrentAtTheEnd();
+    void cancelDropsChanges();
+    void deleteKeepsANeighbourCurrent_data();
+    void deleteKeepsANeighbourCurrent();
+    void bookmarkReturnsToTheRow();
+    void floatFromText_data();
+    void floatFromText();
+    void nullsReadAsEmptyAndZero();
+    void writingNeedsEditState();
+    void columnTextsListsEveryRowInOrder();
+    void manyRowsAreReadInBlocks();
+};
+
+namespace {
+
+struct Fixture
+{
+    TestAppDir dir;
+    QString path = dir.filePath("test.had");
+    Connection connection;
+    DataSet reports{connection};
+
+    explicit Fixture(int rows = 0)
+    {
+        HadFile::createDatabaseFile(path);
+        HadFile::open(connection, path);
+        reports.open(HadFile::SelectAllReports);
+        for (int i = 1; i <= rows; ++i) {
+            reports.append();
+            reports.setString("FileNo", QString::number(i));
+            reports.post();
+        }
+        if (rows)
+            reports.first();
+    }
+
+    QString current() const { return reports.asString("FileNo"); }
+};
+
+} // namespace
+
+void TestDataSet::movesStopAtBothEnds()
+{
+    Fixture f(3);
+    QVERIFY(f.reports.bof() && !f.reports.eof());
+    QCOMPARE(f.reports.recNo(), 1);
+    f.reports.prior();
+    QVERIFY(f.reports.bof());
+    QCOMPARE(f.current(), "1");
+    f.reports.next();
+    QVERIFY(!f.reports.bof() && !f.reports.eof());
+    QCOMPARE(f.current(), "2");
+    f.reports.last();
+    QVERIFY(f.reports.eof());
+    QCOMPARE(f.reports.recNo(), 3);
+    f.reports.next();
+    QVERIFY(f.reports.eof());
+    QCOMPARE(f.current(), "3");
+    f.reports.prior();
+    QVERIFY(!f.reports.eof());
+    QCOMPARE(f.current(), "2");
+
+    Fixture empty;
+    QVERIFY(empty.reports.isEmpty() && empty.reports.bof() && empty.reports.eof());
+    QCOMPARE(empty.reports.recNo(), 0);
+    empty.reports.next();
+    empty.reports.last();
+    QCOMPARE(empty.current(), QString());
+}
+
+void TestDataSet::moveByStopsAtTheEnds_data()
+{
+    QTest::addColumn<int>("by");
+    QTest::addColumn<int>("moved");
+    QTest::addColumn<int>("recNo");
+    QTest::addColumn<bool>("eof");
+    QTest::addColumn<bool>("bof");
+    QTest::newRow("inside") << 2 << 2 << 3 << false << false;
+    QTest::newRow("to the last") << 4 << 4 << 5 << false << false;
+    QTest::newRow("past the end") << 9 << 4 << 5 << true << false;
+    QTest::newRow("before the start") << -3 << 0 << 1 << false << true;
+    QTest::newRow("huge") << INT_MAX << 4 << 5 << true << false;
+}
+
+void TestDataSet::moveByStopsAtTheEnds()
+{
+    QFETCH(int, by);
+    QFETCH(int, moved);
+    QFETCH(int, recNo);
+    QFETCH(bool, eof);
+    QFETCH(bool, bof);
+    Fixture f(5);
+    f.reports.next();
+    f.reports.first();
+    QCOMPARE(f.reports.moveBy(by), moved);
+    QCOMPARE(f.reports.recNo(), recNo);
+    QCOMPARE(f.reports.eof(), eof);
+    QCOMPARE(f.reports.bof(), bof);
+    QCOMPARE(f.current(), QString::number(recNo));
+}
+
+void TestDataSet::moveAfterEditPostsTheRow()
+{
+    Fixture f(2);
+    f.reports.edit();
+    f.reports.setString("Client", "张三");
+    QCOMPARE(f.reports.state(), DataSet::State::Edit);
+    f.reports.next();
+    QCOMPARE(f.reports.state(), DataSet::State::Browse);
+    DataSet other(f.connection);
+    other.open(HadFile::SelectAllReports);
+    QCOMPARE(other.asString("Client"), "张三");
+    QCOMPARE(other.asString("FileNo"), "1");
+}
+
+void TestDataSet::appendedRowStaysCurrentAtTheEnd()
+{
+    Fixture f(3);
+    f.reports.next();
+    f.reports.append();
+    QVERIFY(!f.reports.isEmpty());
+    QCOMPARE(f.reports.recNo(), 4);
+    f.reports.setString("FileNo", "new");
+    f.reports.post();
+    QCOMPARE(f.reports.recordCount(), 4);
+    QCOMPARE(f.reports.recNo(), 4);
+    QCOMPARE(f.current(), "new");
+    f.reports.first();
+    f.reports.moveBy(3);
+    QCOMPARE(f.current(), "new");
+
+    // An appended row stays in a search result it does not match.
+    DataSet search(f.connection);
+    search.open("select * from ProjectTab where FileNo like :FieldValue", {{"FieldValue", "%1%"}});
+    search.append();
+    search.setString("FileNo", "x");
+    search.post();
+    QCOMPARE(search.columnTexts({"FileNo"}), QList<QStringList>({{"1"}, {"x"}}));
+}
+
+void TestDataSet::cancelDropsChanges()
+{
+    Fixture f(2);
+    f.reports.next();
+    f.reports.edit();
+    f.reports.setString("FileNo", "changed");
+    f.reports.cancel();
+    QCOMPARE(f.current(), "2");
+    f.reports.append();
+    f.reports.cancel();
+    QCOMPARE(f.reports.recordCount(), 2);
+    QCOMPARE(f.current(), "2");
+}
+
+void TestDataSet::deleteKeepsANeighbourCurrent_data()
+{
+    QTest::addColumn<int>("rows");
+    QTest::addColumn<int>("deleteAt");
+    QTest::addColumn<QString>("currentAfter");
+    QTest::newRow("first of three") << 3 << 1 << "2";
+    QTest::newRow("middle") << 3 << 2 << "3";
+    QTest::newRow("last") << 3 << 3 << "2";
+    QTest::newRow("only") << 1 << 1 << "";
+}
+
+void TestDataSet::deleteKeepsANeighbourCurrent()
+{
+    QFETCH(int, rows);
+    QFETCH(int, deleteAt);
+    QFETCH(QString, currentAfter);
+    Fixture f(rows);
+    f.reports.moveBy(deleteAt - 1);
+    f.reports.edit();
+    f.reports.setString("Client", "dropped");
+    f.reports.deleteRecord();
+    QCOMPARE(f.reports.recordCount(), rows - 1);
+    QCOMPARE(f.current(), currentAfter);
+    QCOMPARE(f.reports.isEmpty(), rows == 1);
+    DataSet other(f.connection);
+    other.open(HadFile::SelectAllReports);
+    QCOMPARE(other.recordCount(), rows - 1);
+    QVERIFY_THROWS_EXCEPTION(AppError, DataSet(f.connection).deleteRecord());
+    if (rows == 1)
+        QVERIFY_THROWS_EXCEPTION(AppError, f.reports.deleteRecord());
+}
+
+void TestDataSet::bookmarkReturnsToTheRow()
+{
+    Fixture f(4);
+    f.reports.moveBy(2);
+    const DataSet::Bookmark mark = f.reports.bookmark();
+    f.reports.first();
+    f.reports.gotoBookmark(mark);
+    QCOMPARE(f.current(), "3");
+    QCOMPARE(f.reports.recNo(), 3);
+    f.reports.deleteRecord();
+    QVERIFY_THROWS_EXCEPTION(AppError, f.reports.gotoBookmark(mark));
+}
+
+void TestDataSet::floatFromText_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("valid");
+    QTest::addColumn<QString>("stored");
+    QTest::newRow("empty") << "" << true << "";
+    QTest::newRow("integer") << "80" << true << "80";
+    QTest::newRow("decimal") << "120.5" << true << "120.5";
+    QTest::newRow("negative") << "-3.25" << true << "-3.25";
+    QTest::newRow("blanks") << " 12 " << true << "12";
+    QTest::newRow("leading point") << ".5" << true << "0.5";
+    QTest::newRow("letters") << "x" << false << "";
+    QTest::newRow("comma") << "1,5" << false << "";
+    QTest::newRow("infinity") << "inf" << false << "";
+    QTest::newRow("not a number") << "nan" << false << "";
+    QTest::newRow("unit") << "12平方米" << false << "";
+    QTest::newRow("only blanks") << "  " << false << "";
+}
+
+void TestDataSet::floatFromText()
+{
+    QFETCH(QString, text);
+    QFETCH(bool, valid);
+    QFETCH(QString, stored);
+    Fixture f(1);
+    f.reports.edit();
+    f.reports.setFloat("BuildAreaOther", 7);
+    try {
+        f.reports.setFloatFromText("BuildAreaOther", text);
+        QVERIFY(valid);
+    } catch (const AppError &e) {
+        QVERIFY(!valid);
+        QCOMPARE(e.message(), "'" + text + "' is not a valid floating point value for field 'BuildAreaOther'");
+        QCOMPARE(f.reports.state(), DataSet::State::Edit);
+        QCOMPARE(f.reports.asString("BuildAreaOther"), "7");
+        return;
+    }
+    f.reports.post();
+    QCOMPARE(f.reports.asString("BuildAreaOther"), stored);
+    QCOMPARE(f.reports.isNull("BuildAreaOther"), text.isEmpty());
+}
+
+void TestDataSet::nullsReadAsEmptyAndZero()
+{
+    Fixture f(1);
+    QCOMPARE(f.reports.asString("Client"), QString());
+    QCOMPARE(f.reports.asInteger("PageWidth"), 0);
+    QCOMPARE(f.reports.asFloat("BuildAreaHowff"), 0.0);
+    QVERIFY(!f.reports.asDateTime("TrustDate").isValid());
+    QVERIFY(f.reports.isNull("Client"));
+    QVERIFY_THROWS_EXCEPTION(AppError, f.reports.asString("NoSuchColumn"));
+    QCOMPARE(f.reports.asString("fileno"), "1");
+}
+
+void TestDataSet::writingNeedsEditState()
+{
+    Fixture f(1);
+    QVERIFY_THROWS_EXCEPTION(AppError, f.reports.setString("Client", "x"));
+    f.reports.edit();
+    f.reports.setString("Client", "");
+    f.reports.setInteger("PageWidth", 210);
+    QVERIFY_THROWS_EXCEPTION(AppError, f.reports.setString("PageHeight", "abc"));
+    f.reports.post();
+    QVERIFY(!f.reports.isNull("Client"));
+    QCOMPARE(f.reports.asInteger("PageWidth"), 210);
+
+    // Editing an empty set starts a new row.
+    Fixture empty;
+    empty.reports.edit();
+    QCOMPARE(empty.reports.state(), DataSet::State::Append);
+}
+
+void TestDataSet::columnTextsListsEveryRowInOrder()
+{
+    Fixture f(3);
+    f.reports.edit();
+    f.reports.setString("Address", "地址\t1");
+    f.reports.setFloat("BuildAreaHowff", 80);
+    f.reports.post();
+    const QList<QStringList> rows = f.reports.columnTexts({"FileNo", "Address", "BuildAreaHowff"});
+    QCOMPARE(rows, QList<QStringList>({{"1", "地址\t1", "80"}, {"2", "", ""}, {"3", "", ""}}));
+}
+
+void TestDataSet::manyRowsAreReadInBlocks()
+{
+    Fixture f;
+    const int count = 300;
+    f.connection.transaction([&] {
+        for (int i = 1; i <= count; ++i)
+            f.connection.execute("insert into ProjectTab (FileNo) values (:No)", {{"No", QString::number(i)}});
+    });
+    f.reports.open(HadFile::SelectAllReports);
+    QCOMPARE(f.reports.recordCount(), count);
+    for (int i = 1; i <= count; ++i, f.reports.next())
+        QCOMPARE(f.current(), QString::number(i));
+    for (int i = count; i >= 1; --i, f.reports.prior())
+        QCOMPARE(f.current(), QString::number(i));
+    // Another window deletes a row: refresh drops it and keeps the current row.
+    Connection other;
+    HadFile::open(other, f.path);
+    other.execute("delete from ProjectTab where FileNo = '150'");
+    f.reports.moveBy(199);
+    QCOMPARE(f.current(), "200");
+    f.reports.refresh();
+    QCOMPARE(f.reports.recordCount(), count - 1);
+    QCOMPARE(f.current(), "200");
+    QCOMPARE(f.reports.recNo(), 199);
+}
+
+QTEST_GUILESS_MAIN(TestDataSet)
+#include "tst_dataset.moc"
