@@ -41,7 +41,8 @@ QStringList splitSqlStatements(const QString &script)
         } else if (c == u'/' && next == u'*') {
             const qsizetype end = script.indexOf(QStringLiteral("*/"), i + 2);
             if (end < 0)
-                throw AppError(QStringLiteral("SQL script: comment opened at offset %1 is never closed").arg(i));
+                throw AppError(
+                    QStringLiteral("SQL script: comment opened at offset %1 is never closed").arg(i));
             current += u' ';
             i = end + 2;
         } else if (c == u';') {

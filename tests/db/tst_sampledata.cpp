@@ -75,7 +75,8 @@ struct Sample
 QHash<QString, int> textWidths(const QString &createSql)
 {
     QHash<QString, int> widths;
-    static const QRegularExpression column(R"((\w+) varchar\((\d+)\))", QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression column(R"((\w+) varchar\((\d+)\))",
+                                           QRegularExpression::CaseInsensitiveOption);
     auto it = column.globalMatch(createSql);
     while (it.hasNext()) {
         const auto match = it.next();
@@ -91,12 +92,11 @@ void checkWidths(DataSet &set, const QString &createSql)
     for (set.first(); !set.eof(); set.next()) {
         for (auto it = widths.begin(); it != widths.end(); ++it) {
             const QString text = set.asString(it.key());
-            QVERIFY2(text.size() <= it.value(),
-                     qPrintable(QString("%1 of row %2 has %3 characters: %4")
-                                    .arg(it.key())
-                                    .arg(set.recNo())
-                                    .arg(text.size())
-                                    .arg(text)));
+            QVERIFY2(text.size() <= it.value(), qPrintable(QString("%1 of row %2 has %3 characters: %4")
+                                                               .arg(it.key())
+                                                               .arg(set.recNo())
+                                                               .arg(text.size())
+                                                               .arg(text)));
         }
     }
 }
@@ -105,7 +105,8 @@ void checkWidths(DataSet &set, const QString &createSql)
 QStringList tableDefinitions(const Connection &connection)
 {
     QStringList definitions;
-    QSqlQuery tables = connection.run("select name, sql from sqlite_master where type = 'table' order by name");
+    QSqlQuery tables =
+        connection.run("select name, sql from sqlite_master where type = 'table' order by name");
     while (tables.next())
         definitions << tables.value(0).toString() + ": " + tables.value(1).toString();
     return definitions;
@@ -166,12 +167,11 @@ void TestSampleData::everyReportHasItsComponentRows()
 void TestSampleData::reportsAreFilledAsTheReportWindowStoresThem()
 {
     Sample sample;
-    const QStringList filled = {"FileNo",       "Client",         "LinkMan",        "LinkPhone",
-                                "Address",      "PropertyRightMan", "BldgPurpose",  "BuildYear",
-                                "StrucStyle",   "PlaneShape",     "Layers",         "PropertyRightAttr",
-                                "ApprPurpose",  "ApprCircs",      "ShatterReason0", "ApprConclusion",
-                                "DisposalAdvi", "Surveyor",       "ApprUnit",       "Appraiser",
-                                "Assessor",     "AuthorizedMan"};
+    const QStringList filled = {
+        "FileNo",      "Client",    "LinkMan",        "LinkPhone",      "Address",      "PropertyRightMan",
+        "BldgPurpose", "BuildYear", "StrucStyle",     "PlaneShape",     "Layers",       "PropertyRightAttr",
+        "ApprPurpose", "ApprCircs", "ShatterReason0", "ApprConclusion", "DisposalAdvi", "Surveyor",
+        "ApprUnit",    "Appraiser", "Assessor",       "AuthorizedMan"};
     const QStringList memos = {"ApprCircs", "ShatterReason0", "ApprConclusion", "DisposalAdvi"};
     const QStringList areas = {"BuildAreaHowff", "BuildAreaTrade", "BuildAreaGarage", "BuildAreaFactory",
                                "BuildAreaOther"};
@@ -317,16 +317,26 @@ void TestSampleData::sampleYieldsEveryGrade_data()
     // data/sample_reports.sql show the working.
     QTest::addColumn<QString>("fileNo");
     QTest::addColumn<QString>("grade");
-    QTest::newRow("A, enclosure barely touched") << "2004-008" << "A级";
-    QTest::newRow("B, shares up to 5%") << "2004-015" << "B级";
-    QTest::newRow("B, timber house") << "2004-027" << "B级";
-    QTest::newRow("C, half of 0.125 rounds up") << "2004-036" << "C级";
-    QTest::newRow("C, tie with D") << "2004-042" << "C级";
-    QTest::newRow("D, largest degree") << "2004-057" << "D级";
-    QTest::newRow("special D, foundation") << "2004-063" << "D";
-    QTest::newRow("special D, load-bearing") << "2004-071" << "D";
-    QTest::newRow("A, nothing dangerous") << "2004-088" << "A级";
-    QTest::newRow("B, foundation at 5%") << "2004-095" << "B级";
+    QTest::newRow("A, enclosure barely touched") << "2004-008"
+                                                 << "A级";
+    QTest::newRow("B, shares up to 5%") << "2004-015"
+                                        << "B级";
+    QTest::newRow("B, timber house") << "2004-027"
+                                     << "B级";
+    QTest::newRow("C, half of 0.125 rounds up") << "2004-036"
+                                                << "C级";
+    QTest::newRow("C, tie with D") << "2004-042"
+                                   << "C级";
+    QTest::newRow("D, largest degree") << "2004-057"
+                                       << "D级";
+    QTest::newRow("special D, foundation") << "2004-063"
+                                           << "D";
+    QTest::newRow("special D, load-bearing") << "2004-071"
+                                             << "D";
+    QTest::newRow("A, nothing dangerous") << "2004-088"
+                                          << "A级";
+    QTest::newRow("B, foundation at 5%") << "2004-095"
+                                         << "B级";
 }
 
 void TestSampleData::sampleYieldsEveryGrade()
@@ -350,13 +360,15 @@ void TestSampleData::copyIfMissingInstallsAMissingFile()
 {
     TestAppDir dir;
     dir.writeFile("share/ApprStandar.mdb", "freshly built");
-    QCOMPARE(runCopyIfMissing(dir.filePath("share/ApprStandar.mdb"), dir.filePath("bin/Resource/ApprStandar.mdb")),
-             0);
+    QCOMPARE(
+        runCopyIfMissing(dir.filePath("share/ApprStandar.mdb"), dir.filePath("bin/Resource/ApprStandar.mdb")),
+        0);
     QCOMPARE(dir.readFile("bin/Resource/ApprStandar.mdb"), QByteArray("freshly built"));
     // A second run finds it there and leaves it alone.
     dir.writeFile("share/ApprStandar.mdb", "rebuilt");
-    QCOMPARE(runCopyIfMissing(dir.filePath("share/ApprStandar.mdb"), dir.filePath("bin/Resource/ApprStandar.mdb")),
-             0);
+    QCOMPARE(
+        runCopyIfMissing(dir.filePath("share/ApprStandar.mdb"), dir.filePath("bin/Resource/ApprStandar.mdb")),
+        0);
     QCOMPARE(dir.readFile("bin/Resource/ApprStandar.mdb"), QByteArray("freshly built"));
 }
 
