@@ -1,8 +1,44 @@
 #include "db/datamodule.h"
 
+#include "app/apperror.h"
+#include "app/prompt.h"
+#include "db/connection.h"
+#include "db/dataset.h"
+#include "db/hadfile.h"
+#include "output/pagesettingsstore.h"
+
+#include <QFile>
+#include <QFileInfo>
+
 namespace {
+
 TFrm_DataModule *theInstance = nullptr;
+
+// Deletes a database file with the journal files SQLite may have left
+// beside it, so that a new file of the same name starts clean.
+bool deleteDatabaseFile(const QString &path)
+{
+    if (Connection::isFileOpen(path) || !QFile::remove(path))
+        return false;
+    QFile::remove(path + QStringLiteral("-wal"));
+    QFile::remove(path + QStringLiteral("-shm"));
+    QFile::remove(path + QStringLiteral("-journal"));
+    return true;
 }
+
+template<typename Move>
+bool reportedMove(Move &&move)
+{
+    try {
+        move();
+        return true;
+    } catch (const AppError &) {
+        Prompt::error(QStringLiteral("移动记录错误!"));
+        return false;
+    }
+}
+
+} // namespace
 
 TFrm_DataModule::TFrm_DataModule()
 {
@@ -18,4 +54,74 @@ TFrm_DataModule::~TFrm_DataModule()
 TFrm_DataModule *TFrm_DataModule::instance()
 {
     return theInstance;
+}
+
+bool TFrm_DataModule::CreateDatabase(const QString &path)
+{
+    const QFileInfo existing(path);
+    if (existing.exists() || existing.isSymLink()) {
+        const PromptButton answer = Prompt::message(
+            PromptIcon::Warning, QStringLiteral("数据库 ") + path + QStringLiteral(" 已存在!") + u'\n'
+                                     + QStringLiteral("删除并创建吗?"),
+            PromptButton::Yes | PromptButton::No, PromptButton::No);
+        if (answer != PromptButton::Yes)
+            return false;
+        if (!deleteDatabaseFile(path)) {
+            Prompt::error(QStringLiteral("不能删除数据库 ") + path, QStringLiteral("删除数据库错误!"));
+            return false;
+        }
+    } else {
+        // Journal files without their database would be taken for its journal.
+        QFile::remove(path + QStringLiteral("-wal"));
+        QFile::remove(path + QStringLiteral("-shm"));
+        QFile::remove(path + QStringLiteral("-journal"));
+    }
+    HadFile::createDatabaseFile(path);
+    return true;
+}
+
+bool TFrm_DataModule::AppendReport(DataSet &dataSet)
+{
+    dataSet.append();
+    LoadPageDefaults();
+    StorePageSettingsToRow(dataSet);
+    return true;
+}
+
+bool TFrm_DataModule::DeleteReport(DataSet &dataSet)
+{
+    if (dataSet.isEmpty()) {
+        Prompt::warning(QStringLiteral("数据表已空，不能删除!"));
+        return false;
+    }
+    dataSet.deleteRecord();
+    return true;
+}
+
+bool TFrm_DataModule::MoveFirst(DataSet &dataSet)
+{
+    return reportedMove([&] { dataSet.first(); });
+}
+
+bool TFrm_DataModule::MovePrior(DataSet &dataSet)
+{
+    return reportedMove([&] { dataSet.prior(); });
+}
+
+bool TFrm_DataModule::MoveNext(DataSet &dataSet)
+{
+    return reportedMove([&] { dataSet.next(); });
+}
+
+bool TFrm_DataModule::MoveLast(DataSet &dataSet)
+{
+    return reportedMove([&] { dataSet.last(); });
+}
+
+bool TFrm_DataModule::MoveToReport(DataSet &dataSet, int n)
+{
+    return reportedMove([&] {
+        dataSet.first();
+        dataSet.moveBy(n);
+    });
 }

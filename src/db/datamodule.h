@@ -1,14 +1,44 @@
 #pragma once
 
-// The data module: record operations on the appraisal database of a report
-// window. One instance lives for the whole run; it holds no connection
-// between calls.
+#include <QString>
+
+class DataSet;
+
+// The data module: creates appraisal database files and runs the record
+// operations of a report window on its report data set. One instance lives
+// for the whole run; it holds no connection between calls.
 class TFrm_DataModule
 {
 public:
     TFrm_DataModule();
     ~TFrm_DataModule();
+    TFrm_DataModule(const TFrm_DataModule &) = delete;
+    TFrm_DataModule &operator=(const TFrm_DataModule &) = delete;
 
     // The instance created at start-up, or null before start-up.
     static TFrm_DataModule *instance();
+
+    // Creates an empty .had file with both tables. An existing file is
+    // replaced only after the user agreed and only when no window of this
+    // program has it open. Returns false when the user declined or the old
+    // file could not be deleted (the user was told); throws AppError with
+    // the engine's text when creating fails.
+    bool CreateDatabase(const QString &path);
+
+    // Appends a new row with the default page settings; it stays in the
+    // append state (the caller posts it). A row being edited is posted first.
+    bool AppendReport(DataSet &dataSet);
+    // Deletes the current row without asking; false (with a warning) when
+    // the set is empty.
+    bool DeleteReport(DataSet &dataSet);
+
+    // Moves that post a row being edited first. A failing move is reported
+    // with "移动记录错误!" and returns false.
+    bool MoveFirst(DataSet &dataSet);
+    bool MovePrior(DataSet &dataSet);
+    bool MoveNext(DataSet &dataSet);
+    bool MoveLast(DataSet &dataSet);
+    // Goes to the first row and n rows forward (row n + 1, zero-based n);
+    // past the end the last row stays current.
+    bool MoveToReport(DataSet &dataSet, int n);
 };

@@ -16,6 +16,10 @@ inline const QString CalcuData = QStringLiteral("CalcuData");
 // The statement of the report query before any search.
 inline const QString SelectAllReports = QStringLiteral("select * from ProjectTab");
 
+// The columns of the report list: number, address, owner, client.
+inline const QStringList ReportListColumns = {QStringLiteral("FileNo"), QStringLiteral("Address"),
+                                              QStringLiteral("PropertyRightMan"), QStringLiteral("Client")};
+
 // The statements that create the two tables.
 const QString &createProjectTabSql();
 const QString &createCalcuDataSql();

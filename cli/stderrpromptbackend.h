@@ -1,0 +1,18 @@
+#pragma once
+
+#include "app/prompt.h"
+
+// The command line has no dialogs: messages go to stderr, questions get a
+// fixed answer, file and print dialogs are cancelled.
+class StderrPromptBackend : public PromptBackend
+{
+public:
+    explicit StderrPromptBackend(PromptButton answerToQuestions);
+
+    PromptButton showMessage(const PromptRecord &prompt) override;
+    QString chooseFile(const PromptRecord &prompt) override;
+    bool confirmPrint(const PromptRecord &prompt) override;
+
+private:
+    PromptButton m_answer;
+};
