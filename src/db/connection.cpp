@@ -285,6 +285,15 @@ void Connection::checkpoint() const
     run(QStringLiteral("PRAGMA wal_checkpoint(TRUNCATE)"));
 }
 
+void Connection::checkpointFile(const QString &path)
+{
+    if (!QFileInfo::exists(path + QStringLiteral("-wal")))
+        return;
+    Connection connection;
+    connection.open(path);
+    connection.checkpoint();
+}
+
 bool Connection::isFileOpen(const QString &path)
 {
     const QString canonical = QFileInfo(path).canonicalFilePath();

@@ -55,6 +55,9 @@ public:
     // Moves everything written so far from the write-ahead log into the
     // database file itself, e.g. before the file is copied.
     void checkpoint() const;
+    // The same for a file by path, whoever has it open; call it before a
+    // database file is copied (save as, backup). Does nothing without a log.
+    static void checkpointFile(const QString &path);
 
     // Whether some connection of this program has the file open.
     static bool isFileOpen(const QString &path);

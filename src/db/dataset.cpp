@@ -4,15 +4,14 @@
 #include "app/dateconventions.h"
 
 #include <QRegularExpression>
-#include <QSqlError>
+#include <QSqlQuery>
 
 #include <climits>
-#include <QSqlQuery>
 
 namespace {
 
 constexpr int BlockSize = 64;
-constexpr int CachedRows = 4096;
+constexpr int CachedRows = 512;
 
 QString formatFloat(double value)
 {
@@ -290,22 +289,21 @@ void DataSet::post()
                 assignments.append(c + QStringLiteral(" = ?"));
             QList<QVariant> bound = values;
             bound.append(rowId);
-            QSqlQuery q = m_connection.runPositional(QStringLiteral("update \"%1\" set %2 where rowid = ?")
-                                      .arg(m_table, assignments.join(QStringLiteral(", "))),
-                                  bound);
+            const QString sql = QStringLiteral("update \"%1\" set %2 where rowid = ?")
+                                    .arg(m_table, assignments.join(QStringLiteral(", ")));
+            const QSqlQuery q = m_connection.runPositional(sql, bound);
             if (q.numRowsAffected() == 0)
                 throw AppError(QStringLiteral("Row cannot be located for updating. Some values may "
                                               "have been changed since it was last read."));
             m_cache.remove(rowId);
         }
     } else {
+        const QString marks = QStringList(columns.size(), QStringLiteral("?")).join(QStringLiteral(", "));
         const QString sql = columns.isEmpty()
                                 ? QStringLiteral("insert into \"%1\" default values").arg(m_table)
                                 : QStringLiteral("insert into \"%1\" (%2) values (%3)")
-                                      .arg(m_table, columns.join(QStringLiteral(", ")),
-                                           QStringList(columns.size(), QStringLiteral("?"))
-                                               .join(QStringLiteral(", ")));
-        QSqlQuery q = m_connection.runPositional(sql, values);
+                                      .arg(m_table, columns.join(QStringLiteral(", ")), marks);
+        const QSqlQuery q = m_connection.runPositional(sql, values);
         m_rowIds.append(q.lastInsertId().toLongLong());
         m_index = int(m_rowIds.size()) - 1;
         m_bof = m_eof = false;
@@ -474,7 +472,8 @@ QVariant DataSet::fromText(int field, const QString &text) const
     const QString &name = m_fields.at(field);
     switch (m_kinds.at(field)) {
     case Kind::Text:
-        return text;
+        // An empty text stays an empty text, never null.
+        return text.isNull() ? QString(QLatin1String("")) : text;
     case Kind::Integer: {
         qint64 number = 0;
         if (text.isEmpty())

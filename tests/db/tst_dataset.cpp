@@ -274,7 +274,7 @@ void TestDataSet::writingNeedsEditState()
     Fixture f(1);
     QVERIFY_THROWS_EXCEPTION(AppError, f.reports.setString("Client", "x"));
     f.reports.edit();
-    f.reports.setString("Client", "");
+    f.reports.setString("Client", QString());
     f.reports.setInteger("PageWidth", 210);
     QVERIFY_THROWS_EXCEPTION(AppError, f.reports.setString("PageHeight", "abc"));
     f.reports.post();
