@@ -41,8 +41,16 @@ TfrmChildWin::TfrmChildWin(const QString &fileName, TMainForm *mainForm)
 TfrmChildWin::~TfrmChildWin()
 {
     delete m_windowMenuItem;
-    if (m_mainForm)
+    if (m_mainForm) {
+        // First, while this window is still whole: the frame may activate
+        // another window as this one goes.
+        m_mainForm->forgetReportWindow(this);
         m_mainForm->uncheckPageCommands();
+        // A closed window is deleted after the next one became active; the
+        // checks belong to that one.
+        m_mainForm->UpdateBrowseFindChecks();
+        m_mainForm->UpdateViewChecks();
+    }
 }
 
 QString TfrmChildWin::captionFor(const QString &path)

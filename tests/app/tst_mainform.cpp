@@ -622,9 +622,31 @@ void TestMainForm::activationChecksAndUnchecks()
 
     frame.form->mdiArea()->setActiveSubWindow(first);
     QCOMPARE(checkedOf(frame, PageAndListCommands).size(), 2);
-    delete second; // destroyed windows uncheck them too
-    QVERIFY(checkedOf(frame, PageAndListCommands).isEmpty());
+    delete second; // not the active one: the checks stay the active window's
+    QCOMPARE(checkedOf(frame, PageAndListCommands), QStringList({"actnView1", "actnEditFind"}));
     QCOMPARE(frame.form->reportWindows(), QList<TfrmChildWin *>{first});
+
+    // The active window destroyed: the frame activates the one left.
+    TfrmChildWin *third = frame.open("Data/丙.had");
+    QCOMPARE(frame.form->activeReportWindow(), third);
+    delete third;
+    QCOMPARE(frame.form->reportWindows(), QList<TfrmChildWin *>{first});
+    QCOMPARE(frame.form->activeReportWindow(), first);
+    QVERIFY(first->WindowMenuItem()->isChecked());
+    QVERIFY(frame.action("Actn_FileClose")->isEnabled());
+
+    // A closed window is deleted after the next one became active: the
+    // checks stay those of the active window.
+    frame.open("Data/丁.had");
+    frame.action("Actn_FileClose")->trigger();
+    deleteClosedWindows();
+    QCOMPARE(frame.form->activeReportWindow(), first);
+    QCOMPARE(checkedOf(frame, PageAndListCommands), QStringList({"actnView1", "actnEditFind"}));
+
+    // The last window gone, nothing is checked.
+    delete first;
+    QVERIFY(checkedOf(frame, PageAndListCommands).isEmpty());
+    first = frame.open("Data/甲.had");
 
     // A window being opened is marked as such until it becomes active.
     Process.WindowOpening = true;

@@ -260,7 +260,6 @@ TfrmChildWin *TMainForm::OpenReportWindow(const QString &path)
     Process.LastOpenedWindow = window;
     m_reportWindows.append(window);
     connect(window, &TfrmChildWin::closed, this, &TMainForm::forgetReportWindow);
-    connect(window, &QObject::destroyed, this, [this, window] { forgetReportWindow(window); });
     m_mdiArea->addSubWindow(window);
     window->showMaximized();
     window->setWindowTitle(TfrmChildWin::captionFor(path));
@@ -277,11 +276,10 @@ void TMainForm::OpenStartupDatabase()
 
 void TMainForm::forgetReportWindow(TfrmChildWin *window)
 {
-    if (!m_reportWindows.removeOne(window))
-        return;
     if (m_activatedWindow == window)
         m_activatedWindow = nullptr;
-    UpdateCommandStates();
+    if (m_reportWindows.removeOne(window))
+        UpdateCommandStates();
 }
 
 void TMainForm::reportWindowActivated(QMdiSubWindow *subWindow)

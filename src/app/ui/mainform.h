@@ -60,6 +60,9 @@ public:
     void addWindowMenuEntry(QAction *entry);
     void actnActiveChildWin(QAction *entry);
 
+    // A report window has closed, or is being destroyed: it no longer counts.
+    void forgetReportWindow(TfrmChildWin *window);
+
 protected:
     void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
@@ -76,7 +79,6 @@ private:
     void placeBackgroundLinks();
 
     void reportWindowActivated(QMdiSubWindow *window);
-    void forgetReportWindow(TfrmChildWin *window);
     void syncWindowMenuChecks();
     QList<TfrmChildWin *> reportWindowsTopmostFirst() const;
     void tile(TileMode mode);
@@ -100,7 +102,9 @@ private:
     FocusedTextCommands *m_editCommands = nullptr;
     QList<QWidget *> m_backgroundLinks;
     QList<TfrmChildWin *> m_reportWindows;
-    QPointer<TfrmChildWin> m_activatedWindow;
+    // Raw: it is compared while a window is being destroyed; cleared when
+    // the window closes or is destroyed.
+    TfrmChildWin *m_activatedWindow = nullptr;
     QPointer<QDialog> m_aboutBox;
     TileMode m_tileMode = TileMode::OneAboveTheOther;
     bool m_firstShowDone = false;
