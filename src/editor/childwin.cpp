@@ -31,11 +31,10 @@ TfrmChildWin::TfrmChildWin(const QString &fileName, TMainForm *mainForm)
     m_windowMenuItem->setCheckable(true);
     mainForm->addWindowMenuEntry(m_windowMenuItem);
 
-    // Automatic saving is configured but does nothing: the timer has no
-    // action attached.
+    // Automatic saving is configured (the options dialog sets the interval)
+    // but does nothing: the timer has no action attached.
     auto *timer = new QTimer(this);
     timer->setObjectName(QStringLiteral("timerAutoSave"));
-    timer->setInterval(Process.Settings.AutoSaveTime * 216000);
 }
 
 TfrmChildWin::~TfrmChildWin()

@@ -216,6 +216,7 @@ private slots:
     void commandsHaveTheirTexts();
     void menusToolBarAndHiddenCommands();
     void backgroundLinksRunTheirCommands();
+    void statusBarShowsTheHintUnderTheMouse();
 
     void startUpCreatesFoldersAndTitle();
     void folderThatCannotBeCreatedIsReported();
@@ -409,6 +410,22 @@ void TestMainForm::backgroundLinksRunTheirCommands()
     }
     QCOMPARE(frame.form->findChild<QLabel *>("Label2")->text(), "产品列表");
     QCOMPARE(frame.form->findChild<QLabel *>("Label4")->text(), "有意见或建议请给我们写信");
+}
+
+void TestMainForm::statusBarShowsTheHintUnderTheMouse()
+{
+    Frame frame;
+    frame.show();
+    auto *toolBar = frame.form->findChild<QToolBar *>("ToolBar");
+    const std::pair<QWidget *, const char *> places[] = {
+        {toolBar->widgetForAction(frame.action("Actn_FileNew")), "新建"},
+        {toolBar->widgetForAction(frame.action("Actn_FileOpen")), "打开"},
+        {frame.form->findChild<QLabel *>("Label4"), "有意见或建议请给我们写信"},
+    };
+    for (const auto &[widget, hint] : places) {
+        QTest::mouseMove(widget);
+        QTRY_COMPARE(frame.form->statusBar()->currentMessage(), QString::fromUtf8(hint));
+    }
 }
 
 void TestMainForm::startUpCreatesFoldersAndTitle()
