@@ -110,7 +110,6 @@ void TMainForm::createCommands()
         menu->setObjectName(QString::fromLatin1(m.name));
         menu->menuAction()->setObjectName(QString::fromLatin1(m.name));
         menu->menuAction()->setStatusTip(QString::fromUtf8(m.hint));
-        menu->setToolTipsVisible(false);
         m_menus.insert(menu->objectName(), menu);
     }
 
@@ -239,11 +238,10 @@ void TMainForm::connectCommands()
 
     connect(action(QStringLiteral("Actn_FileExit")), &QAction::triggered, this, &QWidget::close);
 
-    m_editCommands = new FocusedTextCommands(
-        {action(QStringLiteral("EditUndo1")), action(QStringLiteral("EditCut1")),
-         action(QStringLiteral("EditCopy1")), action(QStringLiteral("EditPaste1")),
-         action(QStringLiteral("EditSelectAll1"))},
-        this);
+    new FocusedTextCommands({action(QStringLiteral("EditUndo1")), action(QStringLiteral("EditCut1")),
+                             action(QStringLiteral("EditCopy1")), action(QStringLiteral("EditPaste1")),
+                             action(QStringLiteral("EditSelectAll1"))},
+                            this);
 }
 
 TfrmChildWin *TMainForm::activeReportWindow() const

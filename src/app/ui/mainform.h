@@ -6,7 +6,6 @@
 #include <QMainWindow>
 #include <QPointer>
 
-class FocusedTextCommands;
 class QActionGroup;
 
 class QMdiArea;
@@ -99,7 +98,6 @@ private:
     QHash<QString, QAction *> m_actions;
     QHash<QString, QMenu *> m_menus;
     QActionGroup *m_windowEntries = nullptr;
-    FocusedTextCommands *m_editCommands = nullptr;
     QList<QWidget *> m_backgroundLinks;
     QList<TfrmChildWin *> m_reportWindows;
     // Raw: it is compared while a window is being destroyed; cleared when
