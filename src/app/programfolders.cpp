@@ -4,6 +4,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 
 QStringList ProgramFolders::names()
 {
@@ -15,7 +16,7 @@ void ProgramFolders::ensure(const QString &appDir)
 {
     const QDir dir(appDir);
     for (const QString &name : names()) {
-        if (dir.exists(name))
+        if (QFileInfo(dir.filePath(name)).isDir())
             continue;
         if (!dir.mkpath(name))
             throw AppError(QStringLiteral("不能创建文件夹 %1!").arg(QDir::toNativeSeparators(dir.filePath(name))));

@@ -1,0 +1,109 @@
+#pragma once
+
+#include <QDialog>
+#include <QHash>
+#include <QList>
+#include <QMainWindow>
+#include <QPointer>
+
+class QActionGroup;
+
+class QMdiArea;
+class QMdiSubWindow;
+class QMenu;
+class TfrmChildWin;
+
+// The program's frame: a multiple-document window whose report windows
+// each show one appraisal database. It owns every command (menus, tool bar,
+// shortcuts); the commands act on the active report window, and those that
+// need one are enabled only while one is open.
+class TMainForm : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    explicit TMainForm(QWidget *parent = nullptr);
+    ~TMainForm() override;
+
+    // A command or menu by its name (the objectName), or null.
+    QAction *action(const QString &name) const;
+    QMenu *menu(const QString &name) const;
+    QMdiArea *mdiArea() const { return m_mdiArea; }
+
+    // The About dialog created at start-up; HelpAbout1 shows it. Not owned.
+    void setAboutBox(QDialog *aboutBox) { m_aboutBox = aboutBox; }
+
+    // The report window active inside the frame, or null.
+    TfrmChildWin *activeReportWindow() const;
+    // The open report windows, in the order they were opened.
+    const QList<TfrmChildWin *> &reportWindows() const { return m_reportWindows; }
+
+    // Opens the database file in a new report window (the same file may be
+    // open in several) and returns the window.
+    TfrmChildWin *OpenReportWindow(const QString &path);
+    // Reopens the database closed last (or the sample database) when the
+    // file exists; otherwise opens nothing and says nothing.
+    void OpenStartupDatabase();
+
+    // Enables the commands that need a report window exactly when one is open.
+    void UpdateCommandStates();
+    // Checks the page command of the active report window's page tab.
+    void UpdateViewChecks();
+    // Checks browse or find after the active report window's list pane.
+    void UpdateBrowseFindChecks();
+    // Unchecks the three page commands and the browse and find commands.
+    void uncheckPageCommands();
+
+    // Adds a report window's entry to the Window menu; choosing it brings
+    // the windows of that name forward (actnActiveChildWin).
+    void addWindowMenuEntry(QAction *entry);
+    void actnActiveChildWin(QAction *entry);
+
+    // A report window has closed, or is being destroyed: it no longer counts.
+    void forgetReportWindow(TfrmChildWin *window);
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    enum class TileMode { OneAboveTheOther, SideBySide };
+
+    void InitProgram();
+    void createCommands();
+    void createToolBar();
+    void createBackgroundLinks();
+    void connectCommands();
+    void placeBackgroundLinks();
+
+    void reportWindowActivated(QMdiSubWindow *window);
+    void syncWindowMenuChecks();
+    QList<TfrmChildWin *> reportWindowsTopmostFirst() const;
+    void tile(TileMode mode);
+
+    void Actn_FileCloseExecute();
+    void Actn_ViewToolsExecute();
+    void Actn_ViewStatusExecute();
+    void actnBrowserExecute();
+    void showPage(int page);
+    void showListTab(int tab);
+    void HelpAbout1Execute();
+    void Actn_WindowTileHorizontalExecute();
+    void Actn_WindowTileVerticalExecute();
+    void Actn_WindowCascadeExecute();
+    void Actn_WindowArrangeAllExecute();
+
+    QMdiArea *m_mdiArea = nullptr;
+    QHash<QString, QAction *> m_actions;
+    QHash<QString, QMenu *> m_menus;
+    QActionGroup *m_windowEntries = nullptr;
+    QList<QWidget *> m_backgroundLinks;
+    QList<TfrmChildWin *> m_reportWindows;
+    // Raw: it is compared while a window is being destroyed; cleared when
+    // the window closes or is destroyed.
+    TfrmChildWin *m_activatedWindow = nullptr;
+    QPointer<QDialog> m_aboutBox;
+    TileMode m_tileMode = TileMode::OneAboveTheOther;
+    bool m_firstShowDone = false;
+};

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QWidget>
+
+// Suspends drawing of a widget for the lifetime of the guard, then resumes
+// it and repaints the widget with all its children once. Nests: an inner
+// guard leaves drawing suspended for the outer one.
+class UpdatesSuspended
+{
+public:
+    explicit UpdatesSuspended(QWidget *widget)
+        : m_widget(widget)
+        , m_wasEnabled(widget->updatesEnabled())
+    {
+        m_widget->setUpdatesEnabled(false);
+    }
+    ~UpdatesSuspended()
+    {
+        if (!m_wasEnabled)
+            return;
+        m_widget->setUpdatesEnabled(true);
+        m_widget->update();
+    }
+    UpdatesSuspended(const UpdatesSuspended &) = delete;
+    UpdatesSuspended &operator=(const UpdatesSuspended &) = delete;
+
+private:
+    QWidget *m_widget;
+    bool m_wasEnabled;
+};
