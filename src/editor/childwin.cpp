@@ -73,19 +73,27 @@ void TfrmChildWin::deactivated()
     m_mainForm->uncheckPageCommands();
 }
 
+bool TfrmChildWin::querySave()
+{
+    if (!m_modified)
+        return true;
+    const PromptButton answer
+        = Prompt::message(PromptIcon::Question, QStringLiteral("数据已被更改,保存吗?"),
+                          PromptButton::Yes | PromptButton::No | PromptButton::Cancel);
+    if (answer == PromptButton::Cancel) {
+        Process.CloseCancelled = true;
+        return false;
+    }
+    if (answer == PromptButton::Yes)
+        m_mainForm->action(QStringLiteral("Actn_FileSave"))->trigger();
+    return true;
+}
+
 void TfrmChildWin::closeEvent(QCloseEvent *event)
 {
-    if (m_modified) {
-        const PromptButton answer = Prompt::message(
-            PromptIcon::Question, QStringLiteral("数据已被更改,保存吗?"),
-            PromptButton::Yes | PromptButton::No | PromptButton::Cancel);
-        if (answer == PromptButton::Cancel) {
-            Process.CloseCancelled = true;
-            event->ignore();
-            return;
-        }
-        if (answer == PromptButton::Yes)
-            m_mainForm->action(QStringLiteral("Actn_FileSave"))->trigger();
+    if (!querySave()) {
+        event->ignore();
+        return;
     }
     QMdiSubWindow::closeEvent(event);
     if (!event->isAccepted())

@@ -27,6 +27,11 @@ public:
     bool Modified() const { return m_modified; }
     void setModified(bool modified) { m_modified = modified; }
 
+    // The save question of a modified window: Yes saves, No discards, and
+    // both return true; Cancel sets CloseCancelled and returns false. An
+    // unmodified window returns true without asking.
+    bool querySave();
+
     // Called by the main window when this window becomes, or stops being,
     // the active report window.
     void activated();

@@ -235,8 +235,8 @@ private slots:
 
     void closingAReportWindow_data();
     void closingAReportWindow();
-    void closingTheProgramAsksOnlyTheActiveWindow_data();
-    void closingTheProgramAsksOnlyTheActiveWindow();
+    void closingTheProgramAsksEveryModifiedWindow_data();
+    void closingTheProgramAsksEveryModifiedWindow();
 
     void editCommandsFollowTheFocusedField();
 
@@ -244,6 +244,7 @@ private slots:
     void launchers();
     void calculator();
     void aboutBoxClosesOnAClick();
+    void optionsCommandOpensTheOptionsDialog();
     void shortcutsReachTheirCommands_data();
     void shortcutsReachTheirCommands();
 
@@ -858,42 +859,51 @@ void TestMainForm::closingAReportWindow()
     QCOMPARE(Process.LastOpenedWindow.isNull(), closes);
 }
 
-void TestMainForm::closingTheProgramAsksOnlyTheActiveWindow_data()
+void TestMainForm::closingTheProgramAsksEveryModifiedWindow_data()
 {
-    QTest::addColumn<int>("answer");
+    QTest::addColumn<QList<int>>("answers");
     QTest::addColumn<bool>("closes");
-    QTest::newRow("cancel keeps the program") << int(PromptButton::Cancel) << false;
-    QTest::newRow("no closes it") << int(PromptButton::No) << true;
-    QTest::newRow("yes closes it") << int(PromptButton::Yes) << true;
+    QTest::addColumn<int>("windowsLeft");
+    const int yes = int(PromptButton::Yes), no = int(PromptButton::No), cancel = int(PromptButton::Cancel);
+    QTest::newRow("cancel at the active window") << QList<int>{cancel} << false << 4;
+    QTest::newRow("no to all") << QList<int>{no, no, no} << true << 3;
+    QTest::newRow("yes to all") << QList<int>{yes, yes, yes} << true << 3;
+    QTest::newRow("cancel at another window") << QList<int>{no, cancel} << false << 3;
 }
 
-void TestMainForm::closingTheProgramAsksOnlyTheActiveWindow()
+// The active window is asked and closed first and is the one remembered;
+// every other modified window is asked in turn, unmodified ones are not.
+void TestMainForm::closingTheProgramAsksEveryModifiedWindow()
 {
-    QFETCH(int, answer);
+    QFETCH(QList<int>, answers);
     QFETCH(bool, closes);
+    QFETCH(int, windowsLeft);
     Frame frame;
     frame.show();
-    for (const char *file : {"Data/甲.had", "Data/乙.had", "Data/丙.had"})
+    for (const char *file : {"Data/甲.had", "Data/乙.had", "Data/丙.had", "Data/丁.had"})
         frame.open(QString::fromUtf8(file))->setModified(true);
+    frame.form->reportWindows().at(3)->setModified(false);
     TfrmChildWin *active = frame.form->reportWindows().at(1);
+    const QString activeFile = active->FileName();
     frame.form->mdiArea()->setActiveSubWindow(active);
+    QSignalSpy saved(frame.action("Actn_FileSave"), &QAction::triggered);
 
-    Prompt::setNextAnswer(PromptButton(answer));
+    for (int answer : answers)
+        Prompt::setNextAnswer(PromptButton(answer));
     frame.action("Actn_FileExit")->trigger();
 
-    QCOMPARE(Prompt::shown().size(), 1);
+    QCOMPARE(Prompt::shown().size(), answers.size());
+    for (const PromptRecord &asked : Prompt::shown())
+        QCOMPARE(asked.text, QString("数据已被更改,保存吗?"));
+    QCOMPARE(saved.count(), int(answers.count(int(PromptButton::Yes))));
     QCOMPARE(frame.form->isVisible(), !closes);
-    QCOMPARE(frame.rememberedFile(), closes ? active->FileName() : QString("<none>"));
-    QCOMPARE(frame.form->reportWindows().size(), closes ? 2 : 3);
-    if (!closes) {
-        // Asked again on the next try, and only again the active window.
-        Prompt::setNextAnswer(PromptButton::No);
-        QVERIFY(frame.form->close());
-        QCOMPARE(Prompt::shown().size(), 2);
-    }
-    // The rest go with the frame, without a prompt.
+    QCOMPARE(Process.CloseCancelled, !closes);
+    QCOMPARE(frame.form->reportWindows().size(), windowsLeft);
+    QCOMPARE(frame.rememberedFile(), answers.first() == int(PromptButton::Cancel) ? QString("<none>") : activeFile);
+    // Whatever is left goes with the frame, without a further prompt.
+    const qsizetype asked = Prompt::shown().size();
     frame.form.reset();
-    QCOMPARE(Prompt::shown().size(), closes ? 1 : 2);
+    QCOMPARE(Prompt::shown().size(), asked);
 }
 
 void TestMainForm::editCommandsFollowTheFocusedField()
@@ -1051,6 +1061,22 @@ void TestMainForm::aboutBoxClosesOnAClick()
     frame.action("HelpAbout1")->trigger(); // returns once the click closed it
     QVERIFY(wasShown);
     QVERIFY(!about.isVisible());
+}
+
+void TestMainForm::optionsCommandOpensTheOptionsDialog()
+{
+    Frame frame;
+    frame.show();
+    QString shown;
+    QTimer::singleShot(0, frame.form.get(), [&] {
+        if (QWidget *dialog = QApplication::activeModalWidget()) {
+            shown = dialog->objectName();
+            QTest::keyClick(dialog, Qt::Key_Escape);
+        }
+    });
+    QTest::keyClick(frame.form.get(), Qt::Key_Y, Qt::ControlModifier); // returns once the dialog closed
+    QCOMPARE(shown, QString("FRM_Config"));
+    QVERIFY(!QFileInfo::exists(frame.dir.filePath("config.ini"))); // Escape wrote nothing
 }
 
 void TestMainForm::shortcutsReachTheirCommands_data()

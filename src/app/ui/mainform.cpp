@@ -6,6 +6,7 @@
 #include "app/launchers.h"
 #include "app/processstate.h"
 #include "app/programfolders.h"
+#include "app/ui/configdialog.h"
 #include "app/ui/focusedtextcommands.h"
 #include "app/ui/linklabel.h"
 #include "app/ui/updatessuspended.h"
@@ -212,6 +213,7 @@ void TMainForm::connectCommands()
         {"Actn_ViewStatus", &TMainForm::Actn_ViewStatusExecute},
         {"actnBrowser", &TMainForm::actnBrowserExecute},
         {"HelpAbout1", &TMainForm::HelpAbout1Execute},
+        {"Actn_OptionConfig", &TMainForm::Actn_OptionConfigExecute},
         {"Actn_WindowTileHorizontal", &TMainForm::Actn_WindowTileHorizontalExecute},
         {"Actn_WindowTileVertical", &TMainForm::Actn_WindowTileVerticalExecute},
         {"Actn_WindowCascade", &TMainForm::Actn_WindowCascadeExecute},
@@ -254,7 +256,14 @@ TfrmChildWin *TMainForm::OpenReportWindow(const QString &path)
 {
     UpdatesSuspended suspended(this);
     Process.WindowOpening = true;
-    auto *window = new TfrmChildWin(path, this);
+    TfrmChildWin *window = nullptr;
+    try {
+        window = new TfrmChildWin(path, this);
+    } catch (...) {
+        // No window will become active to lower the flag.
+        Process.WindowOpening = false;
+        throw;
+    }
     Process.LastOpenedWindow = window;
     m_reportWindows.append(window);
     connect(window, &TfrmChildWin::closed, this, &TMainForm::forgetReportWindow);
@@ -466,6 +475,12 @@ void TMainForm::HelpAbout1Execute()
         m_aboutBox->exec();
 }
 
+void TMainForm::Actn_OptionConfigExecute()
+{
+    TFRM_Config dialog(this);
+    dialog.exec();
+}
+
 void TMainForm::showEvent(QShowEvent *event)
 {
     QMainWindow::showEvent(event);
@@ -478,13 +493,24 @@ void TMainForm::showEvent(QShowEvent *event)
 }
 
 // Closing the program closes the active report window first, which may ask
-// whether to save; Cancel there keeps the program running. The other
-// report windows are discarded with the frame.
+// whether to save and is remembered as the database to reopen. Every other
+// report window with unsaved changes is then brought forward and asked too,
+// so that no edits are lost unasked; those windows are discarded with the
+// frame. Cancel at any question keeps the program running.
 void TMainForm::closeEvent(QCloseEvent *event)
 {
     if (TfrmChildWin *window = activeReportWindow()) {
         window->close();
         if (Process.CloseCancelled) {
+            event->ignore();
+            return;
+        }
+    }
+    for (TfrmChildWin *window : reportWindowsTopmostFirst()) {
+        if (!window->Modified())
+            continue;
+        m_mdiArea->setActiveSubWindow(window);
+        if (!window->querySave()) {
             event->ignore();
             return;
         }

@@ -89,6 +89,7 @@ private:
     void showPage(int page);
     void showListTab(int tab);
     void HelpAbout1Execute();
+    void Actn_OptionConfigExecute();
     void Actn_WindowTileHorizontalExecute();
     void Actn_WindowTileVerticalExecute();
     void Actn_WindowCascadeExecute();
