@@ -5,6 +5,7 @@
 #include "db/datamodule.h"
 #include "db/dataset.h"
 #include "db/hadfile.h"
+#include "reportfile.h"
 #include "testenv.h"
 
 #include <QtTest>
@@ -33,29 +34,19 @@ namespace {
 
 const QString ExistsQuestion = QStringLiteral(" 已存在!\n删除并创建吗?");
 
-struct Fixture
+// Without a report count the file does not exist yet.
+struct Fixture : ReportFile
 {
-    TestAppDir dir;
-    TFrm_DataModule module;
-    QString path = dir.filePath("Data/报告.had");
-    Connection connection;
-    DataSet reports{connection};
-
-    explicit Fixture(int rows = -1)
+    Fixture()
+        : ReportFile(NoFileYet(), QStringLiteral("Data/报告.had"))
     {
-        QDir().mkpath(dir.filePath("Data"));
-        if (rows < 0)
-            return;
-        module.CreateDatabase(path);
-        HadFile::open(connection, path);
-        reports.open(HadFile::SelectAllReports);
-        for (int i = 1; i <= rows; ++i) {
-            reports.append();
-            reports.setString("FileNo", QString::number(i));
-            reports.post();
-        }
-        reports.first();
     }
+    explicit Fixture(int reportCount)
+        : ReportFile(reportCount, QStringLiteral("Data/报告.had"))
+    {
+    }
+
+    TFrm_DataModule module;
 };
 
 } // namespace

@@ -2,6 +2,7 @@
 #include "db/connection.h"
 #include "db/dataset.h"
 #include "db/hadfile.h"
+#include "reportfile.h"
 #include "testenv.h"
 
 #include <QtTest>
@@ -31,29 +32,7 @@ private slots:
 
 namespace {
 
-struct Fixture
-{
-    TestAppDir dir;
-    QString path = dir.filePath("test.had");
-    Connection connection;
-    DataSet reports{connection};
-
-    explicit Fixture(int rows = 0)
-    {
-        HadFile::createDatabaseFile(path);
-        HadFile::open(connection, path);
-        reports.open(HadFile::SelectAllReports);
-        for (int i = 1; i <= rows; ++i) {
-            reports.append();
-            reports.setString("FileNo", QString::number(i));
-            reports.post();
-        }
-        if (rows)
-            reports.first();
-    }
-
-    QString current() const { return reports.asString("FileNo"); }
-};
+using Fixture = ReportFile;
 
 } // namespace
 

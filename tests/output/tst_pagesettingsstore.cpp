@@ -5,6 +5,7 @@
 #include "db/dataset.h"
 #include "db/hadfile.h"
 #include "output/pagesettingsstore.h"
+#include "reportfile.h"
 #include "testenv.h"
 
 #include <QtTest>
@@ -29,20 +30,7 @@ private slots:
 
 namespace {
 
-struct Fixture
-{
-    TestAppDir dir;
-    QString path = dir.filePath("test.had");
-    Connection connection;
-    DataSet reports{connection};
-
-    Fixture()
-    {
-        HadFile::createDatabaseFile(path);
-        HadFile::open(connection, path);
-        reports.open(HadFile::SelectAllReports);
-    }
-};
+using Fixture = ReportFile;
 
 TPageSettings sample()
 {

@@ -1,0 +1,29 @@
+#pragma once
+
+#include "db/connection.h"
+#include "db/dataset.h"
+#include "testenv.h"
+
+#include <QString>
+
+// An appraisal database in a fresh program folder, open as a report window
+// opens it. It holds the given number of reports, numbered "1", "2", ...
+// with the first one current; with NoFileYet the path is left free for a
+// test that creates the file itself.
+struct ReportFile
+{
+    struct NoFileYet
+    {
+    };
+
+    explicit ReportFile(int reportCount = 0, const QString &relativePath = QStringLiteral("test.had"));
+    ReportFile(NoFileYet, const QString &relativePath);
+
+    // FileNo of the current report.
+    QString current() const;
+
+    TestAppDir dir;
+    QString path;
+    Connection connection;
+    DataSet reports{connection};
+};
