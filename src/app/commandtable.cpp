@@ -86,28 +86,30 @@ const Command Commands[] = {
     {"HelpAbout1", "MI_Help", "关于(&A)", "显示软件信息", "Ctrl+H", Always},
 };
 
-const char *const ToolBar[] = {
-    "Actn_FileNew",
-    "Actn_FileOpen",
-    "Actn_FileSave",
-    "Actn_FilePrint",
-    "Actn_FilePreview",
-    "Actn_FilePageSetup",
-    nullptr,
-    "EditUndo1",
-    "EditCut1",
-    "EditCopy1",
-    "EditPaste1",
-    nullptr,
-    "actnBrowser",
-    nullptr,
-    "Actn_RecordAppend",
-    "Actn_RecordDelete",
-    "Actn_RecordFirst",
-    "Actn_RecordPrior",
-    "Actn_RecordNext",
-    "Actn_RecordLast",
-    "actnRecordCalcu",
+// The tool buttons in order, each with the freedesktop icon name the
+// desktop's icon theme may supply; a null command is a separator.
+const CommandTable::ToolButton ToolBar[] = {
+    {"Actn_FileNew", "document-new"},
+    {"Actn_FileOpen", "document-open"},
+    {"Actn_FileSave", "document-save"},
+    {"Actn_FilePrint", "document-print"},
+    {"Actn_FilePreview", "document-print-preview"},
+    {"Actn_FilePageSetup", "document-page-setup"},
+    {nullptr, nullptr},
+    {"EditUndo1", "edit-undo"},
+    {"EditCut1", "edit-cut"},
+    {"EditCopy1", "edit-copy"},
+    {"EditPaste1", "edit-paste"},
+    {nullptr, nullptr},
+    {"actnBrowser", "view-list-tree"},
+    {nullptr, nullptr},
+    {"Actn_RecordAppend", "list-add"},
+    {"Actn_RecordDelete", "list-remove"},
+    {"Actn_RecordFirst", "go-first"},
+    {"Actn_RecordPrior", "go-previous"},
+    {"Actn_RecordNext", "go-next"},
+    {"Actn_RecordLast", "go-last"},
+    {"actnRecordCalcu", "accessories-calculator"},
 };
 
 } // namespace
@@ -122,7 +124,7 @@ std::span<const Command> CommandTable::commands()
     return Commands;
 }
 
-std::span<const char *const> CommandTable::toolBar()
+std::span<const CommandTable::ToolButton> CommandTable::toolBar()
 {
     return ToolBar;
 }

@@ -38,7 +38,12 @@ std::span<const Menu> menus();
 // Every command, in menu order (commands outside the menus at the end of
 // their group), with the separator lines.
 std::span<const Command> commands();
-// The tool bar's commands in order; null is a separator.
-std::span<const char *const> toolBar();
+// The tool bar's buttons in order.
+struct ToolButton
+{
+    const char *command; // null: a separator
+    const char *icon;    // icon theme name
+};
+std::span<const ToolButton> toolBar();
 
 } // namespace CommandTable

@@ -26,6 +26,7 @@
 #include <QTabWidget>
 #include <QTimer>
 #include <QToolBar>
+#include <QToolButton>
 #include <QUrl>
 #include <QVBoxLayout>
 #include <QtTest>
@@ -379,6 +380,11 @@ void TestMainForm::menusToolBarAndHiddenCommands()
              "Actn_FileNew Actn_FileOpen Actn_FileSave Actn_FilePrint Actn_FilePreview Actn_FilePageSetup - "
              "EditUndo1 EditCut1 EditCopy1 EditPaste1 - actnBrowser - Actn_RecordAppend Actn_RecordDelete "
              "Actn_RecordFirst Actn_RecordPrior Actn_RecordNext Actn_RecordLast actnRecordCalcu");
+    // Tool buttons read as the hint, without the menu's access key.
+    for (QAction *command : toolBar->actions()) {
+        if (auto *button = qobject_cast<QToolButton *>(toolBar->widgetForAction(command)))
+            QCOMPARE(button->text(), command->statusTip());
+    }
 
     // In no menu, but reachable: by its shortcut, or from the arrangement dialog.
     for (const char *name : {"Actn_RecordInsert", "Actn_WindowArrangeAll", "Actn_WindowTileHorizontal",

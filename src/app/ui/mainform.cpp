@@ -145,16 +145,22 @@ void TMainForm::createCommands()
     m_windowEntries->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
 }
 
+// Tool buttons show the command's hint (its caption without the access
+// key) beside the icon theme's picture, when the desktop has one.
 void TMainForm::createToolBar()
 {
     QToolBar *toolBar = addToolBar(QString());
     toolBar->setObjectName(QStringLiteral("ToolBar"));
-    toolBar->setToolButtonStyle(Qt::ToolButtonTextOnly);
-    for (const char *name : CommandTable::toolBar()) {
-        if (name)
-            toolBar->addAction(action(QString::fromLatin1(name)));
-        else
+    toolBar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    for (const CommandTable::ToolButton &button : CommandTable::toolBar()) {
+        if (!button.command) {
             toolBar->addSeparator();
+            continue;
+        }
+        QAction *command = action(QString::fromLatin1(button.command));
+        command->setIconText(command->statusTip());
+        command->setIcon(QIcon::fromTheme(QString::fromLatin1(button.icon)));
+        toolBar->addAction(command);
     }
 }
 
