@@ -14,15 +14,21 @@ namespace {
 
 TFrm_DataModule *theInstance = nullptr;
 
-// Deletes a database file with the journal files SQLite may have left
-// beside it, so that a new file of the same name starts clean.
+// The journal files SQLite may have left beside a database. Without their
+// database they would be taken for the journal of a new file of that name.
+void removeJournalFiles(const QString &path)
+{
+    for (const char *suffix : {"-wal", "-shm", "-journal"})
+        QFile::remove(path + QLatin1String(suffix));
+}
+
+// Deletes a database file that this program does not have open, with its
+// journal files, so that a new file of the same name starts clean.
 bool deleteDatabaseFile(const QString &path)
 {
     if (Connection::isFileOpen(path) || !QFile::remove(path))
         return false;
-    QFile::remove(path + QStringLiteral("-wal"));
-    QFile::remove(path + QStringLiteral("-shm"));
-    QFile::remove(path + QStringLiteral("-journal"));
+    removeJournalFiles(path);
     return true;
 }
 
@@ -71,10 +77,7 @@ bool TFrm_DataModule::CreateDatabase(const QString &path)
             return false;
         }
     } else {
-        // Journal files without their database would be taken for its journal.
-        QFile::remove(path + QStringLiteral("-wal"));
-        QFile::remove(path + QStringLiteral("-shm"));
-        QFile::remove(path + QStringLiteral("-journal"));
+        removeJournalFiles(path);
     }
     HadFile::createDatabaseFile(path);
     return true;
