@@ -25,7 +25,6 @@ int main(int argc, char *argv[])
     // regional settings do not change them.
     QApplication app(argc, argv);
     QApplication::setApplicationName(AppTitle);
-    QApplication::setApplicationDisplayName(AppTitle);
     QApplication::setApplicationVersion(QStringLiteral(APPRAISAL_VERSION));
     FontSubstitutes::install();
     QApplication::setFont(QFont(QStringLiteral("宋体"), 9));
