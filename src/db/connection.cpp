@@ -130,14 +130,7 @@ void Connection::open(const QString &path, const QStringList &requiredTables)
     if (!info.isFile())
         throw AppError(notOurDatabase(path));
     connect(path, false);
-    try {
-        requireTables(requiredTables);
-        run(QStringLiteral("PRAGMA journal_mode=WAL"));
-        run(QStringLiteral("PRAGMA synchronous=NORMAL"));
-    } catch (...) {
-        close();
-        throw;
-    }
+    prepare(requiredTables);
 }
 
 void Connection::create(const QString &path)
@@ -146,7 +139,16 @@ void Connection::create(const QString &path)
     if (QFileInfo(path).exists() || QFileInfo(path).isSymLink())
         throw AppError(QStringLiteral("数据库 ") + path + QStringLiteral(" 已存在!"));
     connect(path, true);
+    prepare({});
+}
+
+// Checks the tables the caller needs and switches to write-ahead logging, so
+// that the report windows on one file do not lock each other out. A file
+// that fails here is closed again.
+void Connection::prepare(const QStringList &requiredTables)
+{
     try {
+        requireTables(requiredTables);
         run(QStringLiteral("PRAGMA journal_mode=WAL"));
         run(QStringLiteral("PRAGMA synchronous=NORMAL"));
     } catch (...) {

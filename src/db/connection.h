@@ -64,6 +64,7 @@ public:
 
 private:
     void connect(const QString &path, bool create);
+    void prepare(const QStringList &requiredTables);
     void requireTables(const QStringList &tables) const;
     QSqlDatabase database() const;
 

@@ -55,6 +55,21 @@ struct ConfigDialog
 const QByteArray SwitchedOff = "[Commond]\r\nAutoSaveTime=12\r\nAutoOpenItem=0\r\n[Misc]\r\nIsPrintSoftMess=0\r\n";
 const QByteArray OtherKeys = "[Commond]\r\nOpenFileName=D:\\Data\\a.had\r\n[PageSetup]\r\nTopMargin=25\r\n";
 
+// Stands in for the report window opened last: only its automatic-saving
+// timer matters to the dialog.
+struct LastOpenedWindow
+{
+    LastOpenedWindow()
+    {
+        timer->setObjectName("timerAutoSave");
+        timer->setInterval(1);
+        Process.LastOpenedWindow = &window;
+    }
+
+    QObject window;
+    QTimer *timer = new QTimer(&window);
+};
+
 } // namespace
 
 class TestConfigDialog : public QObject
@@ -168,11 +183,8 @@ void TestConfigDialog::okAppliesToTheRunningProgram()
 {
     TestAppDir dir;
     dir.writeFile("config.ini", SwitchedOff);
-    QObject reportWindow;
-    auto *timer = new QTimer(&reportWindow);
-    timer->setObjectName("timerAutoSave");
-    timer->setInterval(1);
-    Process.LastOpenedWindow = &reportWindow;
+    LastOpenedWindow reportWindow;
+    QTimer *timer = reportWindow.timer;
 
     ConfigDialog d;
     d.dialog.show();
@@ -189,11 +201,8 @@ void TestConfigDialog::okThatCannotWriteKeepsDialogAndSettings()
 {
     TestAppDir dir;
     QVERIFY(QDir(dir.path()).mkdir("config.ini")); // a folder where the file should be
-    QObject reportWindow;
-    auto *timer = new QTimer(&reportWindow);
-    timer->setObjectName("timerAutoSave");
-    timer->setInterval(1);
-    Process.LastOpenedWindow = &reportWindow;
+    LastOpenedWindow reportWindow;
+    QTimer *timer = reportWindow.timer;
 
     ConfigDialog d;
     d.autoSaveTime->setValue(9);
