@@ -1,72 +1,91 @@
-// hadtool: the command-line companion of the appraisal program. It works on
-// .had files through the same data module and data set as the program.
+// hadtool: the command-line companion of the appraisal program. Each command
+// works on .had files through the same core as the program's windows.
 
 #include "app/apperror.h"
-#include "app/prompt.h"
-#include "db/connection.h"
-#include "db/datamodule.h"
-#include "db/dataset.h"
-#include "db/hadfile.h"
-#include "stderrpromptbackend.h"
+#include "app/version.h"
+#include "output.h"
+#include "subcommand.h"
 
 #include <QCoreApplication>
-#include <QFileInfo>
 
 #include <cstdio>
 
 namespace {
 
-const char Usage[] = "usage: hadtool new FILE.had [--force]   create an empty appraisal database\n"
-                     "       hadtool list FILE.had            one line per report: FileNo, Address,\n"
-                     "                                        PropertyRightMan, Client, separated by tabs\n"
-                     "                                        (tab, CR, LF and \\ in values as \\t \\r \\n \\\\)\n";
+constexpr int Success = 0;
+constexpr int Failure = 1;
+constexpr int UsageFailure = 2;
 
-void printError(const QString &text)
+QString usageLine(const Subcommand &command)
 {
-    std::fputs((QStringLiteral("hadtool: ") + text + u'\n').toUtf8().constData(), stderr);
+    return QStringLiteral("usage: hadtool %1 %2\n")
+        .arg(QLatin1String(command.name), QString::fromUtf8(command.synopsis));
 }
 
-// A value on one line of the listing: tabs and line breaks escaped.
-QString escaped(QString text)
+QString overview()
 {
-    text.replace(u'\\', QStringLiteral("\\\\"));
-    text.replace(u'\t', QStringLiteral("\\t"));
-    text.replace(u'\r', QStringLiteral("\\r"));
-    text.replace(u'\n', QStringLiteral("\\n"));
+    QString text = QStringLiteral("usage: hadtool COMMAND [ARGUMENTS]\n"
+                                  "       hadtool COMMAND --help\n"
+                                  "       hadtool --help | --version\n\n"
+                                  "Commands:\n");
+    for (const Subcommand *command : Subcommands::all())
+        text += QStringLiteral("  %1 %2\n      %3\n")
+                    .arg(QLatin1String(command->name), QString::fromUtf8(command->synopsis),
+                        QString::fromUtf8(command->summary));
+    text += QStringLiteral("\nExit status: 0 on success, 1 on failure, 2 on a wrong command line.\n");
     return text;
 }
 
-int createDatabase(const QString &path, bool force)
+QString commandHelp(const Subcommand &command)
 {
-    const QFileInfo info(path);
-    if ((info.exists() || info.isSymLink()) && !force) {
-        printError(QStringLiteral("数据库 ") + path + QStringLiteral(" 已存在! (--force 删除并创建)"));
-        return 1;
-    }
-    StderrPromptBackend backend(PromptButton::Yes);
-    Prompt::setBackend(&backend);
-    TFrm_DataModule module;
-    const bool created = module.CreateDatabase(path);
-    Prompt::setBackend(nullptr);
-    return created ? 0 : 1;
+    return usageLine(command) + u'\n' + QString::fromUtf8(command.summary) + QStringLiteral(".\n\n")
+        + QString::fromUtf8(command.help)
+        + QStringLiteral("\nExit status: 0 on success, 1 on failure, 2 on a wrong command line.\n");
 }
 
-int listReports(const QString &path)
+void printUsageError(const QString &message, const QString &usage)
 {
-    Connection connection;
-    HadFile::open(connection, path);
-    DataSet reports(connection);
-    reports.open(HadFile::SelectAllReports);
-    QByteArray out;
-    for (const QStringList &row : reports.columnTexts(HadFile::ReportListColumns)) {
-        QStringList values;
-        for (const QString &value : row)
-            values.append(escaped(value));
-        out += values.join(u'\t').toUtf8();
-        out += '\n';
+    Output::error(message);
+    std::fputs(usage.toUtf8().constData(), stderr);
+}
+
+int runCommand(const Subcommand &command, QStringList words)
+{
+    if (words.contains(QStringLiteral("--help"))) {
+        Output::write(commandHelp(command));
+        return Success;
     }
-    std::fwrite(out.constData(), 1, size_t(out.size()), stdout);
-    return 0;
+    Arguments arguments(std::move(words));
+    return command.run(arguments);
+}
+
+int dispatch(QStringList words)
+{
+    const QString first = words.value(0);
+    if (first == u"--help" || first == u"-h") {
+        Output::write(overview());
+        return Success;
+    }
+    if (first == u"--version") {
+        Output::write(QStringLiteral("hadtool %1\n").arg(QLatin1String(AppVersion)));
+        return Success;
+    }
+    const Subcommand *command = Subcommands::find(first);
+    if (!command) {
+        printUsageError(first.isEmpty() ? QStringLiteral("missing command")
+                                        : QStringLiteral("unknown command '%1'").arg(first),
+            overview());
+        return UsageFailure;
+    }
+    words.removeFirst();
+    try {
+        return runCommand(*command, std::move(words));
+    } catch (const UsageError &e) {
+        printUsageError(e.message,
+            usageLine(*command)
+                + QStringLiteral("Try 'hadtool %1 --help'.\n").arg(QLatin1String(command->name)));
+        return UsageFailure;
+    }
 }
 
 } // namespace
@@ -74,19 +93,18 @@ int listReports(const QString &path)
 int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
-    QStringList args = app.arguments().mid(1);
-    const bool force = args.removeAll(QStringLiteral("--force")) > 0;
-    const QString command = args.value(0);
-    const bool valid = args.size() == 2 && (command == u"new" || (command == u"list" && !force));
-    if (!valid) {
-        std::fputs(Usage, stderr);
-        return 2;
-    }
-    const QString path = QFileInfo(args.at(1)).absoluteFilePath();
+    int status = Failure;
     try {
-        return command == u"new" ? createDatabase(path, force) : listReports(path);
+        status = dispatch(app.arguments().mid(1));
     } catch (const AppError &e) {
-        printError(e.message());
-        return 1;
+        Output::error(e.message());
+        status = Failure;
     }
+    try {
+        Output::finish();
+    } catch (const AppError &e) {
+        Output::error(e.message());
+        status = Failure;
+    }
+    return status;
 }

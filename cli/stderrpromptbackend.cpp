@@ -6,8 +6,7 @@
 
 StderrPromptBackend::StderrPromptBackend(PromptButton answerToQuestions)
     : m_answer(answerToQuestions)
-{
-}
+{ }
 
 PromptButton StderrPromptBackend::showMessage(const PromptRecord &prompt)
 {

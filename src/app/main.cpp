@@ -5,6 +5,7 @@
 #include "app/ui/aboutbox.h"
 #include "app/ui/mainform.h"
 #include "app/ui/widgetpromptbackend.h"
+#include "app/version.h"
 #include "db/datamodule.h"
 
 #include <QApplication>
@@ -25,7 +26,7 @@ int main(int argc, char *argv[])
     // regional settings do not change them.
     QApplication app(argc, argv);
     QApplication::setApplicationName(AppTitle);
-    QApplication::setApplicationVersion(QStringLiteral(APPRAISAL_VERSION));
+    QApplication::setApplicationVersion(QLatin1String(AppVersion));
     FontSubstitutes::install();
     QApplication::setFont(QFont(QStringLiteral("宋体"), 9));
 

@@ -31,7 +31,7 @@ PromptButton unattendedAnswer(const PromptRecord &prompt)
 {
     if (prompt.defaultButton != PromptButton::None)
         return prompt.defaultButton;
-    for (PromptButton b : {PromptButton::Ok, PromptButton::Yes, PromptButton::No, PromptButton::Cancel})
+    for (PromptButton b : { PromptButton::Ok, PromptButton::Yes, PromptButton::No, PromptButton::Cancel })
         if (prompt.buttons.testFlag(b))
             return b;
     return PromptButton::Ok;
@@ -40,7 +40,7 @@ PromptButton unattendedAnswer(const PromptRecord &prompt)
 } // namespace
 
 PromptButton Prompt::message(PromptIcon icon, const QString &text, PromptButtons buttons,
-                             PromptButton defaultButton, const QString &caption)
+    PromptButton defaultButton, const QString &caption)
 {
     PromptRecord prompt;
     prompt.kind = PromptKind::Message;
@@ -71,17 +71,18 @@ void Prompt::warning(const QString &text, const QString &caption)
 bool Prompt::confirm(const QString &text, PromptButton defaultButton)
 {
     return message(PromptIcon::Question, text, PromptButton::Yes | PromptButton::No, defaultButton)
-           == PromptButton::Yes;
+        == PromptButton::Yes;
 }
 
-QString Prompt::chooseFile(PromptKind kind, const QString &caption, const QString &folder,
-                           const QString &filter)
+QString Prompt::chooseFile(PromptKind kind, const FileRequest &request)
 {
     PromptRecord prompt;
     prompt.kind = kind;
-    prompt.caption = captionOrTitle(caption);
-    prompt.text = folder;
-    prompt.filter = filter;
+    prompt.caption = captionOrTitle(request.caption);
+    prompt.text = request.folder;
+    prompt.filter = request.filter;
+    prompt.fileName = request.fileName;
+    prompt.defaultSuffix = request.defaultSuffix;
     auto &s = seam();
     s.shown.append(prompt);
     if (!s.fileNames.isEmpty())
@@ -91,14 +92,14 @@ QString Prompt::chooseFile(PromptKind kind, const QString &caption, const QStrin
     return QString();
 }
 
-QString Prompt::openFileName(const QString &caption, const QString &folder, const QString &filter)
+QString Prompt::openFile(const FileRequest &request)
 {
-    return chooseFile(PromptKind::OpenFile, caption, folder, filter);
+    return chooseFile(PromptKind::OpenFile, request);
 }
 
-QString Prompt::saveFileName(const QString &caption, const QString &folder, const QString &filter)
+QString Prompt::saveFile(const FileRequest &request)
 {
-    return chooseFile(PromptKind::SaveFile, caption, folder, filter);
+    return chooseFile(PromptKind::SaveFile, request);
 }
 
 bool Prompt::print(const QString &caption)

@@ -26,11 +26,25 @@ struct PromptRecord
 {
     PromptKind kind = PromptKind::Message;
     QString caption;
-    QString text;           // message text; for file dialogs the initial folder
+    QString text; // message text; for file dialogs the initial folder
     PromptIcon icon = PromptIcon::None;
     PromptButtons buttons = PromptButton::Ok;
     PromptButton defaultButton = PromptButton::None;
-    QString filter;         // file dialogs only
+    // File dialogs only. The filter is written "description|pattern", pairs
+    // joined by "|" ("模板文件 *.Btp|*.Btp").
+    QString filter;
+    QString fileName; // the proposed file name
+    QString defaultSuffix; // added to a typed name that has no extension
+};
+
+// What a file dialog shows when it opens.
+struct FileRequest
+{
+    QString caption;
+    QString folder;
+    QString fileName;
+    QString filter; // "description|pattern" pairs
+    QString defaultSuffix;
 };
 
 class PromptBackend
@@ -48,16 +62,16 @@ class Prompt
 {
 public:
     static PromptButton message(PromptIcon icon, const QString &text,
-                                PromptButtons buttons = PromptButton::Ok,
-                                PromptButton defaultButton = PromptButton::None,
-                                const QString &caption = QString());
+        PromptButtons buttons = PromptButton::Ok, PromptButton defaultButton = PromptButton::None,
+        const QString &caption = QString());
     static void error(const QString &text, const QString &caption = QString());
     static void warning(const QString &text, const QString &caption = QString());
     // Yes/No question with the question icon, No unless told otherwise.
     static bool confirm(const QString &text, PromptButton defaultButton = PromptButton::No);
 
-    static QString openFileName(const QString &caption, const QString &folder, const QString &filter);
-    static QString saveFileName(const QString &caption, const QString &folder, const QString &filter);
+    // The chosen path, or an empty text when the user cancelled.
+    static QString openFile(const FileRequest &request);
+    static QString saveFile(const FileRequest &request);
     static bool print(const QString &caption);
 
     // The backend that shows real dialogs; null shows nothing. Not owned.
@@ -73,6 +87,5 @@ public:
     static void reset(); // forget scripted answers and shown prompts
 
 private:
-    static QString chooseFile(PromptKind kind, const QString &caption, const QString &folder,
-                              const QString &filter);
+    static QString chooseFile(PromptKind kind, const FileRequest &request);
 };

@@ -48,17 +48,18 @@ bool isIdentifierChar(QChar c)
 
 QString withUnqualifiedSetColumns(const QString &sql)
 {
-    static const QRegularExpression update(QStringLiteral(R"(^\s*update\s+(\w+)\s+set\s)"),
-                                           QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression update(
+        QStringLiteral(R"(^\s*update\s+(\w+)\s+set\s)"), QRegularExpression::CaseInsensitiveOption);
     const auto match = update.match(sql);
     if (!match.hasMatch())
         return sql;
-    static const QRegularExpression where(QStringLiteral(R"(\swhere\s)"), QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression where(
+        QStringLiteral(R"(\swhere\s)"), QRegularExpression::CaseInsensitiveOption);
     const auto whereMatch = where.match(sql, match.capturedEnd());
     const qsizetype setEnd = whereMatch.hasMatch() ? whereMatch.capturedStart() : sql.size();
     QString setList = sql.mid(match.capturedEnd(), setEnd - match.capturedEnd());
     const QRegularExpression qualifier(QStringLiteral(R"(\b%1\.(\w+\s*=))").arg(match.captured(1)),
-                                       QRegularExpression::CaseInsensitiveOption);
+        QRegularExpression::CaseInsensitiveOption);
     setList.replace(qualifier, QStringLiteral("\\1"));
     return sql.left(match.capturedEnd()) + setList + sql.mid(setEnd);
 }
@@ -113,15 +114,14 @@ QString toPositionalParameters(const QString &sql, QStringList *names)
 
 Connection::Connection()
     : m_name(uniqueConnectionName())
-{
-}
+{ }
 
 Connection::~Connection()
 {
     close();
 }
 
-void Connection::open(const QString &path, const QStringList &requiredTables)
+void Connection::open(const QString &path, const QStringList &requiredTables, Access access)
 {
     close();
     const QFileInfo info(path);
@@ -129,8 +129,8 @@ void Connection::open(const QString &path, const QStringList &requiredTables)
         throw AppError(QStringLiteral("数据库文件 ") + path + QStringLiteral(" 不存在!"));
     if (!info.isFile())
         throw AppError(notOurDatabase(path));
-    connect(path, false);
-    prepare(requiredTables);
+    connect(path, access == Access::ReadOnly ? QStringLiteral("ro") : QStringLiteral("rw"));
+    prepare(requiredTables, access);
 }
 
 void Connection::create(const QString &path)
@@ -138,17 +138,19 @@ void Connection::create(const QString &path)
     close();
     if (QFileInfo(path).exists() || QFileInfo(path).isSymLink())
         throw AppError(QStringLiteral("数据库 ") + path + QStringLiteral(" 已存在!"));
-    connect(path, true);
-    prepare({});
+    connect(path, QStringLiteral("rwc"));
+    prepare({}, Access::ReadWrite);
 }
 
 // Checks the tables the caller needs and switches to write-ahead logging, so
 // that the report windows on one file do not lock each other out. A file
 // that fails here is closed again.
-void Connection::prepare(const QStringList &requiredTables)
+void Connection::prepare(const QStringList &requiredTables, Access access)
 {
     try {
         requireTables(requiredTables);
+        if (access == Access::ReadOnly)
+            return;
         run(QStringLiteral("PRAGMA journal_mode=WAL"));
         run(QStringLiteral("PRAGMA synchronous=NORMAL"));
     } catch (...) {
@@ -157,12 +159,12 @@ void Connection::prepare(const QStringList &requiredTables)
     }
 }
 
-void Connection::connect(const QString &path, bool create)
+void Connection::connect(const QString &path, const QString &mode)
 {
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_name);
-    // A URI with an explicit mode: "rw" never creates a missing file.
+    // A URI with an explicit mode: "rw" and "ro" never create a missing file.
     QUrl uri = QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath());
-    uri.setQuery(create ? QStringLiteral("mode=rwc") : QStringLiteral("mode=rw"));
+    uri.setQuery(QStringLiteral("mode=") + mode);
     db.setDatabaseName(uri.toString(QUrl::FullyEncoded));
     db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=%1").arg(BusyTimeoutMs));
     if (!db.open()) {
@@ -233,7 +235,8 @@ QSqlQuery Connection::run(const QString &sql, const SqlParams &params) const
         const auto value = byName.constFind(name.toLower());
         if (value == byName.cend())
             throw AppError(QStringLiteral("No value given for one or more required parameters."));
-        values.append(*value);
+        // Parameters are texts: a null text is bound as an empty one, never as NULL.
+        values.append(value->isNull() ? QStringLiteral("") : *value);
     }
     return runPositional(positional, values);
 }

@@ -26,11 +26,13 @@ public:
     Connection(const Connection &) = delete;
     Connection &operator=(const Connection &) = delete;
 
-    // Opens an existing file for reading and writing; a missing file is
-    // never created. A file that is no SQLite database or lacks one of the
-    // required tables is refused untouched. Closes a previous file first.
-    // Throws AppError.
-    void open(const QString &path, const QStringList &requiredTables = {});
+    enum class Access { ReadWrite, ReadOnly };
+
+    // Opens an existing file; a missing file is never created. A file that
+    // is no SQLite database or lacks one of the required tables is refused
+    // untouched. ReadOnly never writes to the file. Closes a previous file
+    // first. Throws AppError.
+    void open(const QString &path, const QStringList &requiredTables = {}, Access access = Access::ReadWrite);
     // Creates a new, empty database file and opens it. Throws AppError when
     // the file exists or cannot be created.
     void create(const QString &path);
@@ -63,8 +65,8 @@ public:
     static bool isFileOpen(const QString &path);
 
 private:
-    void connect(const QString &path, bool create);
-    void prepare(const QStringList &requiredTables);
+    void connect(const QString &path, const QString &mode);
+    void prepare(const QStringList &requiredTables, Access access);
     void requireTables(const QStringList &tables) const;
     QSqlDatabase database() const;
 

@@ -87,9 +87,9 @@ void createDatabaseFile(const QString &path)
     createTables(connection);
 }
 
-void open(Connection &connection, const QString &path)
+void open(Connection &connection, const QString &path, Connection::Access access)
 {
-    connection.open(path, {ProjectTab, CalcuData});
+    connection.open(path, { ProjectTab, CalcuData }, access);
 }
 
 } // namespace HadFile

@@ -1,9 +1,9 @@
 #pragma once
 
+#include "db/connection.h"
+
 #include <QString>
 #include <QStringList>
-
-class Connection;
 
 // The appraisal database file (.had): an SQLite file with the tables
 // ProjectTab (one row per report) and CalcuData (the rows of the reports'
@@ -17,8 +17,8 @@ inline const QString CalcuData = QStringLiteral("CalcuData");
 inline const QString SelectAllReports = QStringLiteral("select * from ProjectTab");
 
 // The columns of the report list: number, address, owner, client.
-inline const QStringList ReportListColumns = {QStringLiteral("FileNo"), QStringLiteral("Address"),
-                                              QStringLiteral("PropertyRightMan"), QStringLiteral("Client")};
+inline const QStringList ReportListColumns = { QStringLiteral("FileNo"), QStringLiteral("Address"),
+    QStringLiteral("PropertyRightMan"), QStringLiteral("Client") };
 
 // The statements that create the two tables.
 const QString &createProjectTabSql();
@@ -36,7 +36,9 @@ void createTables(Connection &connection);
 // failure stays.
 void createDatabaseFile(const QString &path);
 
-// Opens an existing .had file; refuses a file that is not one.
-void open(Connection &connection, const QString &path);
+// Opens an existing .had file; refuses a file that is not one. Reading
+// (listing, grading, printing from the command line) opens it ReadOnly.
+void open(
+    Connection &connection, const QString &path, Connection::Access access = Connection::Access::ReadWrite);
 
 } // namespace HadFile

@@ -1,6 +1,7 @@
 #include "app/ui/aboutbox.h"
 
 #include "app/processstate.h"
+#include "app/version.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -27,7 +28,7 @@ TAboutBox::TAboutBox(QWidget *parent)
     titleFont.setBold(true);
     title->setFont(titleFont);
 
-    auto *version = new QLabel(QStringLiteral("版本 ") + QStringLiteral(APPRAISAL_VERSION), panel);
+    auto *version = new QLabel(QStringLiteral("版本 ") + QLatin1String(AppVersion), panel);
     version->setObjectName(QStringLiteral("Version"));
 
     auto *layout = new QVBoxLayout(panel);

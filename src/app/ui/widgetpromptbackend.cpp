@@ -11,11 +11,16 @@ namespace {
 QMessageBox::Icon toMessageBoxIcon(PromptIcon icon)
 {
     switch (icon) {
-    case PromptIcon::Information: return QMessageBox::Information;
-    case PromptIcon::Warning: return QMessageBox::Warning;
-    case PromptIcon::Error: return QMessageBox::Critical;
-    case PromptIcon::Question: return QMessageBox::Question;
-    case PromptIcon::None: break;
+    case PromptIcon::Information:
+        return QMessageBox::Information;
+    case PromptIcon::Warning:
+        return QMessageBox::Warning;
+    case PromptIcon::Error:
+        return QMessageBox::Critical;
+    case PromptIcon::Question:
+        return QMessageBox::Question;
+    case PromptIcon::None:
+        break;
     }
     return QMessageBox::NoIcon;
 }
@@ -29,22 +34,34 @@ struct ButtonPair
 
 // Chinese captions, as on the Windows message boxes the users know.
 const ButtonPair Buttons[] = {
-    {PromptButton::Ok, QMessageBox::Ok, "确定"},
-    {PromptButton::Yes, QMessageBox::Yes, "是(&Y)"},
-    {PromptButton::No, QMessageBox::No, "否(&N)"},
-    {PromptButton::Cancel, QMessageBox::Cancel, "取消"},
+    { PromptButton::Ok, QMessageBox::Ok, "确定" },
+    { PromptButton::Yes, QMessageBox::Yes, "是(&Y)" },
+    { PromptButton::No, QMessageBox::No, "否(&N)" },
+    { PromptButton::Cancel, QMessageBox::Cancel, "取消" },
 };
+
+// "description|pattern|description|pattern" as Qt's file dialog wants it:
+// "description (pattern);;description (pattern)".
+QString qtFilter(const QString &filter)
+{
+    const QStringList parts = filter.split(u'|');
+    QStringList filters;
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2)
+        filters.append(
+            QStringLiteral("%1 (%2)").arg(parts.at(i), QString(parts.at(i + 1)).replace(u';', u' ')));
+    return filters.join(QStringLiteral(";;"));
+}
 
 } // namespace
 
 WidgetPromptBackend::WidgetPromptBackend(QWidget *parent)
     : m_parent(parent)
-{
-}
+{ }
 
 PromptButton WidgetPromptBackend::showMessage(const PromptRecord &prompt)
 {
-    QMessageBox box(toMessageBoxIcon(prompt.icon), prompt.caption, prompt.text, QMessageBox::NoButton, m_parent);
+    QMessageBox box(
+        toMessageBoxIcon(prompt.icon), prompt.caption, prompt.text, QMessageBox::NoButton, m_parent);
     for (const ButtonPair &b : Buttons) {
         if (!prompt.buttons.testFlag(b.prompt))
             continue;
@@ -64,9 +81,18 @@ PromptButton WidgetPromptBackend::showMessage(const PromptRecord &prompt)
 
 QString WidgetPromptBackend::chooseFile(const PromptRecord &prompt)
 {
-    if (prompt.kind == PromptKind::SaveFile)
-        return QFileDialog::getSaveFileName(m_parent, prompt.caption, prompt.text, prompt.filter);
-    return QFileDialog::getOpenFileName(m_parent, prompt.caption, prompt.text, prompt.filter);
+    QFileDialog dialog(m_parent, prompt.caption, prompt.text, qtFilter(prompt.filter));
+    const bool saving = prompt.kind == PromptKind::SaveFile;
+    dialog.setAcceptMode(saving ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(saving ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    // The commands ask their own questions about an existing file.
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    dialog.setDefaultSuffix(prompt.defaultSuffix);
+    if (!prompt.fileName.isEmpty())
+        dialog.selectFile(prompt.fileName);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return QString();
+    return dialog.selectedFiles().constFirst();
 }
 
 bool WidgetPromptBackend::confirmPrint(const PromptRecord &prompt)

@@ -1,0 +1,35 @@
+// hadtool list: one line per report of an appraisal database.
+
+#include "db/hadfile.h"
+#include "output.h"
+#include "storedreport.h"
+#include "subcommand.h"
+
+namespace {
+
+int run(Arguments &arguments)
+{
+    StoredReport file(absolutePath(arguments.positionals(1, 1).at(0)));
+    for (const QStringList &row : file.reports().columnTexts(HadFile::ReportListColumns)) {
+        QStringList values;
+        for (const QString &value : row)
+            values.append(Output::escaped(value));
+        Output::write(values.join(u'\t') + u'\n');
+    }
+    return 0;
+}
+
+const Subcommand command {
+    20,
+    "list",
+    "FILE.had",
+    "list the reports of an appraisal database",
+    "Prints one line per report, in the order the program lists them: FileNo,\n"
+    "Address, PropertyRightMan and Client, separated by tabs. In the values a\n"
+    "backslash, tab, CR and LF are written as \\\\, \\t, \\r and \\n, any other\n"
+    "control character as \\xHH. The file is opened for reading only.\n",
+    run,
+};
+HADTOOL_SUBCOMMAND(command);
+
+} // namespace

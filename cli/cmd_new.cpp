@@ -1,0 +1,44 @@
+// hadtool new: create an empty appraisal database.
+
+#include "app/prompt.h"
+#include "db/datamodule.h"
+#include "output.h"
+#include "stderrpromptbackend.h"
+#include "storedreport.h"
+#include "subcommand.h"
+
+#include <QFileInfo>
+
+namespace {
+
+int run(Arguments &arguments)
+{
+    const bool force = arguments.flag(QStringLiteral("--force"));
+    const QString path = absolutePath(arguments.positionals(1, 1).at(0));
+    const QFileInfo info(path);
+    if ((info.exists() || info.isSymLink()) && !force) {
+        Output::error(QStringLiteral("数据库 ") + path + QStringLiteral(" 已存在! (--force 删除并创建)"));
+        return 1;
+    }
+    StderrPromptBackend backend(PromptButton::Yes);
+    Prompt::setBackend(&backend);
+    TFrm_DataModule module;
+    const bool created = module.CreateDatabase(path);
+    Prompt::setBackend(nullptr);
+    return created ? 0 : 1;
+}
+
+const Subcommand command {
+    10,
+    "new",
+    "FILE.had [--force]",
+    "create an empty appraisal database",
+    "Creates FILE.had with the tables ProjectTab and CalcuData and no reports.\n"
+    "\n"
+    "Options:\n"
+    "  --force   replace an existing FILE.had (refused while a program has it open)\n",
+    run,
+};
+HADTOOL_SUBCOMMAND(command);
+
+} // namespace

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+// hadtool's standard output and error. Output is checked: a write that the
+// system refuses (a full disk, a closed pipe) makes finish() fail, so that
+// hadtool never reports success for output that was lost.
+namespace Output {
+
+// Appends bytes, or a text as UTF-8, to standard output.
+void write(const QByteArray &bytes);
+void write(const QString &text);
+
+// Flushes standard output. Throws AppError when anything written was lost.
+void finish();
+
+// "hadtool: " + text + a line end on standard error.
+void error(const QString &text);
+
+// A value on one line of tab-separated output: backslash, tab, CR, LF and
+// every other control character escaped (\\, \t, \r, \n, \xHH).
+QString escaped(const QString &text);
+
+} // namespace Output

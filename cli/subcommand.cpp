@@ -1,0 +1,90 @@
+#include "subcommand.h"
+
+#include <algorithm>
+
+namespace {
+
+QList<const Subcommand *> &registry()
+{
+    static QList<const Subcommand *> commands;
+    return commands;
+}
+
+} // namespace
+
+void Subcommands::add(const Subcommand *command)
+{
+    registry().append(command);
+}
+
+QList<const Subcommand *> Subcommands::all()
+{
+    QList<const Subcommand *> commands = registry();
+    std::sort(commands.begin(), commands.end(),
+        [](const Subcommand *a, const Subcommand *b) { return a->order < b->order; });
+    return commands;
+}
+
+const Subcommand *Subcommands::find(const QString &name)
+{
+    for (const Subcommand *command : registry())
+        if (name == QLatin1String(command->name))
+            return command;
+    return nullptr;
+}
+
+Arguments::Arguments(QStringList words)
+    : m_words(std::move(words))
+{ }
+
+bool Arguments::flag(const QString &name)
+{
+    return m_words.removeAll(name) > 0;
+}
+
+std::optional<QString> Arguments::value(const QString &name)
+{
+    std::optional<QString> found;
+    for (qsizetype i = 0; i < m_words.size();) {
+        const QString &word = m_words.at(i);
+        if (word == name) {
+            if (i + 1 >= m_words.size())
+                throw UsageError { QStringLiteral("option %1 needs a value").arg(name) };
+            found = m_words.at(i + 1);
+            m_words.remove(i, 2);
+        } else if (word.startsWith(name + u'=')) {
+            found = word.mid(name.size() + 1);
+            m_words.remove(i);
+        } else {
+            ++i;
+        }
+    }
+    return found;
+}
+
+std::optional<int> Arguments::number(const QString &name, int minimum)
+{
+    const std::optional<QString> text = value(name);
+    if (!text)
+        return std::nullopt;
+    bool ok = false;
+    const int n = text->toInt(&ok, 10);
+    if (!ok || n < minimum)
+        throw UsageError { QStringLiteral("option %1 takes a whole number of at least %2, not '%3'")
+                               .arg(name)
+                               .arg(minimum)
+                               .arg(*text) };
+    return n;
+}
+
+QStringList Arguments::positionals(int min, int max)
+{
+    for (const QString &word : std::as_const(m_words))
+        if (word.startsWith(u'-') && word != u"-")
+            throw UsageError { QStringLiteral("unknown option '%1'").arg(word) };
+    if (m_words.size() < min)
+        throw UsageError { QStringLiteral("missing argument") };
+    if (m_words.size() > max)
+        throw UsageError { QStringLiteral("unexpected argument '%1'").arg(m_words.at(max)) };
+    return m_words;
+}

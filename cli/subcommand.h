@@ -1,0 +1,61 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+class Arguments;
+
+// One command of hadtool ("hadtool list FILE.had"). Each lives in a file of
+// its own and registers itself with HADTOOL_SUBCOMMAND.
+struct Subcommand
+{
+    int order; // place in the overview
+    const char *name; // "list"
+    const char *synopsis; // what follows "hadtool list" on the usage line
+    const char *summary; // one line for the overview
+    const char *help; // options, output and exit status for "hadtool list --help"
+    // Runs the command; returns the exit status. Throws AppError (exit 1)
+    // or UsageError (exit 2).
+    int (*run)(Arguments &arguments);
+};
+
+namespace Subcommands {
+void add(const Subcommand *command);
+// Every registered command, in overview order.
+QList<const Subcommand *> all();
+const Subcommand *find(const QString &name);
+} // namespace Subcommands
+
+#define HADTOOL_SUBCOMMAND(variable)                                                                         \
+    [[maybe_unused]] static const bool variable##Registered = (Subcommands::add(&variable), true)
+
+// A command line that does not fit the command: hadtool prints the message
+// and the command's usage on standard error and exits with status 2.
+struct UsageError
+{
+    QString message;
+};
+
+// The words after the command's name. Options are taken out by name; what
+// remains are the positional arguments.
+class Arguments
+{
+public:
+    explicit Arguments(QStringList words);
+
+    // Takes "--name"; true when it was given.
+    bool flag(const QString &name);
+    // Takes "--name VALUE" or "--name=VALUE"; nothing when not given.
+    std::optional<QString> value(const QString &name);
+    // Takes "--name N" as a whole number; UsageError when it is not one.
+    std::optional<int> number(const QString &name, int minimum = 0);
+    // What remains, once every option has been taken: between min and max
+    // words, none of them an unknown option ("-" alone is a word).
+    QStringList positionals(int min, int max);
+
+private:
+    QStringList m_words;
+};

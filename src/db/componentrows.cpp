@@ -1,0 +1,62 @@
+#include "db/componentrows.h"
+
+#include "db/connection.h"
+
+#include <QSqlQuery>
+#include <QSqlRecord>
+
+namespace ComponentRows {
+
+const QList<QString> &cellColumns()
+{
+    static const QList<QString> columns = { "BldgConstitute", "ComponentName", "ComponentStructure",
+        "ComponentTotal", "DangerComponentNumber", "correspondingFileItem" };
+    return columns;
+}
+
+QList<ComponentRow> load(const Connection &connection, const QString &fileNo)
+{
+    QSqlQuery query = connection.run(QStringLiteral("select * from CalcuData where FileNo = :MainFileNo"),
+        { { QStringLiteral("MainFileNo"), fileNo } });
+    QList<int> fields;
+    for (const QString &column : cellColumns())
+        fields.append(query.record().indexOf(column));
+    QList<ComponentRow> rows;
+    while (query.next()) {
+        ComponentRow row;
+        row[ComponentColumn::Number] = QString::number(rows.size() + 1);
+        for (int c = 0; c < fields.size(); ++c)
+            row[c + 1] = query.value(fields.at(c)).toString();
+        rows.append(row);
+    }
+    return rows;
+}
+
+void save(Connection &connection, const QString &fileNo, const QList<ComponentRow> &rows)
+{
+    static const QString insert = QStringLiteral(
+        "Insert into CalcuData(PartNumber,BldgConstitute,ComponentName, ComponentStructure, ComponentTotal, "
+        "DangerComponentNumber, correspondingFileItem, FileNo)\n"
+        " values(:PartNumber,:BldgConstitute,:ComponentName, :ComponentStructure, :ComponentTotal, "
+        ":DangerComponentNumber, :correspondingFileItem, :FileNo)");
+    connection.transaction([&] {
+        connection.execute(QStringLiteral("delete from CalcuData where FileNo = :FileNo"),
+            { { QStringLiteral("FileNo"), fileNo } });
+        for (const ComponentRow &row : rows) {
+            SqlParams params { { QStringLiteral("PartNumber"), row[ComponentColumn::Number] },
+                { QStringLiteral("FileNo"), fileNo } };
+            for (int c = 0; c < cellColumns().size(); ++c)
+                params.insert(cellColumns().at(c), row[c + 1]);
+            connection.execute(insert, params);
+        }
+    });
+}
+
+void renumber(const Connection &connection, const QString &newNo, const QString &oldNo)
+{
+    connection.execute(
+        QStringLiteral("update CalcuData set CalcuData.FileNo =:Str where CalcuData.FileNo=:Str1"),
+        { { QStringLiteral("Str"), newNo }, { QStringLiteral("Str1"), oldNo } });
+}
+
+} // namespace ComponentRows
