@@ -602,11 +602,22 @@ void TfrmChildWin::search()
     } busy(m_search);
 
     saveReport();
+    const QString statement = QStringLiteral("Select * from ProjectTab where ") + m_search->column()
+        + QStringLiteral(" like :FieldValue");
+    const SqlParams params { { QStringLiteral("FieldValue"), u'%' + m_search->term() + u'%' } };
+    const DataSet::Bookmark shown = m_reports.bookmark();
+    const QString previous = m_reports.statement();
     m_reports.close();
-    m_reports.setStatement(QStringLiteral("Select * from ProjectTab where ") + m_search->column()
-            + QStringLiteral(" like :FieldValue"),
-        { { QStringLiteral("FieldValue"), u'%' + m_search->term() + u'%' } });
-    m_reports.open();
+    m_reports.setStatement(statement, params);
+    try {
+        m_reports.open();
+    } catch (const AppError &) {
+        // The list keeps its entries: the data set goes back to them and
+        // to the report shown.
+        reopenAfterFailedSearch(previous, shown);
+        throw;
+    }
+    m_statementParams = params;
     m_reports.first();
     QPlainTextEdit *memo = m_search->memo();
     FieldText::setText(memo, QString());
@@ -620,6 +631,17 @@ void TfrmChildWin::search()
     } else {
         LoadReport(m_reports);
         LoadComponentRows(m_reports);
+    }
+}
+
+void TfrmChildWin::reopenAfterFailedSearch(const QString &statement, DataSet::Bookmark shown)
+{
+    try {
+        m_reports.open(statement, m_statementParams);
+        if (shown != DataSet::NoBookmark)
+            m_reports.gotoBookmark(shown);
+    } catch (const AppError &) {
+        m_reports.close(); // drawing the list opens the whole table again
     }
 }
 

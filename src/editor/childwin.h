@@ -160,6 +160,7 @@ private:
     void fileNoChanged();
     void focusChanged(QWidget *old, QWidget *now);
     void commitFileNoChange();
+    void reopenAfterFailedSearch(const QString &statement, DataSet::Bookmark shown);
     void centrePanels();
     void setPickerDate(const QString &column, const QDate &date);
     QWidget *control(const QString &name) const;
@@ -182,6 +183,7 @@ private:
     QStackedWidget *m_notebook = nullptr;
     QTabBar *m_tabSet = nullptr;
     QPointer<QWidget> m_lastFocused;
+    SqlParams m_statementParams; // of the report data set's statement
     QWidget *m_fileNo = nullptr; // labedtFileNo
 
     // The number in labedtFileNo when it received the focus; set while
