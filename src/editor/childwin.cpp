@@ -9,6 +9,7 @@
 #include "app/ui/updatessuspended.h"
 #include "db/componentrows.h"
 #include "db/hadfile.h"
+#include "db/lookupindexes.h"
 #include "editor/componenttable.h"
 #include "editor/datamoduleaccess.h"
 #include "editor/enterasnext.h"
@@ -204,6 +205,7 @@ void TfrmChildWin::openDatabase()
 {
     ConnectDatabase();
     HadFile::open(m_connection, m_fileName);
+    LookupIndexes::ensure(m_connection);
     m_reports.open();
 
     // A file without reports gets its first, blank report at once.

@@ -24,6 +24,7 @@ class TestReportList : public QObject
 private slots:
     void entriesFollowTheDataSet();
     void listHoldsNoWidgetPerReport();
+    void listKeepsTheOrderReportsWereAdded();
     void shownReportIsGreen();
     void popupMenuCarriesTheFrameCommands();
 
@@ -113,6 +114,25 @@ void TestReportList::listHoldsNoWidgetPerReport()
         return w->findChildren<QObject *>().size();
     };
     QCOMPARE(widgetsFor(2000), widgetsFor(3));
+}
+
+// Whatever the lookup indexes sort by, the whole list stands in the order
+// the reports were added; a search lists its reports in the order of the
+// column searched.
+void TestReportList::listKeepsTheOrderReportsWereAdded()
+{
+    ReportsFile file({ { { "FileNo", "9" }, { "Address", "丙" }, { "Client", "c" } },
+        { { "FileNo", "5" }, { "Address", "甲" }, { "Client", "a" } },
+        { { "FileNo", "7" }, { "Address", "乙" }, { "Client", "b" } } });
+    auto w = openReportWindow(file.path);
+    QCOMPARE(listed(w.get()), QStringList({ "9", "5", "7" }));
+    w->ReportQuery().next();
+    QCOMPARE(w->ReportQuery().asString("FileNo"), "5");
+
+    child<QComboBox>(w.get(), "ComboBoxEx1")->setEditText("");
+    child<QPushButton>(w.get(), "BitBtn1")->click();
+    QCOMPARE(listed(w.get()), QStringList({ "5", "7", "9" }));
+    QCOMPARE(textOf(w.get(), "labedtFileNo"), "5");
 }
 
 void TestReportList::shownReportIsGreen()
@@ -251,8 +271,9 @@ void TestReportList::search_data()
     QTest::newRow("房屋地址 letter case") << 1 << "main street" << QStringList { "2006-004" };
     QTest::newRow("产权人") << 2 << "王五" << first;
     QTest::newRow("产权人 with _") << 2 << "王_五" << QStringList { "2004-003" };
+    // Listed in the order of the column searched.
     QTest::newRow("委托人, empty term: not null")
-        << 3 << "" << QStringList { "2004-001", "2005-002", "2006-004" };
+        << 3 << "" << QStringList { "2006-004", "2004-001", "2005-002" };
     QTest::newRow("委托人 letter case") << 3 << "lee" << QStringList { "2006-004" };
     QTest::newRow("no item selected: address") << -1 << "园湖" << QStringList { "2005-002" };
 }
