@@ -261,6 +261,7 @@ private slots:
     void enterConfirmsWithoutLeavingTheBox();
     void choosingPaperReadsTheSheetBack_data();
     void choosingPaperReadsTheSheetBack();
+    void paperThePrinterRefuses();
     void orientationButtons_data();
     void orientationButtons();
     void thumbnailSize_data();
@@ -274,6 +275,7 @@ private slots:
     void printerButton_data();
     void printerButton();
     void cancelGivesTheRestoredPaperToANewlyChosenPrinter();
+    void confirmWhenTheRowCannotBeWritten();
     void entryPointRunsTheDialogModally();
 };
 
@@ -820,6 +822,24 @@ void TestPageSetup::choosingPaperReadsTheSheetBack()
         QCOMPARE(printerSheetMM(), shown);
 }
 
+// A custom sheet wider than the printer can be told keeps the printer's
+// paper; the boxes then show the sheet the printer still has.
+void TestPageSetup::paperThePrinterRefuses()
+{
+    Fixture f;
+    f.printer->printer().setPageSize(QPageSize(QPageSize::A5));
+    QVERIFY(f.open(paper(Custom, 4000, 297)));
+    f.choosePaper(Custom);
+
+    QCOMPARE(Prompt::shown().size(), 1);
+    QCOMPARE(Prompt::shown().first().text, QStringLiteral("初始化打印机错误!"));
+    QCOMPARE(Prompt::shown().first().icon, PromptIcon::Warning);
+    QVERIFY(f.printer->applied.isEmpty());
+    QCOMPARE(f.boxes(), QSize(148, 210));
+    QCOMPARE(Process.CurrentPageSettings.PageWidth, 148);
+    QCOMPARE(Process.PrinterPageGeometry.PageWidth, 4000);
+}
+
 void TestPageSetup::orientationButtons_data()
 {
     QTest::addColumn<TPageSettings>("page");
@@ -1106,6 +1126,18 @@ void TestPageSetup::cancelGivesTheRestoredPaperToANewlyChosenPrinter()
     QCOMPARE(CurrentPrinter::device().name(), PdfPrinterName);
     f.close("取消");
     QCOMPARE(printerSheetMM(), QSize(257, 182));
+}
+
+// The row's own message; the dialog still closes and the report counts as
+// changed, so that the settings are saved with it.
+void TestPageSetup::confirmWhenTheRowCannotBeWritten()
+{
+    Fixture f;
+    QVERIFY(f.open(TPageSettings()));
+    f.file.reports.close();
+    f.close("确定");
+    verifyOnlyError("写当前项目的页面设置到数据库错误!");
+    QCOMPARE(f.log, QStringList { "modified" });
 }
 
 void TestPageSetup::entryPointRunsTheDialogModally()
