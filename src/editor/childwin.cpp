@@ -29,6 +29,7 @@
 #include <QDateTimeEdit>
 #include <QFileInfo>
 #include <QLineEdit>
+#include <QMdiArea>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QSplitter>
@@ -92,6 +93,9 @@ QString TfrmChildWin::captionFor(const QString &path)
 void TfrmChildWin::buildLayout(const ReportWindowCommands &commands)
 {
     auto *inside = new QWidget;
+    // The window shrinks like any document window (tiled, cascaded) and
+    // clips its pages rather than pushing the frame into scrolling.
+    inside->setMinimumSize(120, 80);
     setWidget(inside);
 
     // The left pane: the report list and the search.
@@ -689,6 +693,16 @@ void TfrmChildWin::showEvent(QShowEvent *event)
         return;
     m_firstShowDone = true;
     m_splitter->setSizes({ 169, qMax(1, m_splitter->width() - 169) });
+}
+
+// Cascading gives each window its size hint: two thirds of the frame at
+// most, so that cascaded windows stay inside it.
+QSize TfrmChildWin::sizeHint() const
+{
+    QSize hint = QMdiSubWindow::sizeHint();
+    if (QMdiArea *area = mdiArea())
+        hint = hint.boundedTo(area->viewport()->size() * 2 / 3).expandedTo(minimumSizeHint());
+    return hint;
 }
 
 void TfrmChildWin::activated()

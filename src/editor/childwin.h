@@ -56,6 +56,8 @@ public:
         const QString &fileName, const ReportWindowCommands &commands = {});
     ~TfrmChildWin() override;
 
+    QSize sizeHint() const override;
+
     // The window caption for a file: its name without folder and extension.
     static QString captionFor(const QString &path);
 

@@ -28,18 +28,12 @@ bool EnterAsNext::eventFilter(QObject *watched, QEvent *event)
     // Only the widget that has the focus; the event reaches its parents too.
     if (target != QApplication::focusWidget() || !m_window->isAncestorOf(target))
         return false;
-    for (QWidget *w = target; w && w != m_window; w = w->parentWidget()) {
-        if (w == m_grid)
-            break; // the table: Enter is Tab
+    for (QWidget *w = target; w && w != m_window; w = w->parentWidget())
         if (qobject_cast<QPlainTextEdit *>(w) || qobject_cast<QTextEdit *>(w))
             return false; // a memo: a new line
-    }
-    if (m_grid && (target == m_grid || m_grid->isAncestorOf(target))) {
-        // Tab moves on from cell to cell, ending an edit on the way.
-        QKeyEvent tab(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier);
-        QApplication::sendEvent(target, &tab);
-        return true;
-    }
+    // The component table moves to its next cell itself.
+    if (m_grid && (target == m_grid || m_grid->isAncestorOf(target)))
+        return false;
     focusNextControl(target);
     return true;
 }

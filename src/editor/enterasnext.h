@@ -6,9 +6,9 @@
 class QWidget;
 
 // The Enter key inside a report window, seen before its controls get it: in
-// a memo it starts a new line as usual; in the component table (and its
-// cell editor) it acts as Tab, moving to the next cell; in any other control
-// it moves the focus to the next control in tab order.
+// a memo it starts a new line as usual; the component table (and its cell
+// editor) moves to its next cell itself; in any other control Enter moves
+// the focus to the next control in tab order.
 class EnterAsNext : public QObject
 {
     Q_OBJECT

@@ -462,7 +462,7 @@ void TestDocumentCommands::saveAs_data()
     QTest::newRow("no extension") << "Backup/y" << QString() << int(PromptButton::None) << "Backup/y.had"
                                   << QString();
     QTest::newRow("its own file") << "self" << QString() << int(PromptButton::None) << QString()
-                                  << "源文件: %1 和\n目标文件: %2 相同!\n复制失败!";
+                                  << "源文件: %1 和\r目标文件: %2 相同!\r复制失败!";
     QTest::newRow("existing, no") << "Backup/z.had"
                                   << "old" << int(PromptButton::No) << QString() << "覆盖已存在的文件 %2 吗?";
     QTest::newRow("existing, yes") << "Backup/z.had"

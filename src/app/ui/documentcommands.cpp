@@ -108,8 +108,8 @@ bool CopyFileWithPrompt(const QString &source, const QString &target)
     const QString canonicalTarget = QFileInfo(target).canonicalFilePath();
     if (source.compare(target, Qt::CaseInsensitive) == 0
         || (!canonicalTarget.isEmpty() && canonicalTarget == QFileInfo(source).canonicalFilePath())) {
-        Prompt::error(QStringLiteral("源文件: ") + source + QStringLiteral(" 和\n目标文件: ") + target
-            + QStringLiteral(" 相同!\n复制失败!"));
+        Prompt::error(QStringLiteral("源文件: ") + source + QStringLiteral(" 和\r目标文件: ") + target
+            + QStringLiteral(" 相同!\r复制失败!"));
         return false;
     }
     const QString failed = QStringLiteral("复制 ") + source + QStringLiteral(" 错误!");
