@@ -361,10 +361,12 @@ void TfrmChildWin::fileNoChanged()
     setModified(true);
 }
 
+// The total is kept also while the window opens, so that a report shows
+// its total from the start; the change it makes then does not count as an
+// edit (the total's own change handler looks at WindowOpening), and
+// entering the report page later finds nothing to change.
 void TfrmChildWin::SumBuildingArea()
 {
-    if (Process.WindowOpening)
-        return;
     QStringList texts;
     for (const QString &column : ReportFields::areaColumns())
         texts << FieldText::text(control(ReportFields::find(column)->control));

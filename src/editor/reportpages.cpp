@@ -6,12 +6,15 @@
 
 #include <QComboBox>
 #include <QDateTimeEdit>
+#include <QFrame>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QVBoxLayout>
+
+#include <functional>
 
 namespace {
 
@@ -91,11 +94,24 @@ QDateTimeEdit *ReportPages::datePicker(const QString &column) const
     return b && b->kind == Kind::Date ? qobject_cast<QDateTimeEdit *>(control(b->control)) : nullptr;
 }
 
-// The control of a bound column, of the kind its column needs, limited to
-// the column's width.
+// A control by name: a bound column's control of the kind its column
+// needs, limited to the column's width; a mirror or the area total as a
+// read-only field in the info-tip colours.
 QWidget *ReportPages::make(const QString &name, QWidget *parent)
 {
     const Binding *b = bindingOfControl(name);
+    if (name == QLatin1String("labedtSum") || (b && b->mirror == name)) {
+        auto *mirror = new QLineEdit(parent);
+        mirror->setObjectName(name);
+        showAsInfo(mirror);
+        mirror->setFocusPolicy(Qt::NoFocus);
+        if (b && b->kind != Kind::Date)
+            FieldText::setLimit(mirror, b->width);
+        if (!b)
+            m_sum = mirror;
+        m_controls.insert(name, mirror);
+        return mirror;
+    }
     QWidget *control = nullptr;
     switch (b ? b->kind : Kind::Text) {
     case Kind::Text:
@@ -132,126 +148,130 @@ QWidget *ReportPages::make(const QString &name, QWidget *parent)
     return control;
 }
 
-QLineEdit *ReportPages::makeMirror(const QString &name, const QString &of, QWidget *parent)
+namespace {
+
+// A panel laid out as one grid of four columns (label, field, label,
+// field), so that the labels of all its sections line up. Fields are made
+// by name, one after the other, so that the tab order follows the layout.
+class PanelGrid
 {
-    auto *mirror = new QLineEdit(parent);
-    mirror->setObjectName(name);
-    showAsInfo(mirror);
-    mirror->setFocusPolicy(Qt::NoFocus);
-    if (const Binding *b = bindingOfControl(of); b && b->kind != Kind::Date)
-        FieldText::setLimit(mirror, b->width);
-    m_controls.insert(name, mirror);
-    return mirror;
+public:
+    using Maker = std::function<QWidget *(const QString &name)>;
+
+    PanelGrid(QWidget *panel, Maker make)
+        : m_panel(panel)
+        , m_grid(new QGridLayout(panel))
+        , m_make(std::move(make))
+    {
+        m_grid->setContentsMargins(28, 16, 28, 16);
+        m_grid->setHorizontalSpacing(6);
+        m_grid->setColumnStretch(1, 1);
+        m_grid->setColumnStretch(3, 1);
+    }
+
+    // A line across the whole width.
+    void line(QWidget *widget, int stretch = 0)
+    {
+        m_grid->addWidget(widget, m_row, 0, 1, 4);
+        m_grid->setRowStretch(m_row++, stretch);
+    }
+    // A labelled field over the whole width.
+    void field(const QString &label, const QString &name)
+    {
+        QWidget *control = m_make(name);
+        addLabelled(m_grid, m_row++, 0, labelFor(label, control, m_panel), control, 3);
+    }
+    // One or two labelled fields side by side.
+    void fields(const QString &leftLabel, const QString &left, const QString &rightLabel = QString(),
+        const QString &right = QString())
+    {
+        QWidget *control = m_make(left);
+        addLabelled(m_grid, m_row, 0, labelFor(leftLabel, control, m_panel), control);
+        if (!right.isEmpty()) {
+            control = m_make(right);
+            addLabelled(m_grid, m_row, 2, labelFor(rightLabel, control, m_panel), control);
+        }
+        ++m_row;
+    }
+    // A bold caption with the field it names on the next line.
+    void captioned(const QString &caption, const QString &name, int stretch = 0)
+    {
+        QLabel *label = section(caption, m_panel);
+        QWidget *control = m_make(name);
+        label->setBuddy(control);
+        line(label);
+        line(control, stretch);
+    }
+    void stretch() { m_grid->setRowStretch(m_row++, 1); }
+
+private:
+    QWidget *m_panel;
+    QGridLayout *m_grid;
+    Maker m_make;
+    int m_row = 0;
+};
+
+QWidget *makePanel(const QString &name, QSize size)
+{
+    auto *panel = new QFrame;
+    panel->setObjectName(name);
+    panel->setFixedSize(size);
+    panel->setFrameStyle(QFrame::StyledPanel | QFrame::Raised);
+    panel->setAutoFillBackground(true);
+    return panel;
 }
+
+} // namespace
 
 QWidget *ReportPages::buildRequestPanel()
 {
-    auto *panel = new QWidget;
-    panel->setObjectName(QStringLiteral("Panel1"));
-    panel->setFixedSize(RequestPanelSize);
-    panel->setAutoFillBackground(true);
-    auto *layout = new QVBoxLayout(panel);
-    layout->setContentsMargins(24, 12, 24, 12);
-    layout->addWidget(title(QStringLiteral("房屋安全鉴定申请"), panel));
-
-    layout->addWidget(section(QStringLiteral("一、委托单位/个人情况"), panel));
-    auto *client = new QGridLayout;
-    client->setColumnStretch(1, 1);
-    client->setColumnStretch(3, 1);
-    QWidget *clientEdit = make(QStringLiteral("labedtClient1"), panel);
-    addLabelled(client, 0, 0, labelFor(QStringLiteral("委 托 人:"), clientEdit, panel), clientEdit, 3);
-    QWidget *trustDate = make(QStringLiteral("dtpickTrustDate1"), panel);
-    addLabelled(client, 1, 0, labelFor(QStringLiteral("委托日期:"), trustDate, panel), trustDate);
-    QWidget *linkMan = make(QStringLiteral("labedtLinkMan"), panel);
-    addLabelled(client, 1, 2, labelFor(QStringLiteral("联 系 人:"), linkMan, panel), linkMan);
-    QWidget *phone = make(QStringLiteral("labedtLinkPhone1"), panel);
-    addLabelled(client, 2, 0, labelFor(QStringLiteral("联系电话:"), phone, panel), phone);
-    layout->addLayout(client);
-
-    layout->addWidget(section(QStringLiteral("二、房屋情况"), panel));
-    auto *house = new QGridLayout;
-    house->setColumnStretch(1, 1);
-    QWidget *address = make(QStringLiteral("labedtAddress1"), panel);
-    addLabelled(house, 0, 0, labelFor(QStringLiteral("房屋地址:"), address, panel), address);
-    QWidget *owner = make(QStringLiteral("labedtPropertyRightMan1"), panel);
-    addLabelled(house, 1, 0, labelFor(QStringLiteral("产 权 人:"), owner, panel), owner);
-    QWidget *certificate = make(QStringLiteral("labedtPropertyRightCertificate1"), panel);
-    addLabelled(house, 2, 0, labelFor(QStringLiteral("产权证编号:"), certificate, panel), certificate);
-    layout->addLayout(house);
-
-    auto *purpose = new QGridLayout;
-    purpose->setColumnStretch(1, 1);
-    QWidget *purposeEdit = make(QStringLiteral("labedtApprPurpose1"), panel);
-    QLabel *purposeLabel = labelFor(QStringLiteral("三、房屋安全鉴定目的:"), purposeEdit, panel);
-    bold(purposeLabel);
-    addLabelled(purpose, 0, 0, purposeLabel, purposeEdit);
-    layout->addLayout(purpose);
-    layout->addStretch(1);
+    QWidget *panel = makePanel(QStringLiteral("Panel1"), RequestPanelSize);
+    PanelGrid grid(panel, [this, panel](const QString &name) { return make(name, panel); });
+    grid.line(title(QStringLiteral("房屋安全鉴定申请"), panel));
+    grid.line(section(QStringLiteral("一、委托单位/个人情况"), panel));
+    grid.field(QStringLiteral("委 托 人:"), QStringLiteral("labedtClient1"));
+    grid.fields(QStringLiteral("委托日期:"), QStringLiteral("dtpickTrustDate1"), QStringLiteral("联 系 人:"),
+        QStringLiteral("labedtLinkMan"));
+    grid.fields(QStringLiteral("联系电话:"), QStringLiteral("labedtLinkPhone1"));
+    grid.line(section(QStringLiteral("二、房屋情况"), panel));
+    grid.field(QStringLiteral("房屋地址:"), QStringLiteral("labedtAddress1"));
+    grid.field(QStringLiteral("产 权 人:"), QStringLiteral("labedtPropertyRightMan1"));
+    grid.fields(QStringLiteral("产权证编号:"), QStringLiteral("labedtPropertyRightCertificate1"));
+    grid.captioned(QStringLiteral("三、房屋安全鉴定目的:"), QStringLiteral("labedtApprPurpose1"));
+    grid.stretch();
     return panel;
 }
 
 QWidget *ReportPages::buildReportPanel()
 {
-    auto *panel = new QWidget;
-    panel->setObjectName(QStringLiteral("Panel2"));
-    panel->setFixedSize(ReportPanelSize);
-    panel->setAutoFillBackground(true);
-    auto *layout = new QVBoxLayout(panel);
-    layout->setContentsMargins(20, 12, 20, 12);
-    layout->addWidget(title(QStringLiteral("房屋安全鉴定报告"), panel));
-
-    auto *number = new QHBoxLayout;
+    QWidget *panel = makePanel(QStringLiteral("Panel2"), ReportPanelSize);
+    PanelGrid grid(panel, [this, panel](const QString &name) { return make(name, panel); });
+    grid.line(title(QStringLiteral("房屋安全鉴定报告"), panel));
+    auto *numberRow = new QWidget(panel);
+    auto *number = new QHBoxLayout(numberRow);
+    number->setContentsMargins(0, 0, 0, 0);
     number->addStretch(1);
-    QWidget *fileNo = make(QStringLiteral("labedtFileNo"), panel);
+    QWidget *fileNo = make(QStringLiteral("labedtFileNo"), numberRow);
     fileNo->setFixedWidth(170);
-    number->addWidget(labelFor(QStringLiteral("编号:"), fileNo, panel));
+    number->addWidget(labelFor(QStringLiteral("编号:"), fileNo, numberRow));
     number->addWidget(fileNo);
-    layout->addLayout(number);
+    grid.line(numberRow);
 
-    layout->addWidget(section(QStringLiteral("一、委托单位/个人情况"), panel));
-    auto *client = new QGridLayout;
-    client->setColumnStretch(1, 1);
-    client->setColumnStretch(3, 1);
-    QLineEdit *clientMirror
-        = makeMirror(QStringLiteral("labedtClient2"), QStringLiteral("labedtClient1"), panel);
-    addLabelled(client, 0, 0, labelFor(QStringLiteral("委 托 人:"), clientMirror, panel), clientMirror, 3);
-    QLineEdit *dateMirror
-        = makeMirror(QStringLiteral("labedtTrustDate2"), QStringLiteral("dtpickTrustDate1"), panel);
-    addLabelled(client, 1, 0, labelFor(QStringLiteral("委托日期:"), dateMirror, panel), dateMirror);
-    QLineEdit *phoneMirror
-        = makeMirror(QStringLiteral("labedtLinkPhone2"), QStringLiteral("labedtLinkPhone1"), panel);
-    addLabelled(client, 1, 2, labelFor(QStringLiteral("电话:"), phoneMirror, panel), phoneMirror);
-    layout->addLayout(client);
+    grid.line(section(QStringLiteral("一、委托单位/个人情况"), panel));
+    grid.field(QStringLiteral("委 托 人:"), QStringLiteral("labedtClient2"));
+    grid.fields(QStringLiteral("委托日期:"), QStringLiteral("labedtTrustDate2"), QStringLiteral("电话:"),
+        QStringLiteral("labedtLinkPhone2"));
 
-    layout->addWidget(section(QStringLiteral("二、房屋情况"), panel));
-    auto *house = new QGridLayout;
-    house->setColumnStretch(1, 1);
-    house->setColumnStretch(3, 1);
-    QLineEdit *addressMirror
-        = makeMirror(QStringLiteral("labedtAddress2"), QStringLiteral("labedtAddress1"), panel);
-    addLabelled(house, 0, 0, labelFor(QStringLiteral("房屋地址:"), addressMirror, panel), addressMirror, 3);
-    QLineEdit *ownerMirror = makeMirror(
-        QStringLiteral("labedtPropertyRightMan2"), QStringLiteral("labedtPropertyRightMan1"), panel);
-    addLabelled(house, 1, 0, labelFor(QStringLiteral("产权人:"), ownerMirror, panel), ownerMirror);
-    QLineEdit *certificateMirror = makeMirror(QStringLiteral("labedtPropertyRightCertificate2"),
-        QStringLiteral("labedtPropertyRightCertificate1"), panel);
-    addLabelled(
-        house, 1, 2, labelFor(QStringLiteral("产权证编号:"), certificateMirror, panel), certificateMirror);
-    const std::pair<const char *, const char *> pairs[][2] = {
-        { { "cbbBldgPurpose", "房屋用途:" }, { "labedtBuildYear", "建造年份:" } },
-        { { "cbbStrucStyle", "结构类型:" }, { "cbbPlaneShape", "平面形式:" } },
-        { { "labedtLayers", "层    数:" }, { "cbbPropertyRightAttr", "产权性质:" } },
-    };
-    int row = 2;
-    for (const auto &pair : pairs) {
-        for (int i = 0; i < 2; ++i) {
-            QWidget *control = make(QString::fromLatin1(pair[i].first), panel);
-            addLabelled(
-                house, row, 2 * i, labelFor(QString::fromUtf8(pair[i].second), control, panel), control);
-        }
-        ++row;
-    }
-    layout->addLayout(house);
+    grid.line(section(QStringLiteral("二、房屋情况"), panel));
+    grid.field(QStringLiteral("房屋地址:"), QStringLiteral("labedtAddress2"));
+    grid.fields(QStringLiteral("产权人:"), QStringLiteral("labedtPropertyRightMan2"),
+        QStringLiteral("产权证编号:"), QStringLiteral("labedtPropertyRightCertificate2"));
+    grid.fields(QStringLiteral("房屋用途:"), QStringLiteral("cbbBldgPurpose"), QStringLiteral("建造年份:"),
+        QStringLiteral("labedtBuildYear"));
+    grid.fields(QStringLiteral("结构类型:"), QStringLiteral("cbbStrucStyle"), QStringLiteral("平面形式:"),
+        QStringLiteral("cbbPlaneShape"));
+    grid.fields(QStringLiteral("层    数:"), QStringLiteral("labedtLayers"), QStringLiteral("产权性质:"),
+        QStringLiteral("cbbPropertyRightAttr"));
 
     auto *areas = new QGroupBox(QStringLiteral("建筑面积"), panel);
     auto *areaGrid = new QGridLayout(areas);
@@ -261,6 +281,7 @@ QWidget *ReportPages::buildReportPanel()
         { "labedtBuildAreaGarage", "车库:" },
         { "labedtBuildAreaFactory", "车间或厂房:" },
         { "labedtBuildAreaOther", "其它:" },
+        { "labedtSum", "合计:" },
     };
     int index = 0;
     for (const auto &[name, text] : areaFields) {
@@ -269,59 +290,23 @@ QWidget *ReportPages::buildReportPanel()
             areaGrid, index / 3, 2 * (index % 3), labelFor(QString::fromUtf8(text), control, areas), control);
         ++index;
     }
-    m_sum = new QLineEdit(areas);
-    m_sum->setObjectName(QStringLiteral("labedtSum"));
-    showAsInfo(m_sum);
-    m_sum->setFocusPolicy(Qt::NoFocus);
-    m_controls.insert(m_sum->objectName(), m_sum);
-    addLabelled(areaGrid, 1, 4, labelFor(QStringLiteral("合计:"), m_sum, areas), m_sum);
-    layout->addWidget(areas);
+    for (int column : { 1, 3, 5 })
+        areaGrid->setColumnStretch(column, 1);
+    grid.line(areas);
+    grid.field(QStringLiteral("备注:"), QStringLiteral("labedtMemory"));
 
-    auto *remarks = new QGridLayout;
-    remarks->setColumnStretch(1, 1);
-    QWidget *memory = make(QStringLiteral("labedtMemory"), panel);
-    addLabelled(remarks, 0, 0, labelFor(QStringLiteral("备注:"), memory, panel), memory);
-    QLineEdit *purposeMirror
-        = makeMirror(QStringLiteral("labedtApprPurpose2"), QStringLiteral("labedtApprPurpose1"), panel);
-    QLabel *purposeLabel = labelFor(QStringLiteral("三、房屋安全鉴定目的:"), purposeMirror, panel);
-    bold(purposeLabel);
-    addLabelled(remarks, 1, 0, purposeLabel, purposeMirror);
-    layout->addLayout(remarks);
+    grid.captioned(QStringLiteral("三、房屋安全鉴定目的:"), QStringLiteral("labedtApprPurpose2"));
+    grid.captioned(QStringLiteral("四、鉴定情况:"), QStringLiteral("memApprCircs"), 4);
+    grid.captioned(QStringLiteral("五、损坏原因:"), QStringLiteral("memShatterReason"), 2);
+    grid.captioned(QStringLiteral("六、鉴定结论:"), QStringLiteral("memApprConclusion"), 2);
+    grid.captioned(QStringLiteral("七、处理建议:"), QStringLiteral("memDisposalAdvi"), 2);
+    grid.captioned(QStringLiteral("八、检测鉴定人员:"), QStringLiteral("labedtAppraiser1"));
 
-    const std::tuple<const char *, const char *, int> memos[] = {
-        { "memApprCircs", "四、鉴定情况:", 4 },
-        { "memShatterReason", "五、损坏原因:", 2 },
-        { "memApprConclusion", "六、鉴定结论:", 2 },
-        { "memDisposalAdvi", "七、处理建议:", 2 },
-    };
-    for (const auto &[name, text, stretch] : memos) {
-        QLabel *caption = section(QString::fromUtf8(text), panel);
-        QWidget *memo = make(QString::fromLatin1(name), panel);
-        caption->setBuddy(memo);
-        layout->addWidget(caption);
-        layout->addWidget(memo, stretch);
-    }
-
-    auto *staff = new QGridLayout;
-    staff->setColumnStretch(1, 1);
-    staff->setColumnStretch(3, 1);
-    staff->setColumnStretch(5, 1);
-    QWidget *surveyor = make(QStringLiteral("labedtAppraiser1"), panel);
-    QLabel *surveyorLabel = labelFor(QStringLiteral("八、检测鉴定人员:"), surveyor, panel);
-    bold(surveyorLabel);
-    addLabelled(staff, 0, 0, surveyorLabel, surveyor, 5);
-    staff->addWidget(section(QStringLiteral("九、鉴定单位技术负责人签章"), panel), 1, 0, 1, 6);
-    const std::pair<const char *, const char *> signatures[] = { { "labedtAppraiser", "鉴定人:" },
-        { "labedtAssessor", "审核人:" }, { "labedtAuthorizedMan", "审定人:" } };
-    index = 0;
-    for (const auto &[name, text] : signatures) {
-        QWidget *control = make(QString::fromLatin1(name), panel);
-        addLabelled(staff, 2, 2 * index++, labelFor(QString::fromUtf8(text), control, panel), control);
-    }
-    QWidget *unit = make(QStringLiteral("labedtApprUnit"), panel);
-    addLabelled(staff, 3, 0, labelFor(QStringLiteral("鉴定单位:"), unit, panel), unit, 3);
-    QWidget *apprDate = make(QStringLiteral("dtpickApprDate"), panel);
-    addLabelled(staff, 3, 4, labelFor(QStringLiteral("鉴定日期:"), apprDate, panel), apprDate);
-    layout->addLayout(staff);
+    grid.line(section(QStringLiteral("九、鉴定单位技术负责人签章"), panel));
+    grid.fields(QStringLiteral("鉴定人:"), QStringLiteral("labedtAppraiser"), QStringLiteral("审核人:"),
+        QStringLiteral("labedtAssessor"));
+    grid.fields(QStringLiteral("审定人:"), QStringLiteral("labedtAuthorizedMan"));
+    grid.fields(QStringLiteral("鉴定单位:"), QStringLiteral("labedtApprUnit"), QStringLiteral("鉴定日期:"),
+        QStringLiteral("dtpickApprDate"));
     return panel;
 }

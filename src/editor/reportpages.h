@@ -37,7 +37,6 @@ private:
     QWidget *buildRequestPanel();
     QWidget *buildReportPanel();
     QWidget *make(const QString &name, QWidget *parent);
-    QLineEdit *makeMirror(const QString &name, const QString &of, QWidget *parent);
 
     QHash<QString, QWidget *> m_controls;
     PanelScrollBox *m_requestBox = nullptr;
