@@ -9,6 +9,7 @@
 #include <QAction>
 #include <QMdiArea>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QtTest>
 
 #include <memory>
@@ -40,6 +41,7 @@ private slots:
     void moves();
     void nextOnTheLastReportKeepsItsEdits();
     void movesRefuseAnEmptyList();
+    void movesStayAmongTheFoundReports();
 
     void saveAs_data();
     void saveAs();
@@ -448,6 +450,34 @@ void TestDocumentCommands::movesRefuseAnEmptyList()
         QCOMPARE(lastPromptText(), "数据表已空，不能移动记录");
     }
     QCOMPARE(frame.file.stored("count(*)"), QStringList { "4" });
+}
+
+void TestDocumentCommands::movesStayAmongTheFoundReports()
+{
+    Frame frame;
+    frame.file.connection.execute("update ProjectTab set Address = case when FileNo in ('2', '4') "
+                                  "then '东湖路' else '西湖路' end");
+    frame.open();
+    child<QRadioButton>(frame.window, "RadioGroup1_1")->setChecked(true);
+    child<QComboBox>(frame.window, "ComboBoxEx1")->setEditText("东");
+    child<QPushButton>(frame.window, "BitBtn1")->click();
+    QCOMPARE(frame.listed(), QStringList({ "2", "4" }));
+    QCOMPARE(frame.shown(), "2");
+    const std::pair<const char *, const char *> steps[] = {
+        { "Actn_RecordNext", "4" },
+        { "Actn_RecordNext", "4" },
+        { "Actn_RecordPrior", "2" },
+        { "Actn_RecordLast", "4" },
+        { "Actn_RecordFirst", "2" },
+    };
+    for (const auto &[command, shown] : steps) {
+        frame.run(command);
+        QCOMPARE(frame.shown(), QString::fromLatin1(shown));
+    }
+    // Appending lists the found reports and the new one.
+    frame.run("Actn_RecordAppend");
+    QCOMPARE(frame.listed(), QStringList({ "2", "4", "" }));
+    QVERIFY(Prompt::shown().isEmpty());
 }
 
 void TestDocumentCommands::saveAs_data()
