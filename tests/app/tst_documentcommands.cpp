@@ -91,6 +91,17 @@ struct Frame
     TfrmChildWin *window = nullptr;
 };
 
+// A database file dialog as New, Open and Save As show it.
+void checkDatabaseDialog(
+    const PromptRecord &dialog, PromptKind kind, const QString &caption, const QString &folder)
+{
+    QCOMPARE(dialog.kind, kind);
+    QCOMPARE(dialog.caption, caption);
+    QCOMPARE(dialog.text, folder);
+    QCOMPARE(dialog.filter, "房屋安全鉴定数据库 *.had|*.had");
+    QCOMPARE(dialog.defaultSuffix, "had");
+}
+
 void deleteClosedWindows()
 {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -125,12 +136,8 @@ void TestDocumentCommands::newDatabase()
         Prompt::setNextAnswer(PromptButton(answer));
     frame.run("Actn_FileNew");
 
-    const PromptRecord &dialog = Prompt::shown().first();
-    QCOMPARE(dialog.kind, PromptKind::SaveFile);
-    QCOMPARE(dialog.caption, "保存新数据库为");
-    QCOMPARE(dialog.text, frame.file.dir.filePath("Data"));
-    QCOMPARE(dialog.filter, "房屋安全鉴定数据库 *.had|*.had");
-    QCOMPARE(dialog.defaultSuffix, "had");
+    checkDatabaseDialog(
+        Prompt::shown().first(), PromptKind::SaveFile, "保存新数据库为", frame.file.dir.filePath("Data"));
     QCOMPARE(Prompt::shown().size(), exists ? 2 : 1);
     QCOMPARE(frame.form->reportWindows().size(), opened ? 1 : 0);
     if (!opened) {
@@ -151,12 +158,8 @@ void TestDocumentCommands::openDatabase()
     Frame frame;
     Prompt::setNextFileName(frame.file.path);
     frame.run("Actn_FileOpen");
-    const PromptRecord &dialog = Prompt::shown().first();
-    QCOMPARE(dialog.kind, PromptKind::OpenFile);
-    QCOMPARE(dialog.caption, "打开房屋安全鉴定数据库");
-    QCOMPARE(dialog.text, frame.file.dir.filePath("Data"));
-    QCOMPARE(dialog.filter, "房屋安全鉴定数据库 *.had|*.had");
-    QCOMPARE(dialog.defaultSuffix, "had");
+    checkDatabaseDialog(Prompt::shown().first(), PromptKind::OpenFile, "打开房屋安全鉴定数据库",
+        frame.file.dir.filePath("Data"));
     QCOMPARE(frame.form->reportWindows().size(), 1);
 
     // The same file again: a window of its own.
@@ -521,13 +524,9 @@ void TestDocumentCommands::saveAs()
         Prompt::setNextAnswer(PromptButton(answer));
     frame.run("Actn_FileSaveAs");
 
-    const PromptRecord &dialog = Prompt::shown().first();
-    QCOMPARE(dialog.kind, PromptKind::SaveFile);
-    QCOMPARE(dialog.caption, "另存为");
-    QCOMPARE(dialog.fileName, "报告.had");
-    QCOMPARE(dialog.text, frame.file.dir.filePath("Backup"));
-    QCOMPARE(dialog.filter, "房屋安全鉴定数据库 *.had|*.had");
-    QCOMPARE(dialog.defaultSuffix, "had");
+    checkDatabaseDialog(
+        Prompt::shown().first(), PromptKind::SaveFile, "另存为", frame.file.dir.filePath("Backup"));
+    QCOMPARE(Prompt::shown().first().fileName, "报告.had");
     if (message.isEmpty()) {
         QCOMPARE(Prompt::shown().size(), 1);
     } else {

@@ -60,14 +60,6 @@ QStringList listed(TfrmChildWin *w, int column = ReportListModel::Number)
     return texts;
 }
 
-void showActive(TfrmChildWin *w)
-{
-    w->resize(900, 600);
-    w->show();
-    QApplication::setActiveWindow(w);
-    QVERIFY(QTest::qWaitForWindowActive(w));
-}
-
 } // namespace
 
 void TestReportList::entriesFollowTheDataSet()

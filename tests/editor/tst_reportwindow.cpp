@@ -113,18 +113,21 @@ QLineEdit *edit(TfrmChildWin *w, const QString &name)
 }
 
 // Rounding to the nearest whole number, halves to even.
+// Types a new report number into labedtFileNo, which keeps the focus.
+QLineEdit *typeNumber(TfrmChildWin *w, const QString &number)
+{
+    showActive(w);
+    w->showPage(2);
+    QLineEdit *field = edit(w, "labedtFileNo");
+    field->setFocus();
+    field->selectAll();
+    QTest::keyClicks(field, number);
+    return field;
+}
+
 int nearest(double value)
 {
     return int(std::nearbyint(value));
-}
-
-// Shows the window as the active top-level window so that focus moves.
-void showActive(TfrmChildWin *w)
-{
-    w->resize(900, 700);
-    w->show();
-    QApplication::setActiveWindow(w);
-    QVERIFY(QTest::qWaitForWindowActive(w));
 }
 
 } // namespace
@@ -488,14 +491,14 @@ void TestReportWindow::areaTotal()
     w->setControlText("BuildAreaHowff", "1000");
     Process.WindowOpening = false;
     QVERIFY(!w->Modified());
-    QCOMPARE(w->areaTotal(), sumBuildingArea({"1000", areas.at(1), areas.at(2), areas.at(3), areas.at(4)}));
+    QCOMPARE(w->areaTotal(), sumBuildingArea({ "1000", areas.at(1), areas.at(2), areas.at(3), areas.at(4) }));
 }
 
 // The total shows from the start; entering the report page recomputes it
 // and, with nothing changed, leaves the report unmodified.
 void TestReportWindow::areaTotalWhenTheReportPageIsEntered()
 {
-    ReportsFile file({FirstReport});
+    ReportsFile file({ FirstReport });
     auto w = openReportWindow(file.path);
     QCOMPARE(w->areaTotal(), "200.5");
     QVERIFY(!w->Modified());
@@ -631,12 +634,7 @@ void TestReportWindow::numberChangeMovesTheComponentRows()
     file.addRows("A-1", { componentRow(1, "承重结构"), componentRow(2, "围护结构") });
     file.addRows("B", { componentRow(1, "地基基础") });
     auto w = openReportWindow(file.path);
-    showActive(w.get());
-    w->showPage(2);
-    QLineEdit *number = edit(w.get(), "labedtFileNo");
-    number->setFocus();
-    number->selectAll();
-    QTest::keyClicks(number, "A-2");
+    QLineEdit *number = typeNumber(w.get(), "A-2");
     QCOMPARE(file.rowsOf("A-1").size(), 2); // not yet: the field still has the focus
     QCOMPARE(w->reportList()->reportModel()->cellText(0, ReportListModel::Number), "A-2");
 
@@ -657,12 +655,7 @@ void TestReportWindow::numberChangeNeverMovesRowsOntoAnotherReport()
     file.addRows("A-1", { componentRow(1, "承重结构") });
     file.addRows("B", { componentRow(1, "地基基础") });
     auto w = openReportWindow(file.path);
-    showActive(w.get());
-    w->showPage(2);
-    QLineEdit *number = edit(w.get(), "labedtFileNo");
-    number->setFocus();
-    number->selectAll();
-    QTest::keyClicks(number, "A-2");
+    QLineEdit *number = typeNumber(w.get(), "A-2");
 
     w->StoreReport(w->ReportQuery());
     w->ReportQuery().next(); // posts the number A-2

@@ -9,12 +9,14 @@
 #include "editor/childwin.h"
 #include "reportfile.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QDateTimeEdit>
 #include <QLineEdit>
 #include <QMap>
 #include <QPlainTextEdit>
 #include <QSqlQuery>
+#include <QTest>
 
 #include <memory>
 
@@ -99,6 +101,17 @@ inline std::unique_ptr<TfrmChildWin> openReportWindow(const QString &path)
     }
     Process.WindowOpening = false;
     return window;
+}
+
+// Shows the window as the active top-level window, so that the focus and
+// the keyboard reach its controls.
+inline void showActive(QWidget *w)
+{
+    w->resize(900, 650);
+    w->show();
+    QApplication::setActiveWindow(w);
+    if (!QTest::qWaitForWindowActive(w))
+        qWarning("the window did not become active");
 }
 
 template<typename T = QWidget> T *child(QWidget *window, const QString &name)
