@@ -20,8 +20,6 @@
 #include "editor/searchsheet.h"
 #include "output/pagesettingsstore.h"
 
-#include <QTableWidget>
-
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
@@ -36,6 +34,7 @@
 #include <QStackedWidget>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QTableWidget>
 #include <QTimer>
 #include <QVBoxLayout>
 
