@@ -44,7 +44,7 @@ private:
     struct CountingPrompts : StderrPromptBackend
     {
         CountingPrompts()
-            : StderrPromptBackend(PromptButton::Ok)
+            : StderrPromptBackend(PromptButton::No) // drawing asks nothing; messages are printed
         { }
         PromptButton showMessage(const PromptRecord &prompt) override
         {
