@@ -9,6 +9,7 @@
 #include "output/recordingcanvas.h"
 #include "output/reportdrawing.h"
 #include "output/units.h"
+#include "promptcheck.h"
 #include "reportfile.h"
 #include "testenv.h"
 
@@ -25,8 +26,8 @@ class TestPageFiles : public QObject
 private slots:
     void valuesComeFromTheReportTexts();
     void storedReportGivesTheWindowsTexts();
-    void coverFileBytes();
-    void bodyFileBytes();
+    void pageFileBytes_data();
+    void pageFileBytes();
     void buildWritesBothPagesAndCountsThem();
     void longMemoPassesWhole();
     void writeFailures_data();
@@ -131,33 +132,35 @@ void TestPageFiles::storedReportGivesTheWindowsTexts()
     QCOMPARE(values.cover.at(CoverValue::ApprDate), QString("2006年1月2日")); // no date shows today's
 }
 
-void TestPageFiles::coverFileBytes()
+void TestPageFiles::pageFileBytes_data()
 {
-    TestAppDir dir;
-    CoverValues values = sampleValues().cover;
-    values[CoverValue::Client] = QString();
-    values[CoverValue::Address] = "解放路38号"; // 4 Chinese characters and 2 digits: 10 bytes
-    values[CoverValue::Appraiser] = "十个汉字的鉴定人姓名"; // 10 Chinese characters: 20 bytes
-    WriteCoverPageFile(dir.path(), 1, values);
-    const QByteArray bytes = dir.readFile("1.tmp");
-    QCOMPARE(bytes.left(14), QByteArray("\x55\xAA\x01\0\0\0\x09\0\0\0\0\0\0\0", 14));
-    QCOMPARE(bytes.mid(14, 4), int32(10));
-    QCOMPARE(bytes.mid(28, 4), int32(20));
-    QCOMPARE(bytes.mid(32, 20), Cp936::encode(values[CoverValue::Appraiser]));
-    QByteArray expected = header(1);
-    for (const QString &value : values)
-        expected += valueBytes(value);
-    QCOMPARE(bytes, expected);
+    QTest::addColumn<int>("page");
+    QTest::addColumn<QByteArray>("header");
+    QTest::newRow("cover: kind 1, row height 9") << 1 << QByteArray("\x55\xAA\x01\0\0\0\x09\0\0\0", 10);
+    QTest::newRow("body: kind 3, no row height") << 2 << QByteArray("\x55\xAA\x03\0\0\0", 6);
 }
 
-void TestPageFiles::bodyFileBytes()
+void TestPageFiles::pageFileBytes()
 {
+    QFETCH(int, page);
+    QFETCH(QByteArray, header);
     TestAppDir dir;
-    const BodyValues values = sampleValues().body;
-    WriteBodyPageFile(dir.path(), 2, values);
-    const QByteArray bytes = dir.readFile("2.tmp");
-    QCOMPARE(bytes.left(6), QByteArray("\x55\xAA\x03\0\0\0", 6)); // no row height in a body file
-    QByteArray expected = header(3);
+    QStringList values = page == 1 ? sampleValues().cover : sampleValues().body;
+    values[0] = QString();
+    values[1] = "解放路38号"; // 4 Chinese characters and 2 digits: 10 bytes
+    values[2] = "十个汉字的鉴定人姓名"; // 10 Chinese characters: 20 bytes
+    if (page == 1)
+        WriteCoverPageFile(dir.path(), page, values);
+    else
+        WriteBodyPageFile(dir.path(), page, values);
+    const QByteArray bytes = dir.readFile(QStringLiteral("%1.tmp").arg(page));
+    const qsizetype h = header.size();
+    QCOMPARE(bytes.left(h), header);
+    QCOMPARE(bytes.mid(h, 4), int32(0)); // the empty value: its length alone
+    QCOMPARE(bytes.mid(h + 4, 4), int32(10));
+    QCOMPARE(bytes.mid(h + 18, 4), int32(20));
+    QCOMPARE(bytes.mid(h + 22, 20), Cp936::encode(values[2]));
+    QByteArray expected = header;
     for (const QString &value : values)
         expected += valueBytes(value);
     QCOMPARE(bytes, expected);
@@ -263,16 +266,12 @@ void TestPageFiles::damagedFileIsRefusedOnce()
 
     RecordingCanvas canvas(Dpi, Dpi);
     DrawPageFile(canvas, false, a4(), Dpi, Dpi, dir.filePath("2.tmp"));
-    QCOMPARE(Prompt::shown().size(), 1);
-    QCOMPARE(Prompt::shown().first().text, QString("文件格式不对..."));
-    QCOMPARE(Prompt::shown().first().icon, PromptIcon::Error);
-    QCOMPARE(Prompt::shown().first().caption, AppTitle);
+    verifyOnlyMessage("文件格式不对...", PromptIcon::Error);
     QVERIFY(canvas.operations().isEmpty()); // not even cleared
 
     Prompt::reset();
     QCOMPARE(ReadPageValues(dir.filePath("2.tmp"), count), std::nullopt);
-    QCOMPARE(Prompt::shown().size(), 1);
-    QCOMPARE(Prompt::shown().first().text, QString("文件格式不对..."));
+    verifyOnlyMessage("文件格式不对...", PromptIcon::Error);
 }
 
 void TestPageFiles::missingFileReachesTheCaller()
@@ -361,9 +360,7 @@ void TestPageFiles::bodyWithoutSignaturesFailsAndSkipsTheMark()
     BuildReportPages(dir.path(), sampleValues());
     RecordingCanvas canvas(Dpi, Dpi);
     DrawPageFile(canvas, true, a4(), 96, 96, PageFileName(dir.path(), 2), QSize(793, 1122));
-    QCOMPARE(Prompt::shown().size(), 1);
-    QCOMPARE(Prompt::shown().first().text, QString("预览或打印错误!"));
-    QCOMPARE(Prompt::shown().first().icon, PromptIcon::Error);
+    verifyOnlyMessage("预览或打印错误!", PromptIcon::Error);
     QCOMPARE(canvas.textsEqualTo("七、处理建议：").size(), 1);
     QCOMPARE(canvas.textsEqualTo(PageMarkText()).size(), 0);
 }

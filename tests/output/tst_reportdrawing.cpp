@@ -5,6 +5,7 @@
 #include "output/recordingcanvas.h"
 #include "output/reportdrawing.h"
 #include "output/units.h"
+#include "promptcheck.h"
 #include "testenv.h"
 
 #include <QtTest>
@@ -59,14 +60,6 @@ public:
     { }
     std::optional<TDeviceMode> deviceMode() const override { return std::nullopt; }
 };
-
-void verifyOnlyWarning(const QString &text)
-{
-    QCOMPARE(Prompt::shown().size(), 1);
-    QCOMPARE(Prompt::shown().first().text, text);
-    QCOMPARE(Prompt::shown().first().icon, PromptIcon::Warning);
-    QCOMPARE(Prompt::shown().first().caption, AppTitle);
-}
 
 } // namespace
 
@@ -344,7 +337,7 @@ void TestReportDrawing::failuresWarnAndDrawingGoesOn()
         DrawClippedCellText(canvas, "字", dpi, dpi, { 0, 0, 1, 1 }, TCellAlign::Left);
         break;
     }
-    verifyOnlyWarning(message);
+    verifyOnlyMessage(message, PromptIcon::Warning);
     if (measured != -1)
         QCOMPARE(measured, 0.0);
     QVERIFY(canvas.texts().isEmpty());

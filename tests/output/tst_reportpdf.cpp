@@ -114,6 +114,26 @@ QList<Page> pdfWords(const QString &pdf)
     return pages;
 }
 
+// A new database with a report for each number, with its page settings or,
+// for none, with its page columns left empty.
+void makeDatabase(const QString &path, const QList<std::pair<QString, std::optional<TPageSettings>>> &reports)
+{
+    HadFile::createDatabaseFile(path);
+    Connection connection;
+    HadFile::open(connection, path);
+    DataSet rows(connection);
+    rows.open(HadFile::SelectAllReports);
+    for (const auto &[fileNo, settings] : reports) {
+        rows.append();
+        rows.setString("FileNo", fileNo);
+        if (settings) {
+            Process.CurrentPageSettings = *settings;
+            StorePageSettingsToRow(rows);
+        }
+        rows.post();
+    }
+}
+
 enum class Anchor { Left, Centre, Right };
 enum class Vertical { Middle, Bottom };
 
@@ -284,26 +304,12 @@ void TestReportPdf::eachReportKeepsItsOwnPaper()
         QSKIP("pdftotext (poppler-utils) is not installed");
     TestAppDir dir;
     const QString path = m_out.filePath("papers.had");
-    HadFile::createDatabaseFile(path);
-    {
-        Connection connection;
-        HadFile::open(connection, path);
-        DataSet reports(connection);
-        reports.open(HadFile::SelectAllReports);
-        for (const char *paper : { "A4", "B5" }) {
-            Process.CurrentPageSettings = TPageSettings();
-            if (QLatin1String(paper) == "B5") {
-                Process.CurrentPageSettings.PageStyle = paper;
-                Process.CurrentPageSettings.PageWidth = 257;
-                Process.CurrentPageSettings.PageHeight = 182;
-                Process.CurrentPageSettings.PageOrientation = 1;
-            }
-            reports.append();
-            reports.setString("FileNo", paper);
-            StorePageSettingsToRow(reports);
-            reports.post();
-        }
-    }
+    TPageSettings b5;
+    b5.PageStyle = "B5";
+    b5.PageWidth = 257;
+    b5.PageHeight = 182;
+    b5.PageOrientation = 1;
+    makeDatabase(path, { { "A4", TPageSettings() }, { "B5", b5 } });
     QVERIFY(Prompt::shown().isEmpty());
     const QString pdf = m_out.filePath("papers.pdf");
     const Result result = hadtool({ "pdf", path, "--all", "-o", pdf });
@@ -323,16 +329,7 @@ void TestReportPdf::messagesGoToStandardErrorAndFail()
     // A report whose page columns are empty asks the printer for a sheet of 0 x 0 mm.
     TestAppDir dir;
     const QString path = dir.filePath("nosettings.had");
-    HadFile::createDatabaseFile(path);
-    {
-        Connection connection;
-        HadFile::open(connection, path);
-        DataSet reports(connection);
-        reports.open(HadFile::SelectAllReports);
-        reports.append();
-        reports.setString("FileNo", "空白");
-        reports.post();
-    }
+    makeDatabase(path, { { "空白", std::nullopt } });
     const QString pdf = dir.filePath("out.pdf");
     const Result result = hadtool({ "pdf", path, "--index", "0", "-o", pdf });
     QCOMPARE(result.exitCode, 1);
