@@ -332,53 +332,35 @@ void TestDangerGrade::roundingAtHalves_data()
 {
     QTest::addColumn<qint64>("numerator");
     QTest::addColumn<qint64>("denominator");
-    QTest::addColumn<QString>("percent");
-    QTest::addColumn<QString>("fixed");
-    QTest::newRow("57/200") << 57LL << 200LL << "29"
-                            << "0.29";
-    QTest::newRow("-57/200") << -57LL << 200LL << "-29"
-                             << "-0.29";
-    QTest::newRow("1/8") << 1LL << 8LL << "13"
-                         << "0.13";
-    QTest::newRow("-1/8") << -1LL << 8LL << "-13"
-                          << "-0.13";
-    QTest::newRow("3/8") << 3LL << 8LL << "38"
-                         << "0.38";
-    QTest::newRow("5/8") << 5LL << 8LL << "63"
-                         << "0.63";
-    QTest::newRow("7/8") << 7LL << 8LL << "88"
-                         << "0.88";
-    QTest::newRow("1/200") << 1LL << 200LL << "1"
-                           << "0.01";
-    QTest::newRow("1/201 just below a half") << 1LL << 201LL << "0"
-                                             << "0.00";
-    QTest::newRow("-1/201 just above minus a half") << -1LL << 201LL << "0"
-                                                    << "0.00";
-    QTest::newRow("13.9/179") << 139LL << 1790LL << "8"
-                              << "0.08";
-    QTest::newRow("199/200") << 199LL << 200LL << "100"
-                             << "1.00";
-    QTest::newRow("2/3") << 2LL << 3LL << "67"
-                         << "0.67";
-    QTest::newRow("5/3") << 5LL << 3LL << "167"
-                         << "1.67";
-    QTest::newRow("whole") << 7LL << 1LL << "700"
-                           << "7.00";
-    QTest::newRow("beyond 64 bits") << (1LL << 62) << 1LL << "461168601842738790400"
-                                    << "4611686018427387904.00";
-    QTest::newRow("largest counts") << 2147483647LL * 24 << 10LL << "515396075280"
-                                    << "5153960752.80";
+    QTest::addColumn<QStringList>("texts"); // value times 100, value with two decimals
+    QTest::newRow("57/200") << 57LL << 200LL << QStringList { "29", "0.29" };
+    QTest::newRow("-57/200") << -57LL << 200LL << QStringList { "-29", "-0.29" };
+    QTest::newRow("1/8") << 1LL << 8LL << QStringList { "13", "0.13" };
+    QTest::newRow("-1/8") << -1LL << 8LL << QStringList { "-13", "-0.13" };
+    QTest::newRow("3/8") << 3LL << 8LL << QStringList { "38", "0.38" };
+    QTest::newRow("5/8") << 5LL << 8LL << QStringList { "63", "0.63" };
+    QTest::newRow("7/8") << 7LL << 8LL << QStringList { "88", "0.88" };
+    QTest::newRow("1/200") << 1LL << 200LL << QStringList { "1", "0.01" };
+    QTest::newRow("1/201 just below a half") << 1LL << 201LL << QStringList { "0", "0.00" };
+    QTest::newRow("-1/201 just above minus a half") << -1LL << 201LL << QStringList { "0", "0.00" };
+    QTest::newRow("13.9/179") << 139LL << 1790LL << QStringList { "8", "0.08" };
+    QTest::newRow("199/200") << 199LL << 200LL << QStringList { "100", "1.00" };
+    QTest::newRow("2/3") << 2LL << 3LL << QStringList { "67", "0.67" };
+    QTest::newRow("5/3") << 5LL << 3LL << QStringList { "167", "1.67" };
+    QTest::newRow("whole") << 7LL << 1LL << QStringList { "700", "7.00" };
+    QTest::newRow("beyond 64 bits") << (1LL << 62) << 1LL
+                                    << QStringList { "461168601842738790400", "4611686018427387904.00" };
+    QTest::newRow("largest counts") << 2147483647LL * 24 << 10LL
+                                    << QStringList { "515396075280", "5153960752.80" };
 }
 
 void TestDangerGrade::roundingAtHalves()
 {
     QFETCH(qint64, numerator);
     QFETCH(qint64, denominator);
-    QFETCH(QString, percent);
-    QFETCH(QString, fixed);
+    QFETCH(QStringList, texts);
     const TwoDecimals value = TwoDecimals::quotient(numerator, denominator);
-    QCOMPARE(value.percentText(), percent);
-    QCOMPARE(value.fixedText(), fixed);
+    QCOMPARE(QStringList({ value.percentText(), value.fixedText() }), texts);
 }
 
 void TestDangerGrade::percentagesAvoidBinaryDrift_data()

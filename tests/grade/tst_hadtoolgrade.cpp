@@ -1,4 +1,5 @@
 #include "db/componentrows.h"
+#include "hadtoolprocess.h"
 #include "reportfile.h"
 #include "testenv.h"
 
@@ -21,25 +22,6 @@ private slots:
 };
 
 namespace {
-
-struct Result
-{
-    int exitCode = -1;
-    QString out;
-    QString err;
-};
-
-Result hadtool(const QStringList &arguments, const QByteArray &input = {})
-{
-    QProcess process;
-    process.start(QDir(QCoreApplication::applicationDirPath()).filePath("hadtool"), arguments);
-    process.write(input);
-    process.closeWriteChannel();
-    if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit)
-        return {};
-    return { process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
-        QString::fromUtf8(process.readAllStandardError()) };
-}
 
 const QByteArray WorkedExample = "地基基础\t基础\t砌体\t10\t0\t\n"
                                  "承重结构\t柱\t混凝土\t20\t2\t4.5.3-1\n"
@@ -110,7 +92,7 @@ void TestHadtoolGrade::tableFile()
     QFETCH(QString, expected);
     TestAppDir dir;
     dir.writeFile("表 1.tsv", table);
-    const Result result = hadtool({ "grade", "--table", dir.filePath("表 1.tsv") });
+    const HadtoolResult result = runHadtool({ "grade", "--table", dir.filePath("表 1.tsv") });
     QCOMPARE(result.err, QString());
     QCOMPARE(result.out, expected);
     QCOMPARE(result.exitCode, 0);
@@ -118,7 +100,7 @@ void TestHadtoolGrade::tableFile()
 
 void TestHadtoolGrade::standardInput()
 {
-    const Result result = hadtool({ "grade", "--table", "-" }, WorkedExample);
+    const HadtoolResult result = runHadtool({ "grade", "--table", "-" }, WorkedExample);
     QCOMPARE(result.err, QString());
     QCOMPARE(result.out, WorkedExampleLines);
     QCOMPARE(result.exitCode, 0);
@@ -155,7 +137,7 @@ void TestHadtoolGrade::storedReport()
     TestAppDir dir;
     const QString path = sampleCopy(dir);
     const QByteArray before = dir.readFile(QFileInfo(path).fileName());
-    const Result result = hadtool(QStringList { "grade", path } + choice);
+    const HadtoolResult result = runHadtool(QStringList { "grade", path } + choice);
     QCOMPARE(result.err, QString());
     QCOMPARE(result.out, expected);
     QCOMPARE(result.exitCode, 0);
@@ -216,7 +198,7 @@ void TestHadtoolGrade::failures()
     arguments.replaceInStrings(QRegularExpression("^TABLE$"), file.dir.filePath("table.tsv"));
     arguments.replaceInStrings(QRegularExpression("^missing"), file.dir.filePath("missing"));
 
-    const Result result = hadtool(QStringList { "grade" } + arguments);
+    const HadtoolResult result = runHadtool(QStringList { "grade" } + arguments);
     QCOMPARE(result.exitCode, exitCode);
     QCOMPARE(result.out, QString());
     QVERIFY2(result.err.contains(message), qPrintable(result.err));
