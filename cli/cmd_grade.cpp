@@ -88,7 +88,7 @@ int run(Arguments &arguments)
 const Subcommand command {
     30,
     "grade",
-    "FILE.had --index N | FILE.had --file-no NO | --table FILE.tsv",
+    "FILE.had (--index N | --file-no NO) | --table FILE.tsv",
     "compute the danger grade of a report's component table",
     "Counts the component rows of a report, or of a table in a file, and\n"
     "evaluates the danger grade exactly as the program's calculate command\n"
