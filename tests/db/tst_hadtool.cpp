@@ -1,6 +1,7 @@
 #include "db/connection.h"
 #include "db/dataset.h"
 #include "db/hadfile.h"
+#include "hadtoolprocess.h"
 #include "testenv.h"
 
 #include <QtTest>
@@ -19,23 +20,6 @@ private slots:
 
 namespace {
 
-struct Result
-{
-    int exitCode = -1;
-    QString out;
-    QString err;
-};
-
-Result hadtool(const QStringList &arguments)
-{
-    QProcess process;
-    process.start(QDir(QCoreApplication::applicationDirPath()).filePath("hadtool"), arguments);
-    if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit)
-        return {};
-    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
-            QString::fromUtf8(process.readAllStandardError())};
-}
-
 void addReport(DataSet &reports, const QStringList &values)
 {
     reports.append();
@@ -50,10 +34,10 @@ void TestHadtool::newThenListPrintsEveryReportInOrder()
 {
     TestAppDir dir;
     const QString path = dir.filePath("报告 2004.had");
-    const Result created = hadtool({"new", path});
+    const HadtoolResult created = runHadtool({"new", path});
     QCOMPARE(created.exitCode, 0);
     QCOMPARE(created.err, QString());
-    const Result empty = hadtool({"list", path});
+    const HadtoolResult empty = runHadtool({"list", path});
     QCOMPARE(empty.exitCode, 0);
     QCOMPARE(empty.out, QString());
     {
@@ -65,7 +49,7 @@ void TestHadtool::newThenListPrintsEveryReportInOrder()
         addReport(reports, {"2004-002", "多行\r\n地址\t有\\符号", "", "李四"});
         addReport(reports, {});
     }
-    const Result listed = hadtool({"list", path});
+    const HadtoolResult listed = runHadtool({"list", path});
     QCOMPARE(listed.exitCode, 0);
     QCOMPARE(listed.out, "2004-001\t解放路1号\t王五\t张三\n"
                          "2004-002\t多行\\r\\n地址\\t有\\\\符号\t\t李四\n"
@@ -77,12 +61,12 @@ void TestHadtool::newRefusesAnExistingFileUnlessForced()
     TestAppDir dir;
     dir.writeFile("old.had", "old");
     const QString path = dir.filePath("old.had");
-    const Result refused = hadtool({"new", path});
+    const HadtoolResult refused = runHadtool({"new", path});
     QCOMPARE(refused.exitCode, 1);
     QVERIFY2(refused.err.contains("数据库 " + path + " 已存在!"), qPrintable(refused.err));
     QCOMPARE(dir.readFile("old.had"), QByteArray("old"));
 
-    const Result forced = hadtool({"new", "--force", path});
+    const HadtoolResult forced = runHadtool({"new", "--force", path});
     QCOMPARE(forced.exitCode, 0);
     Connection connection;
     HadFile::open(connection, path);
@@ -114,7 +98,7 @@ void TestHadtool::failures()
     dir.writeFile("text.had", "just text");
     if (arguments.size() > 1)
         arguments[1] = dir.filePath(arguments[1]);
-    const Result result = hadtool(arguments);
+    const HadtoolResult result = runHadtool(arguments);
     QCOMPARE(result.exitCode, exitCode);
     QCOMPARE(result.out, QString());
     QVERIFY2(result.err.contains(message), qPrintable(result.err));

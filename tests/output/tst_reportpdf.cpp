@@ -3,6 +3,7 @@
 #include "db/connection.h"
 #include "db/dataset.h"
 #include "db/hadfile.h"
+#include "hadtoolprocess.h"
 #include "output/pagesettingsstore.h"
 #include "output/units.h"
 #include "testenv.h"
@@ -38,26 +39,21 @@ namespace {
 
 constexpr double PointsPerMM = 72 / 25.4;
 
-struct Result
-{
-    int exitCode = -1;
-    QString out;
-    QString err;
-};
+using Result = HadtoolResult;
 
-Result run(const QString &program, const QStringList &arguments)
+// pdftotext's output: standard output as UTF-8.
+QString pdftotext(const QStringList &arguments)
 {
     QProcess process;
-    process.start(program, arguments);
-    if (!process.waitForFinished(120000) || process.exitStatus() != QProcess::NormalExit)
+    process.start("pdftotext", arguments);
+    if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit)
         return {};
-    return { process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
-        QString::fromUtf8(process.readAllStandardError()) };
+    return QString::fromUtf8(process.readAllStandardOutput());
 }
 
 Result hadtool(const QStringList &arguments)
 {
-    return run(QDir(QCoreApplication::applicationDirPath()).filePath("hadtool"), arguments);
+    return runHadtool(arguments);
 }
 
 // Lines of hadtool's own messages on standard error (Qt's notes aside).
@@ -96,12 +92,12 @@ QString unescaped(QString text)
 
 QList<Page> pdfWords(const QString &pdf)
 {
-    const Result result = run("pdftotext", { "-bbox", pdf, "-" });
+    const QString text = pdftotext({ "-bbox", pdf, "-" });
     QList<Page> pages;
     static const QRegularExpression page("<page width=\"([0-9.]+)\" height=\"([0-9.]+)\">");
     static const QRegularExpression word(
         "<word xMin=\"([0-9.]+)\" yMin=\"([0-9.]+)\" xMax=\"([0-9.]+)\" yMax=\"([0-9.]+)\">([^<]*)</word>");
-    for (const QString &line : result.out.split(u'\n')) {
+    for (const QString &line : text.split(u'\n')) {
         if (const QRegularExpressionMatch m = page.match(line); m.hasMatch()) {
             pages.append(
                 { m.captured(1).toDouble() / PointsPerMM, m.captured(2).toDouble() / PointsPerMM, {} });
