@@ -170,8 +170,7 @@ void IniFile::insertLine(int index, const QByteArray &line)
 
 void IniFile::writeString(const QString &section, const QString &key, const QString &value)
 {
-    if (m_unreadable)
-        return;
+    refuseIfUnreadable();
     const QByteArray keyLine = Cp936::encode(key) + '=' + Cp936::encode(value);
     const Location loc = find(section, key);
     if (loc.keyLine >= 0) {
@@ -198,10 +197,16 @@ void IniFile::writeBool(const QString &section, const QString &key, bool value)
     writeString(section, key, value ? QStringLiteral("1") : QStringLiteral("0"));
 }
 
-void IniFile::commit() const
+void IniFile::refuseIfUnreadable() const
 {
     if (m_unreadable)
-        return;
+        throw AppError(
+            QStringLiteral("配置文件 ") + m_path + QStringLiteral(" 不能读取, 本次运行不会写入它!"));
+}
+
+void IniFile::commit() const
+{
+    refuseIfUnreadable();
     QByteArray content;
     for (int i = 0; i < m_lines.size(); ++i)
         content += m_lines.at(i) + m_ends.at(i);

@@ -16,8 +16,9 @@
 //
 // A file that exists but cannot be read (no permission, not a regular file,
 // larger than MaxSize, a read error) reads as empty and is never written
-// during the run, so that what it holds is not replaced by a few keys. The
-// first reader of such a file tells the user once.
+// during the run, so that what it holds is not replaced by a few keys: the
+// first reader of such a file tells the user once, and every write to it
+// fails with an AppError.
 class IniFile
 {
 public:
@@ -29,7 +30,7 @@ public:
     explicit IniFile(const QString &path, WriteMode mode = WriteMode::Immediately);
 
     const QString &path() const { return m_path; }
-    // Whether the file exists but could not be read: writes leave it alone.
+    // Whether the file exists but could not be read: writes are refused.
     bool isUnreadable() const { return m_unreadable; }
 
     bool hasKey(const QString &section, const QString &key) const;
@@ -39,13 +40,12 @@ public:
     // Flags are integers: 0 is false, any other integer true.
     bool readBool(const QString &section, const QString &key, bool defaultValue) const;
 
-    // Throws AppError when the file cannot be written.
+    // Throws AppError when the file cannot be written, or could not be read.
     void writeString(const QString &section, const QString &key, const QString &value);
     void writeInteger(const QString &section, const QString &key, int value);
     void writeBool(const QString &section, const QString &key, bool value);
 
-    // Writes the keys changed so far (OnCommit mode). Throws AppError. Does
-    // nothing for an unreadable file.
+    // Writes the keys changed so far (OnCommit mode). Throws AppError.
     void commit() const;
 
 private:
@@ -57,6 +57,7 @@ private:
     };
     Location find(const QString &section, const QString &key) const;
     void read();
+    void refuseIfUnreadable() const;
     void insertLine(int index, const QByteArray &line);
 
     QString m_path;

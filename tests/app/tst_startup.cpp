@@ -145,7 +145,7 @@ void TestStartup::settingsFallBackToDefaults()
 }
 
 // A config.ini larger than any settings file: one message at start-up, the
-// built-in settings for the run, and no write of any group of keys.
+// built-in settings for the run, and no write of any key.
 void TestStartup::unreadableConfigGivesDefaultsAndStaysAsItWas()
 {
     TestAppDir dir;
@@ -159,9 +159,18 @@ void TestStartup::unreadableConfigGivesDefaultsAndStaysAsItWas()
     QCOMPARE(::startupDatabasePath(), sampleDatabasePath());
     LoadPageDefaults();
     QCOMPARE(Process.CurrentPageSettings.PageStyle, TPageSettings().PageStyle);
-    writeAppSettings(TAppSettings());
+    // Saving settings is refused with a message; closing a window says nothing.
+    const QString refusal = "配置文件 " + configIniPath() + " 不能读取, 本次运行不会写入它!";
+    for (const auto &save : { std::function<void()>([] { writeAppSettings(TAppSettings()); }),
+             std::function<void()>([] { SavePageDefaults(); }) }) {
+        try {
+            save();
+            QFAIL("written");
+        } catch (const AppError &e) {
+            QCOMPARE(e.message(), refusal);
+        }
+    }
     RememberOpenFile(dir.filePath("Data/乙.had"));
-    SavePageDefaults();
     QCOMPARE(Prompt::shown().size(), 1);
     QCOMPARE(Prompt::shown().first().text,
         "不能读取配置文件 " + configIniPath()
