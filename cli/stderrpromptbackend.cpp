@@ -22,7 +22,7 @@ QString StderrPromptBackend::chooseFile(const PromptRecord &)
     return QString();
 }
 
-bool StderrPromptBackend::confirmPrint(const PromptRecord &)
+PrintChoice StderrPromptBackend::confirmPrint(const PromptRecord &prompt)
 {
-    return false;
+    return { false, prompt.printerName };
 }

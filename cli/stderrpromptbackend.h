@@ -11,7 +11,7 @@ public:
 
     PromptButton showMessage(const PromptRecord &prompt) override;
     QString chooseFile(const PromptRecord &prompt) override;
-    bool confirmPrint(const PromptRecord &prompt) override;
+    PrintChoice confirmPrint(const PromptRecord &prompt) override;
 
 private:
     PromptButton m_answer;

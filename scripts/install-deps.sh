@@ -1,13 +1,15 @@
 #!/usr/bin/env bash
 # Installs, with apt-get, whatever the build, the tests and the program need
 # and this machine does not have yet. Safe to run again: it installs nothing
-# when everything is present.
+# when everything is present. Further package names given as arguments
+# (tools of one script only) are installed the same way.
 set -euo pipefail
 
 packages=(
   g++ cmake ninja-build ccache pkg-config
-  qt6-base-dev qt6-qpa-plugins libqt6sql6-sqlite libgl-dev
+  qt6-base-dev qt6-qpa-plugins libqt6sql6-sqlite libqt6svg6 libgl-dev
   fonts-noto-cjk fonts-liberation2 fontconfig
+  "$@"
 )
 
 missing=()

@@ -1,6 +1,8 @@
 #include "app/displaycheck.h"
+#include "app/errorreport.h"
 #include "app/fontsubstitutes.h"
 #include "app/processstate.h"
+#include "app/programfolders.h"
 #include "app/prompt.h"
 #include "app/ui/aboutbox.h"
 #include "app/ui/mainform.h"
@@ -10,6 +12,7 @@
 
 #include <QApplication>
 #include <QFont>
+#include <QIcon>
 
 #include <cstdio>
 
@@ -27,6 +30,11 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(AppTitle);
     QApplication::setApplicationVersion(QLatin1String(AppVersion));
+    // The desktop entry's name lets the desktop match the window to its
+    // menu entry; the icon is built into the program, so a build-tree run
+    // shows it too.
+    QApplication::setDesktopFileName(QStringLiteral("house-appraisal"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/house-appraisal.svg")));
     FontSubstitutes::install();
     QApplication::setFont(QFont(QStringLiteral("宋体"), 9));
 
@@ -38,6 +46,11 @@ int main(int argc, char *argv[])
     TAboutBox aboutBox(&mainForm);
     mainForm.setAboutBox(&aboutBox);
     TFrm_DataModule dataModule;
+
+    // The main window has found AppDir and created its folders; a fresh one
+    // receives the sample database and the clause library before the first
+    // showing opens the sample. A failure is reported and start-up goes on.
+    runReported([] { ProgramFolders::seed(Process.AppDir, ProgramFolders::sharedDataDir()); });
 
     mainForm.show();
     const int result = QApplication::exec();

@@ -11,7 +11,7 @@ struct PromptSeam
     PromptBackend *backend = nullptr;
     QQueue<PromptButton> answers;
     QQueue<QString> fileNames;
-    QQueue<bool> printAnswers;
+    QQueue<PrintChoice> printAnswers;
     QList<PromptRecord> shown;
 };
 
@@ -102,18 +102,23 @@ QString Prompt::saveFile(const FileRequest &request)
     return chooseFile(PromptKind::SaveFile, request);
 }
 
-bool Prompt::print(const QString &caption)
+PrintChoice Prompt::print(const QString &caption, const QString &printerName)
 {
     PromptRecord prompt;
     prompt.kind = PromptKind::Print;
     prompt.caption = captionOrTitle(caption);
+    prompt.printerName = printerName;
     auto &s = seam();
     s.shown.append(prompt);
-    if (!s.printAnswers.isEmpty())
-        return s.printAnswers.dequeue();
+    if (!s.printAnswers.isEmpty()) {
+        PrintChoice answer = s.printAnswers.dequeue();
+        if (answer.printerName.isEmpty())
+            answer.printerName = printerName;
+        return answer;
+    }
     if (s.backend)
         return s.backend->confirmPrint(prompt);
-    return false;
+    return { false, printerName };
 }
 
 void Prompt::setBackend(PromptBackend *backend)
@@ -131,9 +136,9 @@ void Prompt::setNextFileName(const QString &path)
     seam().fileNames.enqueue(path);
 }
 
-void Prompt::setNextPrintAnswer(bool confirmed)
+void Prompt::setNextPrintAnswer(bool confirmed, const QString &printerName)
 {
-    seam().printAnswers.enqueue(confirmed);
+    seam().printAnswers.enqueue({ confirmed, printerName });
 }
 
 const QList<PromptRecord> &Prompt::shown()

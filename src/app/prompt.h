@@ -35,6 +35,16 @@ struct PromptRecord
     QString filter;
     QString fileName; // the proposed file name
     QString defaultSuffix; // added to a typed name that has no extension
+    // Print dialog only: the printer selected when it opens.
+    QString printerName;
+};
+
+// What the print dialog answered: whether the user confirmed it, and the
+// printer selected in it when it closed.
+struct PrintChoice
+{
+    bool confirmed = false;
+    QString printerName;
 };
 
 // What a file dialog shows when it opens.
@@ -54,8 +64,8 @@ public:
     virtual PromptButton showMessage(const PromptRecord &prompt) = 0;
     // Returns the chosen path, or an empty text when the user cancelled.
     virtual QString chooseFile(const PromptRecord &prompt) = 0;
-    // Returns true when the user confirmed the print dialog.
-    virtual bool confirmPrint(const PromptRecord &prompt) = 0;
+    // Shows the print dialog on prompt.printerName and returns the answer.
+    virtual PrintChoice confirmPrint(const PromptRecord &prompt) = 0;
 };
 
 class Prompt
@@ -72,7 +82,9 @@ public:
     // The chosen path, or an empty text when the user cancelled.
     static QString openFile(const FileRequest &request);
     static QString saveFile(const FileRequest &request);
-    static bool print(const QString &caption);
+    // The print dialog, opened on the named printer. Unanswered, it keeps
+    // that printer and is not confirmed.
+    static PrintChoice print(const QString &caption, const QString &printerName);
 
     // The backend that shows real dialogs; null shows nothing. Not owned.
     static void setBackend(PromptBackend *backend);
@@ -81,7 +93,8 @@ public:
     // matching kind. An empty file name answers "cancelled".
     static void setNextAnswer(PromptButton answer);
     static void setNextFileName(const QString &path);
-    static void setNextPrintAnswer(bool confirmed);
+    // An empty printer name answers with the printer the dialog opened on.
+    static void setNextPrintAnswer(bool confirmed, const QString &printerName = QString());
 
     static const QList<PromptRecord> &shown();
     static void reset(); // forget scripted answers and shown prompts

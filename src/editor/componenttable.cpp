@@ -1,28 +1,128 @@
 #include "editor/componenttable.h"
 
+#include "app/apperror.h"
+#include "app/errorreport.h"
+#include "app/ui/updatessuspended.h"
+#include "editor/clausepicker.h"
+#include "editor/componentgrid.h"
+
 #include <QAction>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMenu>
 #include <QPlainTextEdit>
-#include <QTableWidget>
+#include <QSplitter>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 namespace {
-constexpr int Columns = 7;
+
+constexpr int Columns = int(std::tuple_size_v<ComponentRow>);
+constexpr int ResetLineCount = 10;
+constexpr int ChoiceListWidth = 200;
+
+QLabel *heading(const QString &text, QWidget *parent)
+{
+    auto *label = new QLabel(text, parent);
+    label->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    return label;
 }
+
+} // namespace
 
 ComponentTablePage::ComponentTablePage(QWidget *parent)
     : QWidget(parent)
 {
-    m_grid = new QTableWidget(0, Columns, this);
+    auto *title = heading(QStringLiteral("危险性等级计算表"), this);
+    title->setAlignment(Qt::AlignCenter);
+    QFont titleFont = title->font();
+    titleFont.setBold(true);
+    title->setFont(titleFont);
+
+    m_grid = new ComponentGrid(this);
     m_grid->setObjectName(QStringLiteral("StringGrid1"));
+    m_grid->setContextMenuPolicy(Qt::CustomContextMenu);
+
+    auto *choicePanel = new QWidget(this);
+    m_choices = new ClauseChoiceList(choicePanel);
+    m_choices->setMarkSource([this] { return cell(currentColumn(), currentRow()); });
+    auto *choiceLayout = new QVBoxLayout(choicePanel);
+    choiceLayout->setContentsMargins(0, 0, 0, 0);
+    choiceLayout->setSpacing(0);
+    choiceLayout->addWidget(heading(QStringLiteral(" 请选择"), choicePanel));
+    choiceLayout->addWidget(m_choices, 1);
+
+    auto *splitter = new QSplitter(Qt::Horizontal, this);
+    splitter->setChildrenCollapsible(false);
+    splitter->addWidget(m_grid);
+    splitter->addWidget(choicePanel);
+    splitter->setStretchFactor(0, 1);
+    splitter->setStretchFactor(1, 0);
+    splitter->setSizes({ 4 * ChoiceListWidth, ChoiceListWidth });
+
+    m_popupMenu = new QMenu(this);
+    m_popupMenu->setObjectName(QStringLiteral("PopupMenu2"));
+    auto *buttonBar = new QHBoxLayout;
+    const auto command = [&](const char *name, const QString &caption, void (ComponentTablePage::*slot)()) {
+        auto *action = new QAction(caption, this);
+        action->setObjectName(QLatin1String(name));
+        connect(action, &QAction::triggered, this, slot);
+        m_popupMenu->addAction(action);
+        auto *button = new QToolButton(this);
+        button->setObjectName(QStringLiteral("btn") + action->objectName().mid(4));
+        button->setDefaultAction(action);
+        button->setToolButtonStyle(Qt::ToolButtonTextOnly);
+        // A button never takes the keyboard focus away from the table.
+        button->setFocusPolicy(Qt::NoFocus);
+        buttonBar->addWidget(button);
+    };
+    command("actnDangerGradeAdd", QStringLiteral("增加"), &ComponentTablePage::addRow);
+    command("actnDangerGradeInsert", QStringLiteral("插入"), &ComponentTablePage::insertRow);
+    command("actnDangerGradeDel", QStringLiteral("删除"), &ComponentTablePage::deleteRow);
+    m_calculateButton = new QToolButton(this);
+    m_calculateButton->setObjectName(QStringLiteral("btnRecordCalcu"));
+    m_calculateButton->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    m_calculateButton->setFocusPolicy(Qt::NoFocus);
+    m_calculateButton->hide();
+    buttonBar->addWidget(m_calculateButton);
+    buttonBar->addStretch(1);
+
     m_resultMemo = new QPlainTextEdit(this);
     m_resultMemo->setObjectName(QStringLiteral("Memo1"));
+
     auto *layout = new QVBoxLayout(this);
-    layout->addWidget(m_grid, 1);
-    layout->addWidget(m_resultMemo);
+    layout->addWidget(title);
+    layout->addWidget(splitter, 3);
+    layout->addLayout(buttonBar);
+    layout->addWidget(heading(QStringLiteral("  计算结算"), this));
+    layout->addWidget(m_resultMemo, 1);
+
+    connect(m_grid, &ComponentGrid::entered, this, [this] {
+        emit edited();
+        ShowClauseChoices();
+    });
+    connect(m_grid, &ComponentGrid::touched, this, &ComponentTablePage::ShowClauseChoices);
+    connect(m_grid, &ComponentGrid::cellTyped, this, &ComponentTablePage::edited);
+    connect(m_grid, &QWidget::customContextMenuRequested, this,
+        [this](const QPoint &pos) { m_popupMenu->popup(m_grid->viewport()->mapToGlobal(pos)); });
+    connect(m_choices, &QTreeWidget::itemClicked, this, &ComponentTablePage::choose);
+
     SetComponentGridHeaders();
 }
 
-void ComponentTablePage::setCalculateCommand(QAction *) { }
+void ComponentTablePage::setCalculateCommand(QAction *command)
+{
+    if (m_calculateCommand) {
+        m_popupMenu->removeAction(m_calculateCommand);
+    } else if (command) {
+        m_popupMenu->addSeparator();
+    }
+    m_calculateCommand = command;
+    if (command)
+        m_popupMenu->addAction(command);
+    m_calculateButton->setDefaultAction(command);
+    m_calculateButton->setVisible(command != nullptr);
+}
 
 QTableWidget *ComponentTablePage::grid() const
 {
@@ -42,7 +142,9 @@ void ComponentTablePage::SetComponentGridHeaders()
 
 void ComponentTablePage::ResetComponentGrid()
 {
-    QList<ComponentRow> empty(10);
+    m_grid->setColumnCount(Columns);
+    SetComponentGridHeaders();
+    QList<ComponentRow> empty(ResetLineCount);
     for (int i = 0; i < empty.size(); ++i)
         empty[i][ComponentColumn::Number] = QString::number(i + 1);
     showRows(empty);
@@ -55,10 +157,14 @@ void ComponentTablePage::showRows(const QList<ComponentRow> &rows)
         shown.append(ComponentRow {});
         shown[0][ComponentColumn::Number] = QStringLiteral("1");
     }
+    m_grid->finishEditing();
+    m_grid->setRowCount(0);
     m_grid->setRowCount(int(shown.size()));
     for (int r = 0; r < shown.size(); ++r)
         for (int c = 0; c < Columns; ++c)
             setCell(c, r + 1, shown.at(r)[c]);
+    m_grid->setCurrentCell(0, ComponentColumn::Part);
+    ShowClauseChoices();
 }
 
 QList<ComponentRow> ComponentTablePage::rows() const
@@ -80,7 +186,11 @@ int ComponentTablePage::rowCountWithHeader() const
 
 void ComponentTablePage::setRowCountWithHeader(int count)
 {
+    m_grid->finishEditing();
     m_grid->setRowCount(qMax(0, count - 1));
+    if (m_grid->rowCount() > 0 && currentRow() < 1)
+        m_grid->setCurrentCell(0, ComponentColumn::Part);
+    redrawChoices();
 }
 
 QString ComponentTablePage::cell(int column, int row) const
@@ -97,4 +207,120 @@ void ComponentTablePage::setCell(int column, int row, const QString &text)
         item->setText(text);
     else
         m_grid->setItem(row - 1, column, new QTableWidgetItem(text));
+    redrawChoices();
+}
+
+void ComponentTablePage::ShowClauseChoices()
+{
+    UpdatesSuspended bracket(m_choices);
+    const int column = currentColumn();
+    m_choicesColumn = column;
+    if (column != ComponentColumn::Clause) {
+        m_choices->showChoices(ClauseLibrary::fixedChoices(column));
+        return;
+    }
+    const int row = currentRow();
+    ClauseChoices clauses;
+    try {
+        clauses = ClauseLibrary::clausesFor(
+            cell(ComponentColumn::Part, row), cell(ComponentColumn::Structure, row));
+    } catch (const AppError &e) {
+        m_choices->showChoices(ClauseLibrary::noClauses());
+        reportLibraryFailure(e.message());
+        return;
+    }
+    m_reportedFailure.clear();
+    m_choices->showChoices(clauses);
+}
+
+void ComponentTablePage::reportLibraryFailure(const QString &message)
+{
+    // The list is rebuilt on every key press and click in the clause
+    // column: telling the same failure again each time would bury the user
+    // in message boxes.
+    if (message == m_reportedFailure)
+        return;
+    m_reportedFailure = message;
+    // Shown once the key, click or focus change that asked for the list is
+    // finished, so that the message box never cuts into the table's own
+    // handling of it.
+    QMetaObject::invokeMethod(
+        this, [message] { showGeneralError(message); }, Qt::QueuedConnection);
+}
+
+void ComponentTablePage::redrawChoices()
+{
+    m_choices->viewport()->update();
+}
+
+void ComponentTablePage::choose()
+{
+    const QTreeWidgetItem *entry = m_choices->currentItem();
+    const int row = currentRow();
+    const int column = currentColumn();
+    if (!entry || !entry->isSelected() || row < 1 || column < 1)
+        return;
+    if (column != m_choicesColumn) {
+        // The list was made for another column: offer the right one instead
+        // of putting a word where it does not belong.
+        ShowClauseChoices();
+        return;
+    }
+    setCell(column, row, column == ComponentColumn::Clause ? entry->text(0) : entry->text(1));
+    redrawChoices();
+}
+
+int ComponentTablePage::currentRow() const
+{
+    return m_grid->currentRow() + 1;
+}
+
+int ComponentTablePage::currentColumn() const
+{
+    return m_grid->currentIndex().isValid() ? m_grid->currentColumn() : -1;
+}
+
+void ComponentTablePage::moveTo(int row)
+{
+    const int column = currentColumn() >= ComponentColumn::Part ? currentColumn() : ComponentColumn::Part;
+    m_grid->setCurrentCell(row - 1, column);
+}
+
+void ComponentTablePage::renumber()
+{
+    for (int r = 1; r <= m_grid->rowCount(); ++r)
+        setCell(ComponentColumn::Number, r, QString::number(r));
+}
+
+void ComponentTablePage::addRow()
+{
+    m_grid->finishEditing();
+    const int row = m_grid->rowCount() + 1;
+    m_grid->insertRow(row - 1);
+    renumber();
+    moveTo(row);
+    ShowClauseChoices();
+}
+
+void ComponentTablePage::insertRow()
+{
+    m_grid->finishEditing();
+    const int row = qMax(1, currentRow());
+    m_grid->insertRow(row - 1);
+    renumber();
+    moveTo(row);
+    ShowClauseChoices();
+}
+
+void ComponentTablePage::deleteRow()
+{
+    m_grid->finishEditing();
+    if (m_grid->rowCount() == 0)
+        return;
+    const int row = qMax(1, currentRow());
+    m_grid->removeRow(row - 1);
+    renumber();
+    if (m_grid->rowCount() > 0)
+        moveTo(qMin(row, m_grid->rowCount()));
+    ShowClauseChoices();
 }

@@ -3,11 +3,16 @@
 #include "db/componentrows.h"
 
 #include <QList>
+#include <QPointer>
 #include <QWidget>
 
+class ClauseChoiceList;
+class ComponentGrid;
 class QAction;
+class QMenu;
 class QPlainTextEdit;
 class QTableWidget;
+class QToolButton;
 
 // The page "鉴定和计算" of a report window: the title bar "危险性等级计算表",
 // the component table StringGrid1 with the choice list ListView2 at its
@@ -16,7 +21,10 @@ class QTableWidget;
 //
 // The table's header row is the grid's horizontal header; table row r
 // (1 = the first component line) is grid row r - 1. Column 0 holds the line
-// numbers and cannot be edited.
+// numbers and cannot be edited. The table handles Enter itself (it moves to
+// the next cell, like Tab), also inside a cell editor: a window that turns
+// Enter into a move to the next control leaves the key to the table while
+// the focus is in grid() or one of its children.
 class ComponentTablePage : public QWidget
 {
     Q_OBJECT
@@ -36,9 +44,12 @@ public:
     // Seven columns and ten empty lines numbered 1 to 10, with the headers.
     void ResetComponentGrid();
     // The table gets exactly these lines (cell 0 as given); with none it
-    // gets one empty line numbered 1.
+    // gets one empty line numbered 1. The first line becomes current.
     void showRows(const QList<ComponentRow> &rows);
-    // Every line of the table, cells 0 to 6 as shown.
+    // Every line of the table, cells 0 to 6 as shown, also what is being
+    // typed into a cell at this moment. Texts are never cut: a cell editor
+    // takes at most 20 characters, but a longer text put into a cell by the
+    // program stays whole.
     QList<ComponentRow> rows() const;
 
     // Rows counted with the header row, as a template file stores them.
@@ -51,11 +62,41 @@ public:
     QString cell(int column, int row) const;
     void setCell(int column, int row, const QString &text);
 
+    // Rebuilds the choice list for the current cell: the fixed words of
+    // columns 1 to 3, the clauses of the clause library that match the
+    // row's part and structure for column 6, nothing for the others. The
+    // library is read afresh on every call. When it cannot be read the list
+    // shows no clauses and the failure goes to the general error report, once
+    // for as long as it keeps failing the same way.
+    void ShowClauseChoices();
+
 signals:
     // The user entered the table or edited one of its cells.
     void edited();
 
 private:
-    QTableWidget *m_grid = nullptr;
+    void addRow();
+    void insertRow();
+    void deleteRow();
+    void renumber();
+    // The current line (1 = first), 0 without lines.
+    int currentRow() const;
+    int currentColumn() const;
+    // Makes a line current, in the current column (column 1 when none).
+    void moveTo(int row);
+    void choose();
+    void reportLibraryFailure(const QString &message);
+    void redrawChoices();
+
+    ComponentGrid *m_grid = nullptr;
+    ClauseChoiceList *m_choices = nullptr;
     QPlainTextEdit *m_resultMemo = nullptr;
+    QMenu *m_popupMenu = nullptr;
+    QToolButton *m_calculateButton = nullptr;
+    QPointer<QAction> m_calculateCommand;
+    // The column the choice list was built for (-1: none).
+    int m_choicesColumn = -1;
+    // The failure of the clause library last reported; empty after a
+    // successful read.
+    QString m_reportedFailure;
 };

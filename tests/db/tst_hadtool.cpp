@@ -2,6 +2,7 @@
 #include "db/connection.h"
 #include "db/dataset.h"
 #include "db/hadfile.h"
+#include "hadtoolprocess.h"
 #include "otheruser.h"
 #include "testenv.h"
 
@@ -37,20 +38,13 @@ private slots:
 
 namespace {
 
-struct Result
-{
-    int exitCode = -1;
-    QString out;
-    QString err;
-};
-
 QString hadtoolPath()
 {
     return QDir(QCoreApplication::applicationDirPath()).filePath("hadtool");
 }
 
 // Runs a prepared process to its end; a crash gives exit code -1.
-Result finish(QProcess &process)
+HadtoolResult finish(QProcess &process)
 {
     process.start();
     if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit)
@@ -59,7 +53,7 @@ Result finish(QProcess &process)
         QString::fromUtf8(process.readAllStandardError()) };
 }
 
-Result hadtool(const QStringList &arguments, const QString &workingFolder = QString())
+HadtoolResult runHadtoolIn(const QString &workingFolder, const QStringList &arguments)
 {
     QProcess process;
     process.setProgram(hadtoolPath());
@@ -211,10 +205,10 @@ void TestHadtool::newThenListPrintsEveryReportInOrder()
 {
     TestAppDir dir;
     const QString path = dir.filePath("报告 2004.had");
-    const Result created = hadtool({ "new", path });
+    const HadtoolResult created = runHadtool({ "new", path });
     QCOMPARE(created.exitCode, 0);
     QCOMPARE(created.err, QString());
-    const Result empty = hadtool({ "list", path });
+    const HadtoolResult empty = runHadtool({ "list", path });
     QCOMPARE(empty.exitCode, 0);
     QCOMPARE(empty.out, QString());
     {
@@ -228,7 +222,7 @@ void TestHadtool::newThenListPrintsEveryReportInOrder()
         const char16_t controls[] = u"零\u0000一\u0001删\u007f下\u0085行\u001b[0m";
         addReport(reports, { QString::fromUtf16(controls, std::size(controls) - 1) });
     }
-    const Result listed = hadtool({ "list", path });
+    const HadtoolResult listed = runHadtool({ "list", path });
     QCOMPARE(listed.exitCode, 0);
     QCOMPARE(listed.out,
         "2004-001\t解放路1号\t王五\t张三\n"
@@ -242,12 +236,12 @@ void TestHadtool::newRefusesAnExistingFileUnlessForced()
     TestAppDir dir;
     dir.writeFile("old.had", "old");
     const QString path = dir.filePath("old.had");
-    const Result refused = hadtool({ "new", path });
+    const HadtoolResult refused = runHadtool({ "new", path });
     QCOMPARE(refused.exitCode, 1);
     QVERIFY2(refused.err.contains("数据库 " + path + " 已存在!"), qPrintable(refused.err));
     QCOMPARE(dir.readFile("old.had"), QByteArray("old"));
 
-    const Result forced = hadtool({ "new", "--force", path });
+    const HadtoolResult forced = runHadtool({ "new", "--force", path });
     QCOMPARE(forced.exitCode, 0);
     Connection connection;
     HadFile::open(connection, path);
@@ -279,7 +273,7 @@ void TestHadtool::failures()
     dir.writeFile("text.had", "just text");
     if (arguments.size() > 1)
         arguments[1] = dir.filePath(arguments[1]);
-    const Result result = hadtool(arguments);
+    const HadtoolResult result = runHadtool(arguments);
     QCOMPARE(result.exitCode, exitCode);
     QCOMPARE(result.out, QString());
     QVERIFY2(result.err.contains(message), qPrintable(result.err));
@@ -340,7 +334,7 @@ void TestHadtool::readingLeavesEveryFileAsItWas()
     const QStringList sums = fingerprint(path);
     const QStringList entries = folderEntries(folder);
 
-    const Result listed = hadtool({ "list", path });
+    const HadtoolResult listed = runHadtool({ "list", path });
     QTEST(listed.exitCode, "exitCode");
     QTEST(listed.out, "listed");
     QCOMPARE(listed.err, listError.isEmpty() ? QString() : "hadtool: " + listError.arg(path) + "\n");
@@ -410,7 +404,7 @@ void TestHadtool::listReadsFilesTheUserMayOnlyRead()
 
     QProcess process;
     OtherUser::prepare(process, hadtoolPath(), { "list", path });
-    const Result listed = finish(process);
+    const HadtoolResult listed = finish(process);
     QFile::setPermissions(folder, all | passable);
     QTEST(listed.exitCode, "exitCode");
     QTEST(listed.out, "listed");
@@ -430,7 +424,7 @@ void TestHadtool::lostOutputIsAFailure()
     process.setProgram(hadtoolPath());
     process.setArguments({ "list", path });
     process.setStandardOutputFile("/dev/full");
-    const Result result = finish(process);
+    const HadtoolResult result = finish(process);
     QCOMPARE(result.exitCode, 1);
     QVERIFY2(result.err.startsWith("hadtool: 写标准输出错误: "), qPrintable(result.err));
 }
@@ -463,8 +457,8 @@ void TestHadtool::newRefusesBadPathsBeforeTouchingAnything()
     QVERIFY(QDir().mkpath(dir.filePath("blocked.had-wal")));
     const QStringList entries = folderEntries(dir.path());
     for (const bool force : { false, true }) {
-        const Result result = hadtool(
-            force ? QStringList { "new", "--force", argument } : QStringList { "new", argument }, dir.path());
+        const HadtoolResult result = runHadtoolIn(
+            dir.path(), force ? QStringList { "new", "--force", argument } : QStringList { "new", argument });
         QCOMPARE(result.exitCode, 1);
         const QString path = QDir(dir.path()).absoluteFilePath(argument);
         QCOMPARE(
@@ -511,8 +505,8 @@ void TestHadtool::failedNewLeavesNoFileUnderItsName()
         QCOMPARE(folderEntries(dir.path()), QStringList());
     }
     // The name is free for the next attempt.
-    QCOMPARE(hadtool({ "new", path }).exitCode, 0);
-    const Result listed = hadtool({ "list", path });
+    QCOMPARE(runHadtool({ "new", path }).exitCode, 0);
+    const HadtoolResult listed = runHadtool({ "list", path });
     QCOMPARE(listed.exitCode, 0);
     QCOMPARE(listed.err, QString());
 }
@@ -557,7 +551,7 @@ void TestHadtool::forcedNewRefusesAFileInUse()
             other.execute(hold);
         QCOMPARE(reportCount(other), 2);
 
-        const Result refused = hadtool({ "new", "--force", path });
+        const HadtoolResult refused = runHadtool({ "new", "--force", path });
         QCOMPARE(refused.exitCode, 1);
         QVERIFY2(refused.err.contains("不能删除数据库 " + path + "\n"), qPrintable(refused.err));
         QCOMPARE(reportCount(other), 2);
@@ -569,9 +563,9 @@ void TestHadtool::forcedNewRefusesAFileInUse()
         HadFile::open(again, path);
         QCOMPARE(reportCount(again), 2);
     }
-    const Result replaced = hadtool({ "new", "--force", path });
+    const HadtoolResult replaced = runHadtool({ "new", "--force", path });
     QCOMPARE(replaced.exitCode, 0);
-    QCOMPARE(hadtool({ "list", path }).out, QString());
+    QCOMPARE(runHadtool({ "list", path }).out, QString());
     QCOMPARE(folderEntries(dir.path()), QStringList { "报告.had" });
 }
 

@@ -1,8 +1,11 @@
 #include "app/processstate.h"
+#include "app/programfolders.h"
 #include "app/prompt.h"
+#include "db/componentrows.h"
 #include "db/connection.h"
 #include "db/dataset.h"
 #include "db/hadfile.h"
+#include "grade/dangergrade.h"
 #include "output/pagesettings.h"
 #include "output/pagesettingsstore.h"
 #include "testenv.h"
@@ -10,7 +13,7 @@
 #include <QtTest>
 
 // The sample database and the clause library that the build makes from the
-// SQL sources in data/, and the step that puts them into the program folder.
+// SQL sources in data/.
 class TestSampleData : public QObject
 {
     Q_OBJECT
@@ -26,8 +29,6 @@ private slots:
     void libraryCoversEveryChoice();
     void sampleYieldsEveryGrade_data();
     void sampleYieldsEveryGrade();
-    void copyIfMissingKeepsTheUsersFile();
-    void copyIfMissingInstallsAMissingFile();
 };
 
 namespace {
@@ -36,14 +37,14 @@ const QString SampleName = QStringLiteral("2004年房屋安全鉴定报告.had")
 const QString LibraryName = QStringLiteral("ApprStandar.mdb");
 
 // The words the component table's choice list offers.
-const QStringList ChoiceParts = {"地基基础", "承重结构", "围护结构"};
-const QStringList ChoiceStructures = {"地基", "基础", "砌体", "混凝土", "木结构", "钢结构", "简易结构"};
+const QStringList ChoiceParts = { "地基基础", "承重结构", "围护结构" };
+const QStringList ChoiceStructures = { "地基", "基础", "砌体", "混凝土", "木结构", "钢结构", "简易结构" };
 
-// A fresh copy of a file the build put into share/, so that no test touches
-// the build's own output.
+// A fresh copy of a file the build put into the shared data folder, so that
+// no test touches the build's own output.
 QString copyOfBuilt(const TestAppDir &dir, const QString &name)
 {
-    const QString built = QDir(QCoreApplication::applicationDirPath()).filePath("../share/" + name);
+    const QString built = QDir(ProgramFolders::sharedDataDir()).filePath(name);
     const QString copy = dir.filePath(name);
     if (!QFile::copy(built, copy))
         qFatal("%s was not built", qPrintable(built));
@@ -55,8 +56,8 @@ struct Sample
 {
     TestAppDir dir;
     Connection connection;
-    DataSet reports{connection};
-    DataSet components{connection};
+    DataSet reports { connection };
+    DataSet components { connection };
 
     Sample()
     {
@@ -69,7 +70,7 @@ struct Sample
     QList<QStringList> componentRows(const QString &fileNo)
     {
         DataSet rows(connection);
-        rows.open("select * from CalcuData where FileNo = :MainFileNo", {{"MainFileNo", fileNo}});
+        rows.open("select * from CalcuData where FileNo = :MainFileNo", { { "MainFileNo", fileNo } });
         return rows.columnTexts(HadFile::calcuDataColumns());
     }
 };
@@ -78,8 +79,8 @@ struct Sample
 QHash<QString, int> textWidths(const QString &createSql)
 {
     QHash<QString, int> widths;
-    static const QRegularExpression column(R"((\w+) varchar\((\d+)\))",
-                                           QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression column(
+        R"((\w+) varchar\((\d+)\))", QRegularExpression::CaseInsensitiveOption);
     auto it = column.globalMatch(createSql);
     while (it.hasNext()) {
         const auto match = it.next();
@@ -95,11 +96,12 @@ void checkWidths(DataSet &set, const QString &createSql)
     for (set.first(); !set.eof(); set.next()) {
         for (auto it = widths.begin(); it != widths.end(); ++it) {
             const QString text = set.asString(it.key());
-            QVERIFY2(text.size() <= it.value(), qPrintable(QString("%1 of row %2 has %3 characters: %4")
-                                                               .arg(it.key())
-                                                               .arg(set.recNo())
-                                                               .arg(text.size())
-                                                               .arg(text)));
+            QVERIFY2(text.size() <= it.value(),
+                qPrintable(QString("%1 of row %2 has %3 characters: %4")
+                               .arg(it.key())
+                               .arg(set.recNo())
+                               .arg(text.size())
+                               .arg(text)));
         }
     }
 }
@@ -108,23 +110,11 @@ void checkWidths(DataSet &set, const QString &createSql)
 QStringList tableDefinitions(const Connection &connection)
 {
     QStringList definitions;
-    QSqlQuery tables =
-        connection.run("select name, sql from sqlite_master where type = 'table' order by name");
+    QSqlQuery tables
+        = connection.run("select name, sql from sqlite_master where type = 'table' order by name");
     while (tables.next())
         definitions << tables.value(0).toString() + ": " + tables.value(1).toString();
     return definitions;
-}
-
-int runCopyIfMissing(const QString &source, const QString &destination)
-{
-    const QString cmake = QStandardPaths::findExecutable("cmake");
-    const QString script = QFINDTESTDATA("../../data/CopyIfMissing.cmake");
-    if (cmake.isEmpty() || script.isEmpty())
-        qFatal("cmake or CopyIfMissing.cmake not found");
-    QProcess process;
-    process.start(cmake, {"-DSOURCE=" + source, "-DDESTINATION=" + destination, "-P", script});
-    process.waitForFinished();
-    return process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
 }
 
 } // namespace
@@ -163,21 +153,20 @@ void TestSampleData::everyReportHasItsComponentRows()
     }
 
     // No component row belongs to a report that is not there.
-    for (const QStringList &row : sample.components.columnTexts({"FileNo"}))
+    for (const QStringList &row : sample.components.columnTexts({ "FileNo" }))
         QVERIFY2(fileNos.contains(row.first()), qPrintable("row of no report: " + row.first()));
 }
 
 void TestSampleData::reportsAreFilledAsTheReportWindowStoresThem()
 {
     Sample sample;
-    const QStringList filled = {
-        "FileNo",      "Client",    "LinkMan",        "LinkPhone",      "Address",      "PropertyRightMan",
-        "BldgPurpose", "BuildYear", "StrucStyle",     "PlaneShape",     "Layers",       "PropertyRightAttr",
-        "ApprPurpose", "ApprCircs", "ShatterReason0", "ApprConclusion", "DisposalAdvi", "Surveyor",
-        "ApprUnit",    "Appraiser", "Assessor",       "AuthorizedMan"};
-    const QStringList memos = {"ApprCircs", "ShatterReason0", "ApprConclusion", "DisposalAdvi"};
-    const QStringList areas = {"BuildAreaHowff", "BuildAreaTrade", "BuildAreaGarage", "BuildAreaFactory",
-                               "BuildAreaOther"};
+    const QStringList filled = { "FileNo", "Client", "LinkMan", "LinkPhone", "Address", "PropertyRightMan",
+        "BldgPurpose", "BuildYear", "StrucStyle", "PlaneShape", "Layers", "PropertyRightAttr", "ApprPurpose",
+        "ApprCircs", "ShatterReason0", "ApprConclusion", "DisposalAdvi", "Surveyor", "ApprUnit", "Appraiser",
+        "Assessor", "AuthorizedMan" };
+    const QStringList memos = { "ApprCircs", "ShatterReason0", "ApprConclusion", "DisposalAdvi" };
+    const QStringList areas
+        = { "BuildAreaHowff", "BuildAreaTrade", "BuildAreaGarage", "BuildAreaFactory", "BuildAreaOther" };
     // Columns 35 to 56 hold the report's page settings.
     const QStringList pageColumns = HadFile::projectTabColumns().mid(34, 22);
     QCOMPARE(pageColumns.first(), "PageStyle");
@@ -188,7 +177,7 @@ void TestSampleData::reportsAreFilledAsTheReportWindowStoresThem()
     for (report.first(); !report.eof(); report.next()) {
         const QString fileNo = report.asString("FileNo");
         QCOMPARE(report.asInteger("ID"), ++id);
-        for (const char *never : {"version", "DangerCircs", "ShatterReason"})
+        for (const char *never : { "version", "DangerCircs", "ShatterReason" })
             QVERIFY2(report.isNull(never), qPrintable(fileNo + ": " + never + " is set"));
         for (const QString &column : filled)
             QVERIFY2(!report.isNull(column), qPrintable(fileNo + ": " + column + " is null"));
@@ -198,7 +187,7 @@ void TestSampleData::reportsAreFilledAsTheReportWindowStoresThem()
             const QString text = report.asString(column);
             QVERIFY2(!text.isEmpty(), qPrintable(fileNo + ": " + column + " is empty"));
             QVERIFY2(!QString(text).remove("\r\n").contains(QRegularExpression("[\r\n]")),
-                     qPrintable(fileNo + ": " + column + " has a line break other than CR LF"));
+                qPrintable(fileNo + ": " + column + " has a line break other than CR LF"));
         }
         QVERIFY2(report.asString("ApprCircs").count("\r\n") >= 2, qPrintable(fileNo));
 
@@ -216,8 +205,8 @@ void TestSampleData::reportsAreFilledAsTheReportWindowStoresThem()
             QVERIFY2(!report.isNull(column), qPrintable(fileNo + ": " + column + " is null"));
         LoadPageSettingsFromRow(report);
         QVERIFY2(Prompt::shown().isEmpty(), qPrintable(lastPromptText()));
-        QVERIFY2(Process.CurrentPageSettings == TPageSettings(),
-                 qPrintable(fileNo + ": other page settings"));
+        QVERIFY2(
+            Process.CurrentPageSettings == TPageSettings(), qPrintable(fileNo + ": other page settings"));
     }
 }
 
@@ -232,14 +221,14 @@ void TestSampleData::componentCountsAreReadable()
 {
     Sample sample;
     const auto rows = sample.components.columnTexts(
-        {"FileNo", "BldgConstitute", "ComponentName", "ComponentTotal", "DangerComponentNumber"});
+        { "FileNo", "BldgConstitute", "ComponentName", "ComponentTotal", "DangerComponentNumber" });
     for (const QStringList &row : rows) {
         bool totalOk = false;
         bool dangerousOk = false;
         const int total = row.at(3).toInt(&totalOk);
         const int dangerous = row.at(4).toInt(&dangerousOk);
         QVERIFY2(totalOk && dangerousOk && total > 0 && dangerous >= 0 && dangerous <= total,
-                 qPrintable(row.join(" | ")));
+            qPrintable(row.join(" | ")));
         QVERIFY2(ChoiceParts.contains(row.at(1)), qPrintable(row.join(" | ")));
     }
 }
@@ -248,9 +237,9 @@ void TestSampleData::sampleClausesExistInTheLibrary()
 {
     Sample sample;
     Connection library;
-    library.open(copyOfBuilt(sample.dir, LibraryName), {"ApprStandar"});
-    const auto rows = sample.components.columnTexts(
-        {"FileNo", "BldgConstitute", "ComponentStructure", "DangerComponentNumber", "correspondingFileItem"});
+    library.open(copyOfBuilt(sample.dir, LibraryName), { "ApprStandar" });
+    const auto rows = sample.components.columnTexts({ "FileNo", "BldgConstitute", "ComponentStructure",
+        "DangerComponentNumber", "correspondingFileItem" });
     for (const QStringList &row : rows) {
         const QString clause = row.at(4);
         // A row with dangerous components names the clause that makes them so.
@@ -259,7 +248,7 @@ void TestSampleData::sampleClausesExistInTheLibrary()
             continue;
         QSqlQuery found = library.run("select * from ApprStandar where Part = :Part and Struct = :Struct and "
                                       "\"No\" = :No",
-                                      {{"Part", row.at(1)}, {"Struct", row.at(2)}, {"No", clause}});
+            { { "Part", row.at(1) }, { "Struct", row.at(2) }, { "No", clause } });
         QVERIFY2(found.next(), qPrintable(row.join(" | ")));
     }
 }
@@ -279,12 +268,12 @@ void TestSampleData::libraryCoversEveryChoice()
     QFETCH(QString, structure);
     TestAppDir dir;
     Connection library;
-    library.open(copyOfBuilt(dir, LibraryName), {"ApprStandar"});
+    library.open(copyOfBuilt(dir, LibraryName), { "ApprStandar" });
 
     // The clause picker's own query.
     QSqlQuery clauses = library.run("select * from ApprStandar where Part like :MainFileNo and Struct like "
                                     ":MainFileNo1",
-                                    {{"MainFileNo", part}, {"MainFileNo1", structure}});
+        { { "MainFileNo", part }, { "MainFileNo1", structure } });
     QSet<QString> numbers;
     while (clauses.next()) {
         const QString number = clauses.value("No").toString();
@@ -327,34 +316,11 @@ void TestSampleData::sampleYieldsEveryGrade_data()
 void TestSampleData::sampleYieldsEveryGrade()
 {
     QFETCH(QString, fileNo);
+    QFETCH(QString, grade);
     Sample sample;
-    QVERIFY(!sample.componentRows(fileNo).isEmpty());
-    QSKIP("the danger grade evaluation is not built yet");
-}
-
-void TestSampleData::copyIfMissingKeepsTheUsersFile()
-{
-    TestAppDir dir;
-    dir.writeFile("share/sample.had", "freshly built");
-    dir.writeFile("bin/Data/sample.had", "the user's reports");
-    QCOMPARE(runCopyIfMissing(dir.filePath("share/sample.had"), dir.filePath("bin/Data/sample.had")), 0);
-    QCOMPARE(dir.readFile("bin/Data/sample.had"), QByteArray("the user's reports"));
-}
-
-void TestSampleData::copyIfMissingInstallsAMissingFile()
-{
-    TestAppDir dir;
-    dir.writeFile("share/ApprStandar.mdb", "freshly built");
-    QCOMPARE(
-        runCopyIfMissing(dir.filePath("share/ApprStandar.mdb"), dir.filePath("bin/Resource/ApprStandar.mdb")),
-        0);
-    QCOMPARE(dir.readFile("bin/Resource/ApprStandar.mdb"), QByteArray("freshly built"));
-    // A second run finds it there and leaves it alone.
-    dir.writeFile("share/ApprStandar.mdb", "rebuilt");
-    QCOMPARE(
-        runCopyIfMissing(dir.filePath("share/ApprStandar.mdb"), dir.filePath("bin/Resource/ApprStandar.mdb")),
-        0);
-    QCOMPARE(dir.readFile("bin/Resource/ApprStandar.mdb"), QByteArray("freshly built"));
+    const QList<ComponentRow> rows = ComponentRows::load(sample.connection, fileNo);
+    QVERIFY(!rows.isEmpty());
+    QCOMPARE(EvaluateDangerGrade(CountDangerComponents(rows)).grade, grade);
 }
 
 QTEST_GUILESS_MAIN(TestSampleData)

@@ -11,6 +11,8 @@
 #include "app/ui/linklabel.h"
 #include "app/ui/updatessuspended.h"
 #include "editor/childwin.h"
+#include "tools/arrangechildwin.h"
+#include "tools/insertcharacter.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -224,6 +226,8 @@ void TMainForm::connectCommands()
         {"Actn_WindowTileVertical", &TMainForm::Actn_WindowTileVerticalExecute},
         {"Actn_WindowCascade", &TMainForm::Actn_WindowCascadeExecute},
         {"Actn_WindowArrangeAll", &TMainForm::Actn_WindowArrangeAllExecute},
+        {"actnEditInsertCharacter", &TMainForm::actnEditInsertCharacterExecute},
+        {"actnArrangeChildWin", &TMainForm::actnArrangeChildWinExecute},
     };
     for (const auto &[name, handler] : handlers)
         connect(action(QString::fromLatin1(name)), &QAction::triggered, this, handler);
@@ -447,6 +451,29 @@ void TMainForm::Actn_WindowCascadeExecute()
 {
     UpdatesSuspended suspended(this);
     m_mdiArea->cascadeSubWindows();
+}
+
+// The palette inserts into the control that has the focus in the active
+// report window; the window gives it back that focus when the palette closes.
+void TMainForm::actnEditInsertCharacterExecute()
+{
+    TfrmInsertCharacter palette(
+        [this]() -> QWidget * {
+            TfrmChildWin *window = activeReportWindow();
+            return window ? window->focusWidget() : nullptr;
+        },
+        this);
+    palette.exec();
+}
+
+void TMainForm::actnArrangeChildWinExecute()
+{
+    TfrmArrangeChildWin dialog({action(QStringLiteral("Actn_WindowArrangeAll")),
+                                action(QStringLiteral("Actn_WindowTileHorizontal")),
+                                action(QStringLiteral("Actn_WindowTileVertical")),
+                                action(QStringLiteral("Actn_WindowCascade"))},
+                               this);
+    dialog.exec();
 }
 
 void TMainForm::Actn_FileCloseExecute()

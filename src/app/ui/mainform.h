@@ -94,6 +94,8 @@ private:
     void Actn_WindowTileVerticalExecute();
     void Actn_WindowCascadeExecute();
     void Actn_WindowArrangeAllExecute();
+    void actnEditInsertCharacterExecute();
+    void actnArrangeChildWinExecute();
 
     QMdiArea *m_mdiArea = nullptr;
     QHash<QString, QAction *> m_actions;

@@ -1,10 +1,16 @@
 #include "app/ui/widgetpromptbackend.h"
 
+#include "output/printerdevice.h"
+
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPrinterInfo>
 #include <QPushButton>
+#include <QRegularExpression>
+
+#include <memory>
 
 namespace {
 
@@ -52,6 +58,14 @@ QString qtFilter(const QString &filter)
     return filters.join(QStringLiteral(";;"));
 }
 
+// A carriage return alone breaks the line, as on the Windows message boxes;
+// Qt's labels would show it as a blank.
+QString withLineBreaks(const QString &text)
+{
+    static const QRegularExpression loneReturn(QStringLiteral("\\r(?!\\n)"));
+    return QString(text).replace(loneReturn, QStringLiteral("\n"));
+}
+
 } // namespace
 
 WidgetPromptBackend::WidgetPromptBackend(QWidget *parent)
@@ -60,8 +74,8 @@ WidgetPromptBackend::WidgetPromptBackend(QWidget *parent)
 
 PromptButton WidgetPromptBackend::showMessage(const PromptRecord &prompt)
 {
-    QMessageBox box(
-        toMessageBoxIcon(prompt.icon), prompt.caption, prompt.text, QMessageBox::NoButton, m_parent);
+    QMessageBox box(toMessageBoxIcon(prompt.icon), prompt.caption, withLineBreaks(prompt.text),
+        QMessageBox::NoButton, m_parent);
     for (const ButtonPair &b : Buttons) {
         if (!prompt.buttons.testFlag(b.prompt))
             continue;
@@ -95,10 +109,21 @@ QString WidgetPromptBackend::chooseFile(const PromptRecord &prompt)
     return dialog.selectedFiles().constFirst();
 }
 
-bool WidgetPromptBackend::confirmPrint(const PromptRecord &prompt)
+// Opens on the named printer (the PDF printer as printing to a file), with
+// all pages to print and no further options; answers with the printer
+// selected when the dialog closed.
+PrintChoice WidgetPromptBackend::confirmPrint(const PromptRecord &prompt)
 {
-    QPrinter printer;
-    QPrintDialog dialog(&printer, m_parent);
+    const bool toFile = prompt.printerName == PdfPrinterName;
+    auto printer = toFile ? std::make_unique<QPrinter>()
+                          : std::make_unique<QPrinter>(QPrinterInfo::printerInfo(prompt.printerName));
+    if (toFile)
+        printer->setOutputFormat(QPrinter::PdfFormat);
+    QPrintDialog dialog(printer.get(), m_parent);
     dialog.setWindowTitle(prompt.caption);
-    return dialog.exec() == QDialog::Accepted;
+    dialog.setOptions(QAbstractPrintDialog::PrintToFile);
+    dialog.setPrintRange(QAbstractPrintDialog::AllPages);
+    if (dialog.exec() != QDialog::Accepted)
+        return { false, prompt.printerName };
+    return { true, printer->outputFormat() == QPrinter::PdfFormat ? PdfPrinterName : printer->printerName() };
 }

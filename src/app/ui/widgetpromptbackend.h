@@ -13,7 +13,7 @@ public:
 
     PromptButton showMessage(const PromptRecord &prompt) override;
     QString chooseFile(const PromptRecord &prompt) override;
-    bool confirmPrint(const PromptRecord &prompt) override;
+    PrintChoice confirmPrint(const PromptRecord &prompt) override;
 
 private:
     QWidget *m_parent;

@@ -1,0 +1,162 @@
+#include "editor/clausepicker.h"
+
+#include "app/processstate.h"
+#include "app/ui/updatessuspended.h"
+#include "db/connection.h"
+
+#include <QDir>
+#include <QHeaderView>
+#include <QSqlQuery>
+#include <QSqlRecord>
+#include <QStyledItemDelegate>
+
+namespace {
+
+const QString NumberHeader = QStringLiteral("序号");
+const QString ClauseStatement
+    = QStringLiteral("select * from ApprStandar where Part like :MainFileNo and Struct like :MainFileNo1");
+
+ClauseChoices fixedList(const QString &header, const QStringList &words)
+{
+    ClauseChoices choices;
+    choices.hasColumns = true;
+    choices.textHeader = header;
+    choices.numberWidth = 40;
+    choices.textWidth = 100;
+    for (int i = 0; i < words.size(); ++i)
+        choices.entries.append({ QString::number(i + 1), words.at(i) });
+    return choices;
+}
+
+// Paints the marked entry white on green, also while it is selected or has
+// the focus.
+class MarkDelegate : public QStyledItemDelegate
+{
+public:
+    MarkDelegate(std::function<QString()> *source, QObject *parent)
+        : QStyledItemDelegate(parent)
+        , m_source(source)
+    { }
+
+protected:
+    void initStyleOption(QStyleOptionViewItem *option, const QModelIndex &index) const override
+    {
+        QStyledItemDelegate::initStyleOption(option, index);
+        if (!*m_source || index.siblingAtColumn(0).data().toString() != (*m_source)())
+            return;
+        option->state &= ~(QStyle::State_Selected | QStyle::State_HasFocus);
+        option->backgroundBrush = ClauseChoiceList::MarkBackground;
+        for (auto role : { QPalette::Text, QPalette::HighlightedText, QPalette::WindowText })
+            option->palette.setColor(role, ClauseChoiceList::MarkText);
+    }
+
+private:
+    std::function<QString()> *m_source;
+};
+
+} // namespace
+
+namespace ClauseLibrary {
+
+QString path()
+{
+    return QDir(Process.AppDir).filePath(QStringLiteral("Resource/ApprStandar.mdb"));
+}
+
+ClauseChoices fixedChoices(int column)
+{
+    switch (column) {
+    case 1:
+        return fixedList(QStringLiteral("房屋组成部分"), { "地基基础", "承重结构", "围护结构" });
+    case 2:
+        return fixedList(QStringLiteral("构件名称"),
+            { "地基", "基础", "柱", "墙段", "主梁", "屋架", "次梁", "板", "围护构件" });
+    case 3:
+        return fixedList(
+            QStringLiteral("构件结构"), { "地基", "基础", "砌体", "混凝土", "木结构", "钢结构", "简易结构" });
+    default:
+        return {};
+    }
+}
+
+ClauseChoices noClauses()
+{
+    ClauseChoices choices;
+    choices.hasColumns = true;
+    choices.textHeader = QStringLiteral("条文");
+    choices.numberWidth = 60;
+    choices.textWidth = 1000;
+    return choices;
+}
+
+ClauseChoices clausesFor(const QString &part, const QString &structure)
+{
+    ClauseChoices choices = noClauses();
+    Connection library;
+    library.open(path(), { QStringLiteral("ApprStandar") }, Connection::Access::ReadOnly);
+    QSqlQuery query = library.run(ClauseStatement,
+        { { QStringLiteral("MainFileNo"), part }, { QStringLiteral("MainFileNo1"), structure } });
+    const int number = query.record().indexOf(QStringLiteral("No"));
+    const int text = query.record().indexOf(QStringLiteral("FileItem"));
+    while (query.next())
+        choices.entries.append({ query.value(number).toString(), query.value(text).toString() });
+    return choices;
+}
+
+} // namespace ClauseLibrary
+
+ClauseChoiceList::ClauseChoiceList(QWidget *parent)
+    : QTreeWidget(parent)
+{
+    setObjectName(QStringLiteral("ListView2"));
+    setRootIsDecorated(false);
+    setIndentation(0);
+    setItemsExpandable(false);
+    setUniformRowHeights(true);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setSortingEnabled(false);
+    header()->setStretchLastSection(false);
+    header()->setSectionsMovable(false);
+    setItemDelegate(new MarkDelegate(&m_markSource, this));
+    clearChoices();
+}
+
+void ClauseChoiceList::clearChoices()
+{
+    clear();
+    setColumnCount(0);
+    setHeaderHidden(true);
+}
+
+void ClauseChoiceList::showChoices(const ClauseChoices &choices)
+{
+    UpdatesSuspended bracket(this);
+    clearChoices();
+    if (!choices.hasColumns)
+        return;
+    setColumnCount(2);
+    setHeaderLabels({ NumberHeader, choices.textHeader });
+    setHeaderHidden(false);
+    setColumnWidth(0, choices.numberWidth);
+    setColumnWidth(1, choices.textWidth);
+    QList<QTreeWidgetItem *> items;
+    items.reserve(choices.entries.size());
+    for (const ClauseChoice &entry : choices.entries)
+        items.append(new QTreeWidgetItem({ entry.number, entry.text }));
+    addTopLevelItems(items);
+    if (!items.isEmpty())
+        scrollToItem(items.last());
+}
+
+void ClauseChoiceList::setMarkSource(std::function<QString()> source)
+{
+    m_markSource = std::move(source);
+    viewport()->update();
+}
+
+bool ClauseChoiceList::isMarked(const QTreeWidgetItem *item) const
+{
+    return item && m_markSource && item->text(0) == m_markSource();
+}

@@ -1,0 +1,262 @@
+#include "app/processstate.h"
+#include "app/version.h"
+
+#include <QtTest>
+
+// The build tree installed into a temporary prefix, as a package installs
+// it: the files it puts there, the first start of the installed program by a
+// new user, and the installed hadtool's command line.
+class TestInstall : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void installsTheProgramFilesOnly();
+    void desktopEntryMatchesTheInstalledFiles();
+    void firstStartSeedsTheUsersFolder_data();
+    void firstStartSeedsTheUsersFolder();
+    void hadtoolCommandLine_data();
+    void hadtoolCommandLine();
+    void manPageCoversEveryCommand();
+
+private:
+    QString installed(const QString &relative) const { return m_prefix.filePath(relative); }
+
+    QTemporaryDir m_prefix;
+};
+
+namespace {
+
+const QString Desktop = QStringLiteral("share/applications/house-appraisal.desktop");
+const QString Icon = QStringLiteral("share/icons/hicolor/scalable/apps/house-appraisal.svg");
+const QString MetaInfo = QStringLiteral("share/metainfo/cn.chenling_appraisal.house_appraisal.metainfo.xml");
+const QString ManPage = QStringLiteral("share/man/man1/hadtool.1");
+const QString SharedSample = QStringLiteral("share/house-appraisal/2004年房屋安全鉴定报告.had");
+const QString SharedLibrary = QStringLiteral("share/house-appraisal/ApprStandar.mdb");
+
+struct Result
+{
+    int exitCode = -1;
+    QString out;
+    QString err;
+};
+
+Result run(const QString &program, const QStringList &arguments)
+{
+    QProcess process;
+    process.start(program, arguments);
+    if (!process.waitForFinished(120000) || process.exitStatus() != QProcess::NormalExit)
+        return { -1, QString(), process.errorString() };
+    return { process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
+        QString::fromUtf8(process.readAllStandardError()) };
+}
+
+QByteArray readFile(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Every file and folder under a folder with its size and modification time.
+QStringList snapshot(const QString &folder)
+{
+    QStringList entries;
+    QDirIterator it(folder, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+        QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QFileInfo info(it.next());
+        entries << QStringLiteral("%1 %2 %3")
+                       .arg(QDir(folder).relativeFilePath(info.filePath()))
+                       .arg(info.size())
+                       .arg(info.lastModified().toMSecsSinceEpoch());
+    }
+    entries.sort();
+    return entries;
+}
+
+// The command names of hadtool's overview ("  name SYNOPSIS" under "Commands:").
+QStringList commandNames(const QString &overview)
+{
+    QStringList names;
+    const QString commands = overview.section(QStringLiteral("Commands:\n"), 1);
+    static const QRegularExpression line(
+        QStringLiteral("^  ([a-z][a-z0-9-]*)( |$)"), QRegularExpression::MultilineOption);
+    for (auto match = line.globalMatch(commands); match.hasNext();)
+        names << match.next().captured(1);
+    return names;
+}
+
+} // namespace
+
+void TestInstall::initTestCase()
+{
+    QVERIFY(m_prefix.isValid());
+    const Result result = run(QStringLiteral(CMAKE_COMMAND),
+        { "--install", QStringLiteral(APPRAISAL_BUILD_DIR), "--prefix", m_prefix.path() });
+    QVERIFY2(result.exitCode == 0, qPrintable(result.out + result.err));
+}
+
+void TestInstall::installsTheProgramFilesOnly()
+{
+    QStringList files;
+    QDirIterator it(m_prefix.path(), QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+    while (it.hasNext())
+        files << QDir(m_prefix.path()).relativeFilePath(it.next());
+    files.sort();
+    QStringList expected { "bin/hadtool", "bin/house-appraisal", Desktop, SharedSample, SharedLibrary, Icon,
+        ManPage, MetaInfo };
+    expected.sort();
+    QCOMPARE(files, expected);
+    for (const char *program : { "bin/hadtool", "bin/house-appraisal" })
+        QVERIFY2(QFileInfo(installed(program)).isExecutable(), program);
+}
+
+void TestInstall::desktopEntryMatchesTheInstalledFiles()
+{
+    QMap<QString, QString> entry;
+    for (const QByteArray &line : readFile(installed(Desktop)).split('\n'))
+        if (const int equals = line.indexOf('='); equals > 0)
+            entry.insert(QString::fromUtf8(line.left(equals)), QString::fromUtf8(line.mid(equals + 1)));
+    QCOMPARE(entry.value("Type"), "Application");
+    QCOMPARE(entry.value("Name[zh_CN]"), AppTitle);
+    QVERIFY(!entry.value("Name").isEmpty());
+    QVERIFY(!entry.value("Comment").isEmpty());
+    QVERIFY(!entry.value("Comment[zh_CN]").isEmpty());
+    QVERIFY(entry.value("Categories").split(';').contains("Office"));
+    QVERIFY(QFileInfo(installed("bin/" + entry.value("Exec"))).isExecutable());
+    QCOMPARE(QFileInfo(installed(Icon)).completeBaseName(), entry.value("Icon"));
+
+    // The icon renders through the SVG icon engine the program depends on.
+    const QImage icon = QIcon(installed(Icon)).pixmap(48, 48).toImage();
+    QVERIFY(!icon.isNull());
+    QVERIFY(qAlpha(icon.pixel(24, 24)) > 0);
+
+    // The AppStream metadata launches this entry and carries this version.
+    const QString metaInfo = QString::fromUtf8(readFile(installed(MetaInfo)));
+    QVERIFY(metaInfo.contains("<launchable type=\"desktop-id\">house-appraisal.desktop</launchable>"));
+    QVERIFY2(
+        metaInfo.contains(QStringLiteral("<release version=\"%1\"").arg(AppVersion)), qPrintable(metaInfo));
+}
+
+void TestInstall::firstStartSeedsTheUsersFolder_data()
+{
+    // "~" stands for the new user's home folder.
+    QTest::addColumn<QString>("variable");
+    QTest::addColumn<QString>("value");
+    QTest::addColumn<QString>("appDir");
+    QTest::newRow("per-user folder") << ""
+                                     << ""
+                                     << "~/.local/share/house-appraisal";
+    QTest::newRow("XDG_DATA_HOME") << "XDG_DATA_HOME"
+                                   << "~/data"
+                                   << "~/data/house-appraisal";
+    QTest::newRow("fresh APPRAISAL_HOME") << "APPRAISAL_HOME"
+                                          << "~/office"
+                                          << "~/office";
+}
+
+void TestInstall::firstStartSeedsTheUsersFolder()
+{
+    QFETCH(QString, variable);
+    QFETCH(QString, value);
+    QFETCH(QString, appDir);
+    QTemporaryDir home;
+    const auto place = [&](QString path) { return path.replace('~', home.path()); };
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove("APPRAISAL_HOME");
+    environment.remove("XDG_DATA_HOME");
+    environment.insert("HOME", home.path());
+    environment.insert("QT_QPA_PLATFORM", "offscreen");
+    if (!variable.isEmpty())
+        environment.insert(variable, place(value));
+    const QDir folder(place(appDir));
+    const QStringList prefixBefore = snapshot(m_prefix.path());
+
+    QProcess program;
+    program.setProcessEnvironment(environment);
+    program.start(installed("bin/house-appraisal"), QStringList());
+    QVERIFY2(program.waitForStarted(), qPrintable(program.errorString()));
+    const auto seeded = [&] {
+        return QFileInfo(folder.filePath("Data/2004年房屋安全鉴定报告.had")).isFile()
+            && QFileInfo(folder.filePath("Resource/ApprStandar.mdb")).isFile();
+    };
+    // Wait for the seeded folder, or for the program to end before it.
+    const QDeadlineTimer deadline(60000);
+    while (!seeded() && program.state() == QProcess::Running && !deadline.hasExpired())
+        QTest::qWait(20);
+    const bool ranOn = program.state() == QProcess::Running && seeded();
+    program.terminate();
+    if (!program.waitForFinished(30000)) {
+        program.kill();
+        program.waitForFinished();
+    }
+    QVERIFY2(ranOn, program.readAllStandardError().constData());
+
+    for (const char *name : { "Data", "Backup", "Template", "Temp", "Resource" })
+        QVERIFY2(QFileInfo(folder.filePath(name)).isDir(), name);
+    QCOMPARE(readFile(folder.filePath("Resource/ApprStandar.mdb")), readFile(installed(SharedLibrary)));
+    // The program opens the sample at once, so only its presence is certain.
+    QVERIFY(QFileInfo(folder.filePath("Data/2004年房屋安全鉴定报告.had")).size() > 0);
+    QCOMPARE(snapshot(m_prefix.path()), prefixBefore);
+}
+
+void TestInstall::hadtoolCommandLine_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("out"); // what standard output begins with
+    QTest::addColumn<QString>("err"); // what standard error begins with
+
+    QTest::newRow("--help") << QStringList { "--help" } << 0 << "usage: hadtool COMMAND [ARGUMENTS]\n"
+                            << "";
+    QTest::newRow("--version") << QStringList { "--version" } << 0
+                               << QStringLiteral("hadtool %1\n").arg(AppVersion) << "";
+    QTest::newRow("command help") << QStringList { "new", "--help" } << 0 << "usage: hadtool new "
+                                  << "";
+    QTest::newRow("unknown option") << QStringList { "--frobnicate" } << 2 << ""
+                                    << "hadtool: unknown command '--frobnicate'\nusage: hadtool COMMAND";
+    QTest::newRow("unknown option of a command") << QStringList { "list", "--frobnicate", "x.had" } << 2 << ""
+                                                 << "hadtool: ";
+}
+
+void TestInstall::hadtoolCommandLine()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(int, exitCode);
+    QFETCH(QString, out);
+    QFETCH(QString, err);
+    const Result result = run(installed("bin/hadtool"), arguments);
+    QCOMPARE(result.exitCode, exitCode);
+    for (const auto &[text, expected] : { std::pair(result.out, out), std::pair(result.err, err) }) {
+        if (expected.isEmpty())
+            QVERIFY2(text.isEmpty(), qPrintable(text));
+        else
+            QVERIFY2(text.startsWith(expected), qPrintable(text));
+    }
+    if (exitCode == 2)
+        QVERIFY2(result.err.contains("usage: hadtool"), qPrintable(result.err));
+}
+
+void TestInstall::manPageCoversEveryCommand()
+{
+    const QString page = QString::fromUtf8(readFile(installed(ManPage)));
+    QVERIFY(page.startsWith(QStringLiteral(".TH HADTOOL 1 \"\" \"hadtool %1\"").arg(AppVersion)));
+    const QStringList names = commandNames(run(installed("bin/hadtool"), { "--help" }).out);
+    QVERIFY(names.contains("new") && names.contains("list"));
+    static const QRegularExpression option(
+        QStringLiteral("^ +(--[a-z][a-z-]*)"), QRegularExpression::MultilineOption);
+    for (const QString &name : names) {
+        QVERIFY2(page.contains(".SS \"hadtool " + name + ' '), qPrintable(name));
+        // Each option of the command's help is a tagged paragraph of the page.
+        const QString help = run(installed("bin/hadtool"), { name, "--help" }).out;
+        for (auto match = option.globalMatch(help); match.hasNext();) {
+            QString roff = match.next().captured(1);
+            roff.replace('-', "\\-");
+            QVERIFY2(page.contains(".TP\n.B " + roff), qPrintable(name + ": " + roff));
+        }
+    }
+}
+
+QTEST_MAIN(TestInstall)
+#include "tst_install.moc"

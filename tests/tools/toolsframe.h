@@ -1,0 +1,89 @@
+#pragma once
+
+#include "app/ui/mainform.h"
+#include "editor/childwin.h"
+#include "reportfile.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QLayout>
+#include <QTimer>
+#include <QVBoxLayout>
+#include <QtTest>
+
+#include <functional>
+#include <memory>
+
+// The real main window, shown and active, over a fresh program folder that
+// holds one appraisal database with one report.
+struct ToolsFrame
+{
+    ToolsFrame()
+    {
+        qputenv("APPRAISAL_HOME", file.dir.path().toUtf8());
+        form = std::make_unique<TMainForm>();
+        form->resize(1000, 700);
+        form->show();
+        form->activateWindow();
+        if (!QTest::qWaitForWindowActive(form.get()))
+            qWarning("frame did not become active");
+    }
+    ~ToolsFrame()
+    {
+        form.reset();
+        qunsetenv("APPRAISAL_HOME");
+    }
+
+    // Opens the database in one more report window (the same file may be
+    // open in several).
+    TfrmChildWin *open() { return form->OpenReportWindow(file.path); }
+    QAction *action(const char *name) const { return form->action(QString::fromLatin1(name)); }
+
+    ReportFile file { 1, QStringLiteral("Data/甲.had") };
+    std::unique_ptr<TMainForm> form;
+};
+
+// A control of a report window by its name. Where the window does not have
+// it yet, a stand-in of the given kind takes its place, so that the tests
+// drive whatever report window the frame opens.
+template<typename Kind> QWidget *reportControl(TfrmChildWin *window, const QString &name)
+{
+    if (auto *control = window->findChild<QWidget *>(name))
+        return control;
+    QWidget *inside = window->widget();
+    if (!inside->layout())
+        new QVBoxLayout(inside);
+    auto *control = new Kind(inside);
+    control->setObjectName(name);
+    inside->layout()->addWidget(control);
+    control->show();
+    return control;
+}
+
+struct DialogRun
+{
+    bool opened = false; // the command opened a modal dialog of the kind
+    bool leftOpen = false; // `inside` left it open
+};
+
+// Triggers a command that opens a modal dialog and runs `inside` while the
+// dialog is open. The dialog is closed afterwards if `inside` left it open.
+template<typename Dialog> DialogRun whileOpen(QAction *command, const std::function<void(Dialog *)> &inside)
+{
+    DialogRun run;
+    QTimer timer; // gone with this call: it never fires after it
+    timer.setSingleShot(true);
+    QObject::connect(&timer, &QTimer::timeout, [&] {
+        auto *dialog = qobject_cast<Dialog *>(QApplication::activeModalWidget());
+        if (!dialog)
+            return;
+        run.opened = true;
+        inside(dialog);
+        run.leftOpen = dialog->isVisible();
+        if (run.leftOpen)
+            dialog->reject();
+    });
+    timer.start(0);
+    command->trigger(); // returns once the dialog closed
+    return run;
+}
