@@ -2,6 +2,7 @@
 
 #include "app/appsettings.h"
 #include "output/pagesettings.h"
+#include "output/signaturevalues.h"
 
 #include <QObject>
 #include <QPointer>
@@ -27,6 +28,11 @@ struct ProcessState
     TAppSettings Settings;
     TPageSettings CurrentPageSettings = TPageSettings::unloaded();
     TPrinterPageGeometry PrinterPageGeometry;
+    // The number of page files written by the last BuildReportPages (0 before the first).
+    int PageCount = 0;
+    // Where the body page takes its signature sections from when it is drawn;
+    // installed by whoever holds the report being printed. Unset: none.
+    SignatureSource ActiveSignatures;
 };
 
 extern ProcessState Process;

@@ -18,3 +18,9 @@ inline double roundHalfEven(double value)
         return below + 1.0;
     return std::fmod(below, 2.0) == 0.0 ? below : below + 1.0;
 }
+
+// A length in millimetres as inches, the unit the drawing primitives take.
+inline double MMToInches(double millimetres)
+{
+    return millimetres * InchesPerMM;
+}

@@ -1,6 +1,7 @@
 #include "app/apperror.h"
 #include "db/componentrows.h"
 #include "db/reporttemplate.h"
+#include "hadtoolprocess.h"
 #include "reportfile.h"
 #include "testenv.h"
 
@@ -115,23 +116,6 @@ ReportTemplate fullTemplate(int lineCount)
         value.lines.append(line);
     }
     return value;
-}
-
-struct Hadtool
-{
-    int exitCode = -1;
-    QString out;
-    QString err;
-};
-
-Hadtool hadtool(const QStringList &arguments)
-{
-    QProcess process;
-    process.start(QDir(QCoreApplication::applicationDirPath()).filePath("hadtool"), arguments);
-    if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit)
-        return {};
-    return { process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
-        QString::fromUtf8(process.readAllStandardError()) };
 }
 
 // A file with two reports: "1" bare, "2" with texts and three component
@@ -370,7 +354,7 @@ void TestReportTemplate::failedWriteLeavesTheOldFile()
         ReportTemplateFile::write(dir.filePath(target), fullTemplate(10));
         QFAIL("the write did not fail");
     } catch (const AppError &e) {
-        QVERIFY2(e.message().startsWith("不能写入模板文件 " + dir.filePath(target)), qPrintable(e.message()));
+        QVERIFY2(e.message().startsWith("不能写入文件 " + dir.filePath(target)), qPrintable(e.message()));
     }
     QCOMPARE(dir.readFile(existing), old);
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot),
@@ -468,8 +452,8 @@ void TestReportTemplate::hadtoolWritesAStoredReport()
     file.reports.last();
     const QString out = file.dir.filePath("Template/解放路1号.Btp");
     QDir().mkpath(file.dir.filePath("Template"));
-    const Hadtool result
-        = hadtool(QStringList { "template", file.path } + choice + QStringList { "-o", out });
+    const HadtoolResult result
+        = runHadtool(QStringList { "template", file.path } + choice + QStringList { "-o", out });
     QCOMPARE(result.err, QString());
     QCOMPARE(result.exitCode, 0);
     QCOMPARE(result.out, QString());
@@ -484,7 +468,7 @@ void TestReportTemplate::hadtoolShowsATemplate()
         { "", "a\\b", "", "", "", "", "\x01" } };
     const QString path = dir.filePath("模板.Btp");
     ReportTemplateFile::write(path, value);
-    const Hadtool result = hadtool({ "template", "--show", path });
+    const HadtoolResult result = runHadtool({ "template", "--show", path });
     QCOMPARE(result.err, QString());
     QCOMPARE(result.exitCode, 0);
     QStringList expected;
@@ -509,7 +493,7 @@ void TestReportTemplate::hadtoolFailures_data()
     QTest::newRow("damaged template")
         << QStringList { "--show", "damaged.Btp" } << 1 << "hadtool: 文件格式不对...\n";
     QTest::newRow("text file") << QStringList { "--show", "test.had" } << 1 << "hadtool: 文件格式不对...\n";
-    QTest::newRow("missing template") << QStringList { "--show", "missing.Btp" } << 1 << "不能打开模板文件 ";
+    QTest::newRow("missing template") << QStringList { "--show", "missing.Btp" } << 1 << "不能读取文件 ";
     QTest::newRow("no such report") << QStringList { "test.had", "--file-no", "9", "-o", "out.Btp" } << 1
                                     << "没有编号为 9 的鉴定报告";
     QTest::newRow("index past the end")
@@ -533,7 +517,7 @@ void TestReportTemplate::hadtoolFailures()
     QStringList words { "template" };
     for (const QString &word : arguments)
         words << (word.contains('.') ? file.dir.filePath(word) : word);
-    const Hadtool result = hadtool(words);
+    const HadtoolResult result = runHadtool(words);
     QCOMPARE(result.exitCode, exitCode);
     QCOMPARE(result.out, QString());
     QVERIFY2(result.err.contains(message), qPrintable(result.err));

@@ -1,0 +1,127 @@
+// hadtool pdf: print stored reports into a PDF file, through the page files
+// and page layouts that the program's printing uses.
+
+#include "app/apperror.h"
+#include "db/dataset.h"
+#include "output.h"
+#include "output/pageprinting.h"
+#include "output/printerdevice.h"
+#include "reportpages.h"
+#include "storedreport.h"
+#include "subcommand.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QTemporaryFile>
+
+#include <cstdio>
+#include <filesystem>
+
+namespace {
+
+// The output file's final name, written first under a temporary name beside
+// it, so that an existing file is replaced only by a complete one.
+class ReplacementFile
+{
+public:
+    explicit ReplacementFile(const QString &path)
+        : m_path(path)
+        , m_temporary(path + QStringLiteral(".XXXXXX"))
+    {
+        if (!m_temporary.open())
+            throw AppError(QStringLiteral("不能创建文件 ")
+                + QDir::toNativeSeparators(m_temporary.fileTemplate()) + QStringLiteral(": ")
+                + m_temporary.errorString());
+        m_temporary.close();
+    }
+
+    QString temporaryName() const { return m_temporary.fileName(); }
+
+    void commit()
+    {
+        const QFileInfo existing(m_path);
+        m_temporary.setPermissions(existing.exists() ? existing.permissions()
+                                                     : QFileDevice::ReadOwner | QFileDevice::WriteOwner
+                    | QFileDevice::ReadGroup | QFileDevice::ReadOther);
+        std::error_code error;
+        std::filesystem::rename(QFile::encodeName(m_temporary.fileName()).toStdString(),
+            QFile::encodeName(m_path).toStdString(), error);
+        if (error)
+            throw AppError(QStringLiteral("不能写入文件 ") + QDir::toNativeSeparators(m_path)
+                + QStringLiteral(": ") + QString::fromLocal8Bit(error.message().c_str()));
+        m_temporary.setAutoRemove(false);
+    }
+
+private:
+    QString m_path;
+    QTemporaryFile m_temporary;
+};
+
+int run(Arguments &arguments)
+{
+    const bool all = arguments.flag(QStringLiteral("--all"));
+    const std::optional<QString> output = arguments.value(QStringLiteral("-o"));
+    ReportChoice choice;
+    if (all) {
+        if (arguments.number(QStringLiteral("--index")) || arguments.value(QStringLiteral("--file-no")))
+            throw UsageError { QStringLiteral("give either --all or one of --index N and --file-no NO") };
+    } else {
+        choice = ReportChoice::take(arguments);
+    }
+    const QString input = absolutePath(arguments.positionals(1, 1).at(0));
+    if (!output || output->isEmpty())
+        throw UsageError { QStringLiteral("missing -o OUT.pdf") };
+
+    std::optional<StoredReport> file;
+    if (all)
+        file.emplace(input);
+    else
+        file.emplace(input, choice);
+    DataSet &reports = file->reports();
+    const int count = all ? reports.recordCount() : 1;
+    if (count == 0)
+        throw AppError(QStringLiteral("文件 %1 中没有鉴定报告").arg(input));
+
+    ReplacementFile pdf(absolutePath(*output));
+    ReportPageSession session(PrinterDevice::pdf(pdf.temporaryName()));
+    PagePrintJob job(session.printer());
+    for (int n = 1; n <= count; ++n) {
+        if (n > 1)
+            reports.next();
+        session.prepare(reports);
+        for (int page = 1; page <= session.pageCount(); ++page)
+            job.printPage(session.pageFile(page));
+        if (all)
+            std::fprintf(stderr, "%d/%d\n", n, count);
+    }
+    job.finish();
+    pdf.commit();
+    return session.messages() == 0 ? 0 : 1;
+}
+
+const Subcommand command {
+    30,
+    "pdf",
+    "FILE.had (--index N | --file-no NO | --all) -o OUT.pdf",
+    "print reports of an appraisal database into a PDF file",
+    "Prints the chosen report, or with --all every report in list order, as the\n"
+    "program prints it: for each report its own page settings (paper, margins,\n"
+    "offsets, section heights), the cover and the body page drawn from page\n"
+    "files at 600 dots per inch, the sheet's corner as origin, with the\n"
+    "product mark. All pages go into one PDF file, two per report.\n"
+    "\n"
+    "Options:\n"
+    "  --index N      the report at position N of the list (0 is the first)\n"
+    "  --file-no NO   the first report whose FileNo is NO\n"
+    "  --all          every report; shows the progress n/N on standard error\n"
+    "  -o OUT.pdf     the PDF file to write; an existing file is replaced only\n"
+    "                 once the new one is complete\n"
+    "\n"
+    "Messages about a page that could not be drawn in full are written to\n"
+    "standard error; the PDF is still written and the exit status is 1.\n"
+    "The database is opened for reading only.\n",
+    run,
+};
+HADTOOL_SUBCOMMAND(command);
+
+} // namespace

@@ -1,0 +1,79 @@
+#pragma once
+
+#include "db/componentrows.h"
+
+#include <QString>
+#include <QStringView>
+
+#include <array>
+#include <optional>
+
+// The classes of structural members the danger grade counts, each with the
+// rows of the component table that belong to it (by component name and
+// constituent part of the house).
+enum class ComponentClass : int {
+    Foundation, // "地基", "基础" anywhere; "柱", "墙段", "主梁", "次梁", "板" under "地基基础"
+    Columns, // "柱" outside "地基基础"
+    LoadBearingWalls, // "墙段" under "承重结构"
+    MainBeams, // "主梁" outside "地基基础"
+    RoofTrusses, // "屋架" anywhere
+    SecondaryBeams, // "次梁" outside "地基基础"
+    Slabs, // "板" outside "地基基础"
+    Enclosure, // "墙段" under "围护结构"; "围护构件" anywhere
+};
+inline constexpr int ComponentClassCount = 8;
+
+// The class a row counts in, from its constituent part (cell 1) and
+// component name (cell 2), compared as whole texts, exactly. Nothing for a
+// row that is not counted: another name, or "墙段" under any part but the
+// three of the table.
+std::optional<ComponentClass> ClassOfComponent(QStringView part, QStringView name);
+
+// A count cell of a counted row as a number: an optional "+" or "-" followed
+// by one or more ASCII digits, nothing else (no blanks, no other digits, no
+// hexadecimal), within the range of a 32-bit integer. Anything else, an empty
+// text included, throws AppError "'<text>' is not a valid integer value".
+qint32 ReadComponentCount(const QString &text);
+
+// Sums of one class: dangerous components and all components.
+struct TComponentSums
+{
+    qint64 dangerous = 0;
+    qint64 total = 0;
+
+    bool operator==(const TComponentSums &) const = default;
+};
+
+// For each class, the sums of the dangerous and the total counts of the rows
+// counted in it. Sums are 64-bit: each row adds at most 2^31 in magnitude, so
+// no table that fits in memory can overflow them.
+struct TDangerCounts
+{
+    std::array<TComponentSums, ComponentClassCount> sums {};
+
+    const TComponentSums &operator[](ComponentClass c) const { return sums[size_t(c)]; }
+    TComponentSums &operator[](ComponentClass c) { return sums[size_t(c)]; }
+
+    // Counts one row: finds its class and, when it has one, reads the
+    // dangerous count and then the total (ReadComponentCount, which may
+    // throw) and adds them. The count cells of an uncounted row are not read.
+    void add(const QString &part, const QString &name, const QString &total, const QString &dangerous);
+    void add(const ComponentRow &row)
+    {
+        add(row[ComponentColumn::Part], row[ComponentColumn::Name], row[ComponentColumn::Total],
+            row[ComponentColumn::Dangerous]);
+    }
+
+    bool operator==(const TDangerCounts &) const = default;
+};
+
+// Counts a sequence of component rows (anything iterable over ComponentRow:
+// the rows of the component table, of a stored report, of a file), in order.
+// Throws AppError at the first counted row with an invalid count.
+template<typename Rows> TDangerCounts CountDangerComponents(const Rows &rows)
+{
+    TDangerCounts counts;
+    for (const ComponentRow &row : rows)
+        counts.add(row);
+    return counts;
+}

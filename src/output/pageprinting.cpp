@@ -1,0 +1,74 @@
+#include "output/pageprinting.h"
+
+#include "app/apperror.h"
+#include "output/currentprinter.h"
+#include "output/pagefiles.h"
+#include "output/paintercanvas.h"
+#include "output/printerdevice.h"
+
+#include <QPrinter>
+
+#include <cmath>
+
+PagePrintJob::PagePrintJob(PrinterDevice &printer)
+    : m_device(printer)
+{ }
+
+PagePrintJob::~PagePrintJob()
+{
+    if (m_painter.isActive())
+        m_painter.end();
+}
+
+void PagePrintJob::printPage(const QString &pageFile)
+{
+    QPrinter &printer = m_device.printer();
+    if (m_pages == 0) {
+        if (!m_painter.begin(&printer))
+            throw AppError(QStringLiteral("打印机 ") + m_device.name() + QStringLiteral(" 不能开始打印!"));
+    } else if (!printer.newPage()) {
+        throw AppError(QStringLiteral("打印机 ") + m_device.name() + QStringLiteral(" 不能开始新的一页!"));
+    }
+    ++m_pages;
+    const QSize dpi = m_device.resolution();
+    PainterCanvas canvas(m_painter, dpi);
+    DrawPageFile(canvas, false, CurrentPageGeometry(), dpi.width(), dpi.height(), pageFile);
+}
+
+void PagePrintJob::finish()
+{
+    if (m_painter.isActive() && !m_painter.end())
+        throw AppError(QStringLiteral("打印机 ") + m_device.name() + QStringLiteral(" 不能完成打印!"));
+    if (m_device.printer().printerState() == QPrinter::Error)
+        throw AppError(QStringLiteral("打印机 ") + m_device.name() + QStringLiteral(" 打印出错!"));
+}
+
+QSize PreviewPagePixels(const QSize &sheetDots, const QSize &printerDpi, const QSize &screenDpi)
+{
+    if (printerDpi.width() <= 0 || printerDpi.height() <= 0)
+        throw AppError(QStringLiteral("打印机分辨率无效。"));
+    const auto pixels = [](int dots, int printer, int screen) {
+        return static_cast<int>(std::trunc(double(dots) / printer * screen));
+    };
+    return QSize(pixels(sheetDots.width(), printerDpi.width(), screenDpi.width()),
+        pixels(sheetDots.height(), printerDpi.height(), screenDpi.height()));
+}
+
+QImage RenderPreviewPage(const QString &pageFile, int dpiX, int dpiY)
+{
+    PrinterDevice &printer = CurrentPrinter::device();
+    const QSize pixels
+        = PreviewPagePixels(printer.physicalPageSize(), printer.resolution(), QSize(dpiX, dpiY));
+    QImage image(pixels, QImage::Format_RGB32);
+    if (image.isNull())
+        throw AppError(
+            QStringLiteral("不能生成 %1 x %2 像素的图片。").arg(pixels.width()).arg(pixels.height()));
+    image.setDotsPerMeterX(qRound(dpiX / 0.0254));
+    image.setDotsPerMeterY(qRound(dpiY / 0.0254));
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    PainterCanvas canvas(painter, QSize(dpiX, dpiY));
+    DrawPageFile(canvas, true, CurrentPageGeometry(), dpiX, dpiY, pageFile, pixels);
+    painter.end();
+    return image;
+}

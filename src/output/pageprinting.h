@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QImage>
+#include <QPainter>
+#include <QSize>
+#include <QString>
+
+class PrinterDevice;
+
+// Drawing page files onto the printer and onto a preview picture, the way
+// printing and the preview do it.
+
+// A print job on a printer: each page file on a sheet of its own, drawn by
+// DrawPageFile with the printer's conventions (IsPreview false, the
+// printer's dots per inch, no scaling: the printer's origin is the canvas's)
+// and the page geometry of the last printer set-up. The paper may be set up
+// anew between pages; it takes effect on the next sheet.
+class PagePrintJob
+{
+public:
+    explicit PagePrintJob(PrinterDevice &printer);
+    PagePrintJob(const PagePrintJob &) = delete;
+    PagePrintJob &operator=(const PagePrintJob &) = delete;
+    // Ends a job that was not finished.
+    ~PagePrintJob();
+
+    // Starts the next sheet (the first one starts the job) and draws the
+    // page file on it. Throws AppError when the printer cannot start the
+    // job or the sheet, or the file cannot be read.
+    void printPage(const QString &pageFile);
+
+    // Ends the job. Throws AppError when the printer failed it.
+    void finish();
+
+    int pagesPrinted() const { return m_pages; }
+
+private:
+    PrinterDevice &m_device;
+    QPainter m_painter;
+    int m_pages = 0;
+};
+
+// The sheet in pixels of a preview picture at 100 %: the printer's whole
+// sheet in dots, divided by the printer's and multiplied by the screen's
+// dots per inch, truncated.
+QSize PreviewPagePixels(const QSize &sheetDots, const QSize &printerDpi, const QSize &screenDpi);
+
+// Draws a page file as the preview does at 100 % (IsPreview true) onto a new
+// image of the current printer's sheet at the given dots per inch. Throws
+// AppError when the image cannot be made or the file cannot be read.
+QImage RenderPreviewPage(const QString &pageFile, int dpiX, int dpiY);

@@ -1,0 +1,66 @@
+#include "output/pagevalues.h"
+
+#include "db/reportfields.h"
+
+ReportPageValues MakeReportPageValues(const ReportTexts &texts, const QString &areaTotal)
+{
+    const auto text = [&](const char *column) { return texts.text(QLatin1String(column)); };
+    ReportPageValues values;
+    values.cover = {
+        text("Client"),
+        text("Address"),
+        text("Appraiser"),
+        text("Assessor"),
+        text("AuthorizedMan"),
+        text("ApprUnit"),
+        chineseDate(texts.apprDate),
+    };
+    values.body = {
+        text("FileNo"),
+        text("Client"),
+        text("LinkPhone"),
+        chineseDate(texts.trustDate),
+        text("Address"),
+        text("PropertyRightMan"),
+        text("BldgPurpose"),
+        text("BuildYear"),
+        text("StrucStyle"),
+        areaTotal,
+        text("PlaneShape"),
+        text("Layers"),
+        text("PropertyRightAttr"),
+        text("PropertyRightCertificate"),
+        text("Memory"),
+        text("ApprPurpose"),
+        text("ApprCircs"),
+        text("ShatterReason0"),
+        text("ApprConclusion"),
+        text("DisposalAdvi"),
+        text("ApprUnit"),
+        text("Appraiser"),
+        text("Assessor"),
+        text("AuthorizedMan"),
+        chineseDate(texts.apprDate),
+    };
+    return values;
+}
+
+SignatureValues MakeSignatureValues(const ReportTexts &texts)
+{
+    return {
+        texts.text(QStringLiteral("Surveyor")),
+        texts.text(QStringLiteral("Appraiser")),
+        texts.text(QStringLiteral("ApprUnit")),
+        texts.text(QStringLiteral("Assessor")),
+        texts.text(QStringLiteral("AuthorizedMan")),
+        texts.apprDate,
+    };
+}
+
+QString BuildingAreaTotal(const ReportTexts &texts)
+{
+    QStringList areas;
+    for (const QString &column : ReportFields::areaColumns())
+        areas.append(texts.text(column));
+    return sumBuildingArea(areas);
+}

@@ -1,0 +1,414 @@
+#include "app/processstate.h"
+#include "app/prompt.h"
+#include "db/connection.h"
+#include "db/dataset.h"
+#include "db/hadfile.h"
+#include "hadtoolprocess.h"
+#include "output/pagesettingsstore.h"
+#include "output/units.h"
+#include "testenv.h"
+
+#include <QImage>
+#include <QRegularExpression>
+#include <QtTest>
+
+// hadtool pdf and png, run as the built program on the sample database; the
+// PDF's texts are read back with their positions by pdftotext (poppler-utils).
+class TestReportPdf : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void textsSitAtTheLayoutsPlaces_data();
+    void textsSitAtTheLayoutsPlaces();
+    void allReportsGoIntoOneFile();
+    void eachReportKeepsItsOwnPaper();
+    void messagesGoToStandardErrorAndFail();
+    void pngDrawsThePageAsThePreview_data();
+    void pngDrawsThePageAsThePreview();
+    void failuresLeaveTheOutputAlone_data();
+    void failuresLeaveTheOutputAlone();
+
+private:
+    QString m_sample;
+    QTemporaryDir m_out;
+};
+
+namespace {
+
+constexpr double PointsPerMM = 72 / 25.4;
+
+using Result = HadtoolResult;
+
+// pdftotext's output: standard output as UTF-8.
+QString pdftotext(const QStringList &arguments)
+{
+    QProcess process;
+    process.start("pdftotext", arguments);
+    if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit)
+        return {};
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+Result hadtool(const QStringList &arguments)
+{
+    return runHadtool(arguments);
+}
+
+// Lines of hadtool's own messages on standard error (Qt's notes aside).
+QStringList messages(const QString &err)
+{
+    return err.split(u'\n').filter(QRegularExpression("^hadtool: "));
+}
+
+// A word of a PDF page with its box in millimetres from the sheet's corner.
+struct Word
+{
+    QString text;
+    double left;
+    double top;
+    double right;
+    double bottom;
+};
+
+struct Page
+{
+    double width; // mm
+    double height;
+    QList<Word> words;
+};
+
+// Fonts map some characters to their radical forms; compare in compatibility form.
+QString normalized(const QString &text)
+{
+    return text.normalized(QString::NormalizationForm_KC);
+}
+
+QString unescaped(QString text)
+{
+    return text.replace("&lt;", "<").replace("&gt;", ">").replace("&quot;", "\"").replace("&amp;", "&");
+}
+
+QList<Page> pdfWords(const QString &pdf)
+{
+    const QString text = pdftotext({ "-bbox", pdf, "-" });
+    QList<Page> pages;
+    static const QRegularExpression page("<page width=\"([0-9.]+)\" height=\"([0-9.]+)\">");
+    static const QRegularExpression word(
+        "<word xMin=\"([0-9.]+)\" yMin=\"([0-9.]+)\" xMax=\"([0-9.]+)\" yMax=\"([0-9.]+)\">([^<]*)</word>");
+    for (const QString &line : text.split(u'\n')) {
+        if (const QRegularExpressionMatch m = page.match(line); m.hasMatch()) {
+            pages.append(
+                { m.captured(1).toDouble() / PointsPerMM, m.captured(2).toDouble() / PointsPerMM, {} });
+        } else if (const QRegularExpressionMatch w = word.match(line); w.hasMatch() && !pages.isEmpty()) {
+            pages.last().words.append({ normalized(unescaped(w.captured(5))),
+                w.captured(1).toDouble() / PointsPerMM, w.captured(2).toDouble() / PointsPerMM,
+                w.captured(3).toDouble() / PointsPerMM, w.captured(4).toDouble() / PointsPerMM });
+        }
+    }
+    return pages;
+}
+
+// A new database with a report for each number, with its page settings or,
+// for none, with its page columns left empty.
+void makeDatabase(const QString &path, const QList<std::pair<QString, std::optional<TPageSettings>>> &reports)
+{
+    HadFile::createDatabaseFile(path);
+    Connection connection;
+    HadFile::open(connection, path);
+    DataSet rows(connection);
+    rows.open(HadFile::SelectAllReports);
+    for (const auto &[fileNo, settings] : reports) {
+        rows.append();
+        rows.setString("FileNo", fileNo);
+        if (settings) {
+            Process.CurrentPageSettings = *settings;
+            StorePageSettingsToRow(rows);
+        }
+        rows.post();
+    }
+}
+
+enum class Anchor { Left, Centre, Right };
+enum class Vertical { Middle, Bottom };
+
+// How far a word lies from where the layout puts it, horizontally and vertically.
+struct Deviation
+{
+    double dx;
+    double dy;
+};
+
+Deviation deviation(const Word &w, Anchor anchor, double x, Vertical vertical, double y)
+{
+    const double atX = anchor == Anchor::Left ? w.left
+        : anchor == Anchor::Right             ? w.right
+                                              : (w.left + w.right) / 2;
+    const double atY = vertical == Vertical::Bottom ? w.bottom : (w.top + w.bottom) / 2;
+    return { atX - x, atY - y };
+}
+
+} // namespace
+
+void TestReportPdf::initTestCase()
+{
+    m_sample = QDir(QCoreApplication::applicationDirPath()).filePath("Data/2004年房屋安全鉴定报告.had");
+    QVERIFY2(QFileInfo::exists(m_sample), qPrintable(m_sample));
+    QVERIFY(m_out.isValid());
+}
+
+void TestReportPdf::textsSitAtTheLayoutsPlaces_data()
+{
+    QTest::addColumn<int>("page");
+    QTest::addColumn<QString>("text"); // the start of a word as pdftotext splits them
+    QTest::addColumn<int>("anchor");
+    QTest::addColumn<double>("x");
+    QTest::addColumn<int>("vertical");
+    QTest::addColumn<double>("y");
+    const auto row = [](int page, const char *text, Anchor anchor, double x, double y,
+                         Vertical vertical = Vertical::Middle) {
+        QTest::addRow("%d %s", page, text) << page << QString(text) << int(anchor) << x << int(vertical) << y;
+    };
+    const auto L = Anchor::Left;
+    const auto C = Anchor::Centre;
+    const auto R = Anchor::Right;
+    // Cover: title band 28 to 46 mm centred on 105 mm; rows from 86 mm, 9 mm apart,
+    // labels at 65 mm, values at 102 mm; the mark ending at 185 mm and 279 mm.
+    row(1, "房屋安全鉴定报告", C, 105, 37);
+    row(1, "委托单位/个人：", L, 65, 90.5);
+    row(1, "房屋地址：", L, 65, 99.5);
+    row(1, "广州市越秀区东园路38号教学楼", L, 102, 99.5);
+    row(1, "鉴定人：", L, 65, 108.5);
+    row(1, "陈志明", L, 102, 108.5);
+    row(1, "负责人：", L, 65, 126.5);
+    row(1, "梁国栋", L, 102, 126.5);
+    row(1, "鉴定单位：", L, 65, 135.5);
+    row(1, "广州市城安房屋安全鉴定所", L, 102, 135.5);
+    row(1, "鉴定日期：", L, 65, 144.5);
+    row(1, "2004年2月24日", L, 102, 144.5);
+    row(1, "【晨岭房屋安全鉴定管理系统】", R, 185, 279, Vertical::Bottom);
+    // Body: title band 18 to 26 mm, the number ending at 180 mm on a line
+    // ending at 36 mm; the table from x 15 to 193 mm and y 37 mm, each text
+    // in the box 1 mm inside its cell (0.5 mm above its bottom).
+    row(2, "房屋安全鉴定报告", C, 105, 22);
+    row(2, "2004-008", R, 180, 36, Vertical::Bottom);
+    row(2, "一、委托单位/个人情况", L, 16, 39.75);
+    row(2, "广州市越秀区东园路小学", L, 34, 44.75);
+    row(2, "电话", C, 106.5, 44.75);
+    row(2, "020-83351276", C, 126, 44.75);
+    row(2, "委托日期", C, 149, 44.75);
+    row(2, "2004年2月16日", C, 175.5, 44.75);
+    row(2, "二、房屋情况", L, 16, 49.75);
+    row(2, "房屋地址", C, 24, 54.75);
+    row(2, "广州市越秀区东园路38号教学楼", L, 34, 54.75);
+    row(2, "建造年份", C, 113, 59.75);
+    row(2, "1996年", C, 159, 59.75);
+    row(2, "3260.5㎡", C, 159, 64.75);
+    row(2, "产权证编号", C, 113, 74.75);
+    row(2, "三、房屋安全鉴定目的：校舍年度安全检查", L, 16, 84.75);
+    row(2, "四、鉴定情况：", L, 16, 89.75);
+    row(2, "该楼为四层现浇钢筋混凝土框架结构", L, 16, 94.25);
+    row(2, "五、损坏原因分析：", L, 16, 176.75);
+    row(2, "1、填充墙细微裂缝", L, 16, 181.25);
+    row(2, "六、鉴定结论：", L, 16, 195.75);
+    row(2, "七、处理建议：", L, 16, 214.75);
+    row(2, "八、检测鉴定人员：陈志明、李伟", L, 16, 233.75);
+    row(2, "九、鉴定单位技术负责人签章：", L, 16, 238.75);
+    row(2, "鉴定人：陈志明", L, 16, 247.75);
+    row(2, "鉴定单位（公章）：广州市城安房屋安全鉴定所", L, 106, 247.75);
+    row(2, "鉴定日期：2004年2月24日", L, 106, 256.75);
+    row(2, "审定人：梁国栋", L, 16, 265.75);
+    row(2, "【晨岭房屋安全鉴定管理系统】", R, 185, 279, Vertical::Bottom);
+}
+
+void TestReportPdf::textsSitAtTheLayoutsPlaces()
+{
+    QFETCH(int, page);
+    QFETCH(QString, text);
+    QFETCH(int, anchor);
+    QFETCH(double, x);
+    QFETCH(int, vertical);
+    QFETCH(double, y);
+    if (QStandardPaths::findExecutable("pdftotext").isEmpty())
+        QSKIP("pdftotext (poppler-utils) is not installed");
+
+    static QList<Page> pages;
+    if (pages.isEmpty()) {
+        const QString pdf = m_out.filePath("first.pdf");
+        const Result result = hadtool({ "pdf", m_sample, "--index", "0", "-o", pdf });
+        QCOMPARE(result.exitCode, 0);
+        QCOMPARE(messages(result.err), QStringList());
+        pages = pdfWords(pdf);
+        QCOMPARE(pages.size(), 2);
+        for (const Page &p : pages) { // A4 portrait
+            QVERIFY(qAbs(p.width - 210) < 0.5);
+            QVERIFY(qAbs(p.height - 297) < 0.5);
+        }
+    }
+
+    // Horizontally the layout fixes the edge. Vertically it centres the line
+    // of text, as its font measures it, in the cell's box; the boxes that
+    // pdftotext gives are those of the glyphs' own font, and where Chinese
+    // characters stand in a Latin face they sit higher, by 0.55 mm at 15
+    // points (a tenth of the size).
+    const QString wanted = normalized(text);
+    std::optional<Deviation> best;
+    for (const Word &word : pages.at(page - 1).words) {
+        if (!word.text.startsWith(wanted))
+            continue;
+        const Deviation d = deviation(word, Anchor(anchor), x, Vertical(vertical), y);
+        if (!best || std::hypot(d.dx, d.dy) < std::hypot(best->dx, best->dy))
+            best = d;
+    }
+    QVERIFY2(best, "not on the page");
+    QVERIFY2(qAbs(best->dx) <= 0.5, qPrintable(QString("%1 mm off horizontally").arg(best->dx)));
+    QVERIFY2(qAbs(best->dy) <= 0.6, qPrintable(QString("%1 mm off vertically").arg(best->dy)));
+}
+
+void TestReportPdf::allReportsGoIntoOneFile()
+{
+    if (QStandardPaths::findExecutable("pdftotext").isEmpty())
+        QSKIP("pdftotext (poppler-utils) is not installed");
+    const QString pdf = m_out.filePath("all.pdf");
+    const Result result = hadtool({ "pdf", m_sample, "--all", "-o", pdf });
+    QCOMPARE(result.exitCode, 0);
+    QStringList progress = result.err.split(u'\n').filter(QRegularExpression("^\\d+/\\d+$"));
+    QCOMPARE(progress.first(), QString("1/10"));
+    QCOMPARE(progress.last(), QString("10/10"));
+    QCOMPARE(progress.size(), 10);
+    const QList<Page> pages = pdfWords(pdf);
+    QCOMPARE(pages.size(), 20);
+    // Cover and body in turn, each body with its report's number, in list order.
+    const Result list = hadtool({ "list", m_sample });
+    const QStringList rows = list.out.split(u'\n', Qt::SkipEmptyParts);
+    QCOMPARE(rows.size(), 10);
+    for (int i = 0; i < 10; ++i) {
+        const QString fileNo = rows.at(i).section(u'\t', 0, 0);
+        const QList<Word> &cover = pages.at(2 * i).words;
+        const QList<Word> &body = pages.at(2 * i + 1).words;
+        QVERIFY(
+            std::any_of(cover.cbegin(), cover.cend(), [](const Word &w) { return w.text == "房屋地址:"; }));
+        QVERIFY2(std::any_of(body.cbegin(), body.cend(), [&](const Word &w) { return w.text == fileNo; }),
+            qPrintable(fileNo));
+    }
+}
+
+void TestReportPdf::eachReportKeepsItsOwnPaper()
+{
+    if (QStandardPaths::findExecutable("pdftotext").isEmpty())
+        QSKIP("pdftotext (poppler-utils) is not installed");
+    TestAppDir dir;
+    const QString path = m_out.filePath("papers.had");
+    TPageSettings b5;
+    b5.PageStyle = "B5";
+    b5.PageWidth = 257;
+    b5.PageHeight = 182;
+    b5.PageOrientation = 1;
+    makeDatabase(path, { { "A4", TPageSettings() }, { "B5", b5 } });
+    QVERIFY(Prompt::shown().isEmpty());
+    const QString pdf = m_out.filePath("papers.pdf");
+    const Result result = hadtool({ "pdf", path, "--all", "-o", pdf });
+    QCOMPARE(result.exitCode, 0);
+    const QList<Page> pages = pdfWords(pdf);
+    QCOMPARE(pages.size(), 4);
+    const QList<QSizeF> sheets = { { 210, 297 }, { 210, 297 }, { 257, 182 }, { 257, 182 } };
+    for (int i = 0; i < 4; ++i) {
+        QVERIFY2(qAbs(pages.at(i).width - sheets.at(i).width()) < 0.5,
+            qPrintable(QString::number(pages.at(i).width)));
+        QVERIFY(qAbs(pages.at(i).height - sheets.at(i).height()) < 0.5);
+    }
+}
+
+void TestReportPdf::messagesGoToStandardErrorAndFail()
+{
+    // A report whose page columns are empty asks the printer for a sheet of 0 x 0 mm.
+    TestAppDir dir;
+    const QString path = dir.filePath("nosettings.had");
+    makeDatabase(path, { { "空白", std::nullopt } });
+    const QString pdf = dir.filePath("out.pdf");
+    const Result result = hadtool({ "pdf", path, "--index", "0", "-o", pdf });
+    QCOMPARE(result.exitCode, 1);
+    QCOMPARE(messages(result.err), QStringList { "hadtool: 初始化打印机错误!" });
+    QVERIFY(QFileInfo(pdf).size() > 0); // drawn on the printer's present paper
+}
+
+void TestReportPdf::pngDrawsThePageAsThePreview_data()
+{
+    QTest::addColumn<int>("page");
+    QTest::addColumn<int>("dpi");
+    QTest::addColumn<QSize>("size");
+    // A4 on the PDF printer is 4961 x 7016 dots at 600 dpi.
+    QTest::newRow("cover at 96") << 1 << 96 << QSize(793, 1122);
+    QTest::newRow("body at 96") << 2 << 96 << QSize(793, 1122);
+    QTest::newRow("body at 50") << 2 << 50 << QSize(413, 584);
+}
+
+void TestReportPdf::pngDrawsThePageAsThePreview()
+{
+    QFETCH(int, page);
+    QFETCH(int, dpi);
+    QFETCH(QSize, size);
+    const QString png = m_out.filePath(QStringLiteral("page%1-%2.png").arg(page).arg(dpi));
+    const Result result = hadtool({ "png", m_sample, "--file-no", "2004-008", "--page", QString::number(page),
+        "--dpi", QString::number(dpi), "-o", png });
+    QCOMPARE(result.exitCode, 0);
+    QCOMPARE(messages(result.err), QStringList());
+    const QImage image(png);
+    QCOMPARE(image.size(), size);
+    QCOMPARE(image.pixelColor(2, 2), QColor(Qt::white));
+    // The table's left edge, a thick preview rule at 15 mm, runs from 37 to 272 mm on the body only.
+    const int edge = int(std::ceil(dpi * 15 * InchesPerMM));
+    int dark = 0;
+    for (double mm = 40; mm < 270; mm += 10)
+        if (qGray(image.pixel(edge, int(dpi * mm * InchesPerMM))) < 128)
+            ++dark;
+    QCOMPARE(dark, page == 2 ? 23 : 0);
+}
+
+void TestReportPdf::failuresLeaveTheOutputAlone_data()
+{
+    QTest::addColumn<QStringList>("arguments"); // FILE stands for the sample, OUT for the output
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("pdf without -o") << QStringList { "pdf", "FILE", "--index", "0" } << 2 << "missing -o";
+    QTest::newRow("pdf without a report")
+        << QStringList { "pdf", "FILE", "-o", "OUT" } << 2 << "give either --index N or --file-no NO";
+    QTest::newRow("pdf --all with --index")
+        << QStringList { "pdf", "FILE", "--all", "--index", "1", "-o", "OUT" } << 2 << "give either --all";
+    QTest::newRow("png --all") << QStringList { "png", "FILE", "--all", "--page", "1", "-o", "OUT" } << 2
+                               << "give either --index N or --file-no NO";
+    QTest::newRow("png page 3") << QStringList { "png", "FILE", "--index", "0", "--page", "3", "-o", "OUT" }
+                                << 2 << "--page 1";
+    QTest::newRow("png dpi 5") << QStringList { "png", "FILE", "--index", "0", "--page", "1", "--dpi", "5",
+        "-o", "OUT" } << 2 << "--dpi";
+    QTest::newRow("no such report") << QStringList { "pdf", "FILE", "--index", "99", "-o", "OUT" } << 1
+                                    << "没有第 99 份鉴定报告";
+    QTest::newRow("no such number") << QStringList { "png", "FILE", "--file-no", "X", "--page", "1", "-o",
+        "OUT" } << 1 << "没有编号为 X";
+    QTest::newRow("output folder missing")
+        << QStringList { "pdf", "FILE", "--index", "0", "-o", "missing/out.pdf" } << 1 << "不能创建文件";
+}
+
+void TestReportPdf::failuresLeaveTheOutputAlone()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(int, exitCode);
+    QFETCH(QString, message);
+    TestAppDir dir;
+    dir.writeFile("out", "old");
+    for (QString &argument : arguments) {
+        if (argument == "FILE")
+            argument = m_sample;
+        else if (argument == "OUT" || argument.startsWith("missing/"))
+            argument = dir.filePath(argument == "OUT" ? "out" : argument);
+    }
+    const Result result = hadtool(arguments);
+    QCOMPARE(result.exitCode, exitCode);
+    QVERIFY2(result.err.contains(message), qPrintable(result.err));
+    QCOMPARE(dir.readFile("out"), QByteArray("old"));
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList { "out" }); // no temporary file left
+}
+
+QTEST_MAIN(TestReportPdf)
+#include "tst_reportpdf.moc"
