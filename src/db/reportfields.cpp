@@ -110,6 +110,16 @@ QString sumBuildingArea(const QStringList &areaTexts)
     return std::isfinite(sum) ? QString::number(sum, 'g', 15) : QString();
 }
 
+QString withCrLf(const QString &text)
+{
+    if (!text.contains(u'\n'))
+        return text;
+    QString stored = text;
+    stored.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    stored.replace(u'\n', QStringLiteral("\r\n"));
+    return stored;
+}
+
 QString chineseDate(const QDate &date, bool twoDigits)
 {
     return date.toString(twoDigits ? QStringLiteral("yyyy年MM月dd日") : QStringLiteral("yyyy年M月d日"));

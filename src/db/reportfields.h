@@ -70,6 +70,10 @@ struct ReportTexts
 // shortest decimal text of at most 15 significant digits ("0" for none).
 QString sumBuildingArea(const QStringList &areaTexts);
 
+// A text with its line breaks as the program keeps them in files and on the
+// pages: CR LF, whether they came as CR LF or as a lone LF.
+QString withCrLf(const QString &text);
+
 // A date as the report pages and the report page's mirror write it:
 // "2005年3月7日", or with twoDigits "2005年03月07日".
 QString chineseDate(const QDate &date, bool twoDigits = false);

@@ -14,15 +14,6 @@ constexpr int RecordsPerRow = 7;
 constexpr int TableColumns = 6;
 constexpr qsizetype IntSize = 4;
 
-// Memo texts keep their line breaks as CR LF, whatever form they come in.
-QString withCrLf(const QString &text)
-{
-    QString stored = text;
-    stored.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    stored.replace(u'\n', QStringLiteral("\r\n"));
-    return stored;
-}
-
 } // namespace
 
 const QStringList &ReportTemplate::columns()

@@ -1,5 +1,7 @@
 #include "editor/fieldtext.h"
 
+#include "db/reportfields.h"
+
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -27,19 +29,21 @@ QString text(const QWidget *control)
         return edit->text();
     if (auto *combo = qobject_cast<const QComboBox *>(control))
         return combo->currentText();
+    // A memo's lines end in CR LF, as the files and the pages keep them.
     if (auto *memo = qobject_cast<const QPlainTextEdit *>(control))
-        return memo->toPlainText();
+        return withCrLf(memo->toPlainText());
     return QString();
 }
 
 void setText(QWidget *control, const QString &text)
 {
-    if (FieldText::text(control) == text)
-        return;
     if (auto *memo = qobject_cast<QPlainTextEdit *>(control)) {
-        memo->setPlainText(text);
+        if (FieldText::text(control) != withCrLf(text))
+            memo->setPlainText(text);
         return;
     }
+    if (FieldText::text(control) == text)
+        return;
     QLineEdit *edit = lineEditOf(control);
     if (!edit)
         return;

@@ -85,7 +85,7 @@ const Columns FirstReport = {
     { "Layers", "6" },
     { "PropertyRightAttr", "私产" },
     { "Memory", "无" },
-    { "ApprCircs", "第一行\n第二行" },
+    { "ApprCircs", "第一行\r\n第二行" },
     { "ShatterReason0", "年久失修" },
     { "ApprConclusion", "C级" },
     { "DisposalAdvi", "加固" },
@@ -172,6 +172,8 @@ void TestReportWindow::openingShowsTheFirstReportUnmodified()
     QCOMPARE(textOf(w.get(), "labedtBuildAreaTrade"), "80");
     QCOMPARE(textOf(w.get(), "labedtBuildAreaGarage"), "");
     QCOMPARE(textOf(w.get(), "memApprCircs"), "第一行\n第二行");
+    // The memo hands its lines back as the file keeps them.
+    QCOMPARE(w->controlTexts().text("ApprCircs"), "第一行\r\n第二行");
     QCOMPARE(textOf(w.get(), "dtpickTrustDate1"), "2004-03-07");
     QCOMPARE(textOf(w.get(), "labedtTrustDate2"), "2004年3月7日");
     QCOMPARE(textOf(w.get(), "dtpickApprDate"), "2004-04-01");
@@ -623,8 +625,9 @@ void TestReportWindow::setControlTextActsAsEditing()
     QVERIFY(w->Modified());
     w->setControlText("BuildAreaGarage", "10");
     QCOMPARE(w->areaTotal(), "210.5");
+    // Line breaks come back as the files keep them, whatever form they came in.
     w->setControlText("ApprCircs", "甲\n乙");
-    QCOMPARE(w->controlTexts().text("ApprCircs"), "甲\n乙");
+    QCOMPARE(w->controlTexts().text("ApprCircs"), "甲\r\n乙");
     w->setControlText("NoSuchColumn", "x"); // nothing happens
 }
 
