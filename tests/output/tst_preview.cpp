@@ -54,9 +54,8 @@ struct Fixture
     Fixture()
     {
         // The report's own page settings: the initial ones, as a new report gets them.
-        ResetPageSettingsToInitial();
+        file.storePaper("A4", 210, 297, 0);
         file.reports.edit();
-        StorePageSettingsToRow(file.reports);
         file.reports.setString("FileNo", "2004-008");
         file.reports.setString("Client", "张三");
         file.reports.setString("Address", "广州市越秀区东风路1号");
@@ -71,20 +70,6 @@ struct Fixture
         TFrm_PageSetup::resetReferenceSize();
     }
     ~Fixture() { delete preview.data(); }
-
-    // The page settings of the report's row.
-    void storePaper(const QString &style, int width, int height, int orientation)
-    {
-        LoadPageSettingsFromRow(file.reports);
-        TPageSettings &page = Process.CurrentPageSettings;
-        page.PageStyle = style;
-        page.PageWidth = width;
-        page.PageHeight = height;
-        page.PageOrientation = orientation;
-        file.reports.edit();
-        StorePageSettingsToRow(file.reports);
-        file.reports.post();
-    }
 
     PrintedReportSource source()
     {
@@ -450,7 +435,6 @@ void TestPreview::noReportNoWindow()
 void TestPreview::pageSetupConfirmedWithLandscape()
 {
     Fixture f;
-    f.storePaper("A4", 210, 297, 0);
     f.open();
     const int zoom = f.preview->PreviewZoom();
     const QSize portrait = f.preview->PagePixels();
@@ -481,7 +465,6 @@ void TestPreview::pageSetupConfirmedWithLandscape()
 void TestPreview::pageSetupCancelledKeepsThePaper()
 {
     Fixture f;
-    f.storePaper("A4", 210, 297, 0);
     f.open();
     const TPageSettings before = Process.CurrentPageSettings;
     const QRect picture = f.pictureGeometry();
@@ -544,7 +527,7 @@ void TestPreview::printButtons()
     QFETCH(int, fromPage);
     QFETCH(QStringList, pageTexts);
     Fixture f;
-    f.storePaper("B5", 257, 182, 1);
+    f.file.storePaper("B5", 257, 182, 1);
     f.open();
     if (fromPage == 2)
         f.button("bitbtnNext")->click();

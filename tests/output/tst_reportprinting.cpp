@@ -26,14 +26,8 @@ struct Fixture
 {
     Fixture(const QString &style = "A4", int width = 210, int height = 297, int orientation = 0)
     {
-        ResetPageSettingsToInitial();
-        TPageSettings &page = Process.CurrentPageSettings;
-        page.PageStyle = style;
-        page.PageWidth = width;
-        page.PageHeight = height;
-        page.PageOrientation = orientation;
+        file.storePaper(style, width, height, orientation);
         file.reports.edit();
-        StorePageSettingsToRow(file.reports);
         file.reports.setString("FileNo", "2004-008");
         file.reports.setString("Client", "张三");
         file.reports.setString("Address", "广州市越秀区东山路1号");
@@ -43,7 +37,6 @@ struct Fixture
         file.reports.setDate("TrustDate", QDate(2004, 3, 5));
         file.reports.setDate("ApprDate", QDate(2004, 3, 9));
         file.reports.post();
-        Process.CurrentPageSettings = TPageSettings::unloaded();
     }
 
     PrintedReport report() const
