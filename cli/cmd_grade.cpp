@@ -1,13 +1,13 @@
 // hadtool grade: the danger grade of a stored report or of a table in a file.
 
 #include "app/apperror.h"
+#include "app/filebytes.h"
 #include "db/componentrows.h"
 #include "grade/dangergrade.h"
 #include "output.h"
 #include "storedreport.h"
 #include "subcommand.h"
 
-#include <QFile>
 #include <QStringDecoder>
 
 #include <cstdio>
@@ -17,18 +17,6 @@ namespace {
 
 constexpr int TableCells = 6; // part, component, structure, total, dangerous, clause
 
-QByteArray readAll(const QString &path)
-{
-    QFile file(path);
-    const bool opened = path == u"-" ? file.open(stdin, QIODevice::ReadOnly) : file.open(QIODevice::ReadOnly);
-    if (!opened)
-        throw AppError(QStringLiteral("不能读取文件 %1: %2").arg(path, file.errorString()));
-    QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        throw AppError(QStringLiteral("不能读取文件 %1: %2").arg(path, file.errorString()));
-    return bytes;
-}
-
 // The rows of a table file: UTF-8 (a leading byte order mark is skipped),
 // one row per line, lines ended by LF or CR LF, cells separated by tabs and
 // taken as they are. Missing cells at the end of a line are empty; an empty
@@ -37,7 +25,7 @@ QList<ComponentRow> readTable(const QString &path)
 {
     const QString name = path == u"-" ? QStringLiteral("标准输入") : path;
     QStringDecoder utf8(QStringDecoder::Utf8);
-    const QString text = utf8.decode(readAll(path));
+    const QString text = utf8.decode(FileBytes::read(path));
     if (utf8.hasError())
         throw AppError(QStringLiteral("%1 不是 UTF-8 文本").arg(name));
     QStringList lines = text.split(u'\n');

@@ -27,7 +27,8 @@ const Subcommand command {
     "Prints one line per report, in the order the program lists them: FileNo,\n"
     "Address, PropertyRightMan and Client, separated by tabs. In the values a\n"
     "backslash, tab, CR and LF are written as \\\\, \\t, \\r and \\n, any other\n"
-    "control character as \\xHH. The file is opened for reading only.\n",
+    "control character as \\xHH. The file is opened for reading only: neither\n"
+    "it nor its journal files change, and nothing is created beside it.\n",
     run,
 };
 HADTOOL_SUBCOMMAND(command);

@@ -1,6 +1,7 @@
 // hadtool new: create an empty appraisal database.
 
 #include "app/prompt.h"
+#include "db/connection.h"
 #include "db/datamodule.h"
 #include "output.h"
 #include "stderrpromptbackend.h"
@@ -15,6 +16,7 @@ int run(Arguments &arguments)
 {
     const bool force = arguments.flag(QStringLiteral("--force"));
     const QString path = absolutePath(arguments.positionals(1, 1).at(0));
+    Connection::checkNewFilePath(path);
     const QFileInfo info(path);
     if ((info.exists() || info.isSymLink()) && !force) {
         Output::error(QStringLiteral("数据库 ") + path + QStringLiteral(" 已存在! (--force 删除并创建)"));
@@ -25,6 +27,9 @@ int run(Arguments &arguments)
     TFrm_DataModule module;
     const bool created = module.CreateDatabase(path);
     Prompt::setBackend(nullptr);
+    if (!created)
+        Output::error(QStringLiteral("数据库 ") + path
+            + QStringLiteral(" 正被一个程序打开着, 或者不能写入; 原来的文件没有改变。"));
     return created ? 0 : 1;
 }
 
@@ -34,9 +39,11 @@ const Subcommand command {
     "FILE.had [--force]",
     "create an empty appraisal database",
     "Creates FILE.had with the tables ProjectTab and CalcuData and no reports.\n"
+    "The file is built under a temporary name in the same folder and takes its\n"
+    "name only when complete; a failure leaves no file behind.\n"
     "\n"
     "Options:\n"
-    "  --force   replace an existing FILE.had (refused while a program has it open)\n",
+    "  --force   replace an existing FILE.had (refused while any program has it open)\n",
     run,
 };
 HADTOOL_SUBCOMMAND(command);

@@ -1,6 +1,7 @@
 // hadtool png: one page of a stored report as the print preview shows it.
 
 #include "app/apperror.h"
+#include "app/filebytes.h"
 #include "output.h"
 #include "output/pageprinting.h"
 #include "output/printerdevice.h"
@@ -8,8 +9,7 @@
 #include "storedreport.h"
 #include "subcommand.h"
 
-#include <QDir>
-#include <QSaveFile>
+#include <QBuffer>
 
 namespace {
 
@@ -36,10 +36,11 @@ int run(Arguments &arguments)
     const QImage image = RenderPreviewPage(session.pageFile(*page), dpi, dpi);
 
     const QString path = absolutePath(*output);
-    QSaveFile png(path);
-    if (!png.open(QIODevice::WriteOnly) || !image.save(&png, "PNG") || !png.commit())
-        throw AppError(QStringLiteral("不能写入文件 ") + QDir::toNativeSeparators(path) + QStringLiteral(": ")
-            + png.errorString());
+    QByteArray png;
+    QBuffer buffer(&png);
+    if (!buffer.open(QIODevice::WriteOnly) || !image.save(&buffer, "PNG"))
+        throw AppError(QStringLiteral("不能把第 %1 页画成 PNG 图片。").arg(*page));
+    FileBytes::write(path, png);
     return session.messages() == 0 ? 0 : 1;
 }
 

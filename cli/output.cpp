@@ -62,7 +62,7 @@ QString escaped(const QString &text)
             out += QStringLiteral("\\n");
             break;
         default:
-            if (c.unicode() < 0x20 || c.unicode() == 0x7f)
+            if (c.category() == QChar::Other_Control)
                 out += QStringLiteral("\\x%1").arg(c.unicode(), 2, 16, QLatin1Char('0'));
             else
                 out += c;

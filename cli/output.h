@@ -19,7 +19,8 @@ void finish();
 void error(const QString &text);
 
 // A value on one line of tab-separated output: backslash, tab, CR, LF and
-// every other control character escaped (\\, \t, \r, \n, \xHH).
+// every other control character (NUL, U+0001 to U+001F, DEL, U+0080 to
+// U+009F) escaped (\\, \t, \r, \n, \xHH).
 QString escaped(const QString &text);
 
 } // namespace Output

@@ -48,5 +48,7 @@ StoredReport::StoredReport(const QString &path, const ReportChoice &choice)
 
 QString absolutePath(const QString &path)
 {
-    return QFileInfo(path).absoluteFilePath();
+    // An empty word stays empty, for the command to refuse, rather than
+    // naming the current folder.
+    return path.isEmpty() ? path : QFileInfo(path).absoluteFilePath();
 }

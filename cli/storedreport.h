@@ -41,5 +41,6 @@ private:
     DataSet m_reports { m_connection };
 };
 
-// The absolute form of a path given on the command line.
+// The absolute form of a path given on the command line; empty when it is
+// empty.
 QString absolutePath(const QString &path);

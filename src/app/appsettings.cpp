@@ -15,9 +15,11 @@ TAppSettings readAppSettings()
     const IniFile ini(configIniPath());
     const TAppSettings defaults;
     TAppSettings s;
-    s.AutoSaveTime = ini.readInteger(SettingsKeys::Commond, SettingsKeys::AutoSaveTime, defaults.AutoSaveTime);
+    s.AutoSaveTime
+        = ini.readInteger(SettingsKeys::Commond, SettingsKeys::AutoSaveTime, defaults.AutoSaveTime);
     s.AutoOpenItem = ini.readBool(SettingsKeys::Commond, SettingsKeys::AutoOpenItem, defaults.AutoOpenItem);
-    s.IsPrintSoftMess = ini.readBool(SettingsKeys::Misc, SettingsKeys::IsPrintSoftMess, defaults.IsPrintSoftMess);
+    s.IsPrintSoftMess
+        = ini.readBool(SettingsKeys::Misc, SettingsKeys::IsPrintSoftMess, defaults.IsPrintSoftMess);
     return s;
 }
 
@@ -37,7 +39,11 @@ void writeAppSettings(const TAppSettings &settings)
 
 void RememberOpenFile(const QString &path)
 {
-    IniFile(configIniPath()).writeString(SettingsKeys::Commond, SettingsKeys::OpenFileName, path);
+    IniFile ini(configIniPath());
+    // Closing a window is no request to save settings: a config.ini that
+    // could not be read (the user has been told) is left alone quietly.
+    if (!ini.isUnreadable())
+        ini.writeString(SettingsKeys::Commond, SettingsKeys::OpenFileName, path);
 }
 
 QString sampleDatabasePath()

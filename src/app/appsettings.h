@@ -7,8 +7,8 @@
 
 struct TAppSettings
 {
-    int AutoSaveTime = 5;        // minutes; stored and edited, nothing acts on it
-    bool AutoOpenItem = true;    // reopen the database closed last at start-up
+    int AutoSaveTime = 5; // minutes; stored and edited, nothing acts on it
+    bool AutoOpenItem = true; // reopen the database closed last at start-up
     bool IsPrintSoftMess = true; // print the product mark on report pages
 };
 
@@ -19,7 +19,7 @@ inline const QString AutoSaveTime = QStringLiteral("AutoSaveTime");
 inline const QString AutoOpenItem = QStringLiteral("AutoOpenItem");
 inline const QString OpenFileName = QStringLiteral("OpenFileName");
 inline const QString IsPrintSoftMess = QStringLiteral("IsPrintSoftMess");
-}
+} // namespace SettingsKeys
 
 // AppDir + "/config.ini".
 QString configIniPath();
@@ -34,7 +34,8 @@ void LoadSettings();
 // when the file cannot be written, none. Throws AppError.
 void writeAppSettings(const TAppSettings &settings);
 
-// Remembers the database file of the report window closed last.
+// Remembers the database file of the report window closed last; does
+// nothing when config.ini could not be read in this run.
 void RememberOpenFile(const QString &path);
 
 // AppDir + "/Data/2004年房屋安全鉴定报告.had".

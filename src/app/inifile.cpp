@@ -2,11 +2,22 @@
 
 #include "app/apperror.h"
 #include "app/cp936.h"
+#include "app/prompt.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
+#include <QSet>
 
 namespace {
+
+// The files found unreadable in this run (absolute paths): reported once,
+// never written.
+QSet<QString> &unreadableFiles()
+{
+    static QSet<QString> files;
+    return files;
+}
 
 QString sectionName(const QByteArray &line)
 {
@@ -39,22 +50,60 @@ IniFile::IniFile(const QString &path, WriteMode mode)
     : m_path(path)
     , m_mode(mode)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    read();
+}
+
+void IniFile::read()
+{
+    const QFileInfo info(m_path);
+    const QString key = info.absoluteFilePath();
+    if (unreadableFiles().contains(key)) {
+        m_unreadable = true;
         return;
-    const QByteArray content = file.readAll();
-    if (content.isEmpty())
+    }
+    if (!info.exists())
         return;
-    const int firstNewline = content.indexOf('\n');
-    if (firstNewline >= 0)
-        m_lineEnd = (firstNewline > 0 && content.at(firstNewline - 1) == '\r') ? "\r\n" : "\n";
-    m_endsWithLineEnd = content.endsWith('\n');
-    m_lines = content.split('\n');
-    if (m_endsWithLineEnd)
-        m_lines.removeLast();
-    for (QByteArray &line : m_lines)
-        if (line.endsWith('\r'))
-            line.chop(1);
+    // A FIFO or a device would block or never end: only regular files are read.
+    QString reason;
+    QByteArray content;
+    if (!info.isFile()) {
+        reason = QStringLiteral("不是普通文件");
+    } else if (info.size() > MaxSize) {
+        reason = QStringLiteral("文件大于 1 MiB");
+    } else {
+        QFile file(m_path);
+        if (!file.open(QIODevice::ReadOnly)) {
+            reason = file.errorString();
+        } else {
+            content = file.read(MaxSize + 1);
+            if (file.error() != QFileDevice::NoError)
+                reason = file.errorString();
+            else if (content.size() > MaxSize)
+                reason = QStringLiteral("文件大于 1 MiB");
+        }
+    }
+    if (!reason.isEmpty()) {
+        m_unreadable = true;
+        unreadableFiles().insert(key);
+        Prompt::error(QStringLiteral("不能读取配置文件 ") + m_path + QStringLiteral(" (") + reason
+            + QStringLiteral(")!\n本次运行使用默认设置, 不会写入这个文件。"));
+        return;
+    }
+    qsizetype start = 0;
+    while (start < content.size()) {
+        const qsizetype newline = content.indexOf('\n', start);
+        if (newline < 0) {
+            m_lines.append(content.mid(start));
+            m_ends.append(QByteArray());
+            break;
+        }
+        const bool crlf = newline > start && content.at(newline - 1) == '\r';
+        m_lines.append(content.mid(start, newline - start - (crlf ? 1 : 0)));
+        m_ends.append(crlf ? QByteArrayLiteral("\r\n") : QByteArrayLiteral("\n"));
+        start = newline + 1;
+    }
+    if (!m_ends.isEmpty() && !m_ends.first().isEmpty())
+        m_lineEnd = m_ends.first();
 }
 
 IniFile::Location IniFile::find(const QString &section, const QString &key) const
@@ -110,21 +159,30 @@ bool IniFile::readBool(const QString &section, const QString &key, bool defaultV
     return readInteger(section, key, defaultValue ? 1 : 0) != 0;
 }
 
+void IniFile::insertLine(int index, const QByteArray &line)
+{
+    // A last line without a line end gets one before a line follows it.
+    if (index > 0 && m_ends.at(index - 1).isEmpty())
+        m_ends[index - 1] = m_lineEnd;
+    m_lines.insert(index, line);
+    m_ends.insert(index, m_lineEnd);
+}
+
 void IniFile::writeString(const QString &section, const QString &key, const QString &value)
 {
+    refuseIfUnreadable();
     const QByteArray keyLine = Cp936::encode(key) + '=' + Cp936::encode(value);
     const Location loc = find(section, key);
     if (loc.keyLine >= 0) {
         m_lines[loc.keyLine] = keyLine;
     } else if (loc.sectionLine >= 0) {
-        m_lines.insert(loc.sectionEnd, keyLine);
+        insertLine(loc.sectionEnd, keyLine);
     } else {
         if (!m_lines.isEmpty() && !m_lines.last().trimmed().isEmpty())
-            m_lines.append(QByteArray());
-        m_lines.append('[' + Cp936::encode(section) + ']');
-        m_lines.append(keyLine);
+            insertLine(int(m_lines.size()), QByteArray());
+        insertLine(int(m_lines.size()), '[' + Cp936::encode(section) + ']');
+        insertLine(int(m_lines.size()), keyLine);
     }
-    m_endsWithLineEnd = true;
     if (m_mode == WriteMode::Immediately)
         commit();
 }
@@ -139,11 +197,19 @@ void IniFile::writeBool(const QString &section, const QString &key, bool value)
     writeString(section, key, value ? QStringLiteral("1") : QStringLiteral("0"));
 }
 
+void IniFile::refuseIfUnreadable() const
+{
+    if (m_unreadable)
+        throw AppError(
+            QStringLiteral("配置文件 ") + m_path + QStringLiteral(" 不能读取, 本次运行不会写入它!"));
+}
+
 void IniFile::commit() const
 {
-    QByteArray content = m_lines.join(m_lineEnd);
-    if (m_endsWithLineEnd)
-        content += m_lineEnd;
+    refuseIfUnreadable();
+    QByteArray content;
+    for (int i = 0; i < m_lines.size(); ++i)
+        content += m_lines.at(i) + m_ends.at(i);
     QSaveFile file(m_path);
     if (!file.open(QIODevice::WriteOnly) || file.write(content) != content.size() || !file.commit())
         throw AppError(QStringLiteral("不能写入配置文件 %1: %2").arg(m_path, file.errorString()));

@@ -2,25 +2,172 @@
 
 #include "app/apperror.h"
 
+#include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QHash>
+#include <QRandomGenerator>
 #include <QRegularExpression>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QUrl>
 
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+
 namespace {
 
-constexpr int BusyTimeoutMs = 10000;
-// SQLite's result code for a file that is not a database.
-const QString NotADatabaseCode = QStringLiteral("26");
+// How long replacing a file waits for another program's lock: long enough
+// for a short read to end, short enough not to hang on a file kept open.
+constexpr int ReplaceLockTimeoutMs = 1000;
 
-// Canonical paths of the files open in this program, with their number of
-// connections.
-QHash<QString, int> &openFiles()
+// SQLite's result codes. Extended codes carry the primary code in their low
+// byte.
+constexpr int SqliteBusy = 5;
+constexpr int SqliteLocked = 6;
+constexpr int SqliteReadOnly = 8;
+constexpr int SqliteCorrupt = 11;
+constexpr int SqliteCantOpen = 14;
+constexpr int SqliteNotADatabase = 26;
+constexpr int SqliteReadOnlyRollback = SqliteReadOnly | (3 << 8);
+
+const QStringList JournalSuffixes
+    = { QStringLiteral("-wal"), QStringLiteral("-shm"), QStringLiteral("-journal") };
+
+// A failure of the engine: the engine's own text, and its result code.
+class EngineError : public AppError
 {
-    static QHash<QString, int> files;
+public:
+    EngineError(const QString &message, const QString &reason, int code)
+        : AppError(message)
+        , reason(reason)
+        , code(code)
+    { }
+    int primaryCode() const { return code & 0xff; }
+
+    QString reason; // the engine's text alone
+    int code;
+};
+
+int resultCode(const QSqlError &error)
+{
+    bool ok = false;
+    const int code = error.nativeErrorCode().toInt(&ok);
+    return ok ? code : -1;
+}
+
+EngineError engineError(const QSqlError &error)
+{
+    const QString reason = engineErrorText(error);
+    return EngineError(reason, reason, resultCode(error));
+}
+
+// The first bytes of a file, as far as opening needs them.
+struct FileHeader
+{
+    qint64 size = 0;
+    bool isSqlite = false;
+    bool isWal = false; // the file is in write-ahead log mode
+};
+
+FileHeader readHeader(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        throw AppError(QStringLiteral("不能打开数据库 ") + path + u'\n' + file.errorString());
+    const QByteArray bytes = file.read(100);
+    FileHeader header;
+    header.size = file.size();
+    header.isSqlite = bytes.size() == 100 && bytes.startsWith(QByteArrayLiteral("SQLite format 3\0"));
+    header.isWal = header.isSqlite && (bytes.at(18) == 2 || bytes.at(19) == 2);
+    return header;
+}
+
+// Whether this user may change the file: write it, and create its journal
+// files beside it. A read-only mount denies both.
+bool mayWrite(const QString &path)
+{
+    const QFileInfo file(path);
+    return file.isWritable() && QFileInfo(file.absolutePath()).isWritable();
+}
+
+QString readOnlyMessage(const QString &path)
+{
+    return QStringLiteral("数据库文件 ") + path + QStringLiteral(" 是只读文件, 不能保存修改!");
+}
+
+QString cannotCreate(const QString &path)
+{
+    return QStringLiteral("不能创建数据库 ") + path + u'\n';
+}
+
+// A new name beside path that nothing has.
+QString temporaryNameBeside(const QString &path)
+{
+    for (;;) {
+        const QString name = path
+            + QStringLiteral(".%1.tmp").arg(QRandomGenerator::global()->generate(), 8, 16, QLatin1Char('0'));
+        const QFileInfo info(name);
+        if (!info.exists() && !info.isSymLink())
+            return name;
+    }
+}
+
+void removeWithJournals(const QString &path)
+{
+    QFile::remove(path);
+    for (const QString &suffix : JournalSuffixes)
+        QFile::remove(path + suffix);
+}
+
+// Journal files left by a database that is gone (or, under its exclusive
+// lock, by the one being replaced) would be taken for the journal of the new
+// file. Names taken by anything but a file block the new database.
+void clearJournalNames(const QString &path)
+{
+    for (const QString &suffix : JournalSuffixes) {
+        const QString journal = path + suffix;
+        const QFileInfo info(journal);
+        if (!info.exists() && !info.isSymLink())
+            continue;
+        if (!info.isFile() || info.isSymLink())
+            throw AppError(cannotCreate(path) + journal + QStringLiteral(" 不是文件, 不能作为它的日志文件!"));
+        if (!QFile::remove(journal))
+            throw AppError(cannotCreate(path) + QStringLiteral("不能删除旧的日志文件 ") + journal + u'!');
+    }
+}
+
+// A file open in this program: its number of connections, and whether it is
+// in WAL mode.
+struct OpenFile
+{
+    int connections = 0;
+    bool wal = false;
+};
+
+// The files open in this program, by canonical path.
+QHash<QString, OpenFile> &openFiles()
+{
+    static QHash<QString, OpenFile> files;
     return files;
+}
+
+// The header of a file this program may have open already. Reading the file
+// through a descriptor of its own would, on closing it, drop every lock that
+// SQLite holds on the file in this process (POSIX locks belong to the
+// process and the file, not to the descriptor): an open file is known by
+// what its connections found.
+FileHeader headerOf(const QString &path)
+{
+    const auto open = openFiles().constFind(QFileInfo(path).canonicalFilePath());
+    if (open == openFiles().cend())
+        return readHeader(path);
+    FileHeader header;
+    header.size = QFileInfo(path).size();
+    header.isSqlite = true;
+    header.isWal = open->wal;
+    return header;
 }
 
 QString uniqueConnectionName()
@@ -121,77 +268,256 @@ Connection::~Connection()
     close();
 }
 
-void Connection::open(const QString &path, const QStringList &requiredTables, Access access)
+namespace {
+
+// A file that only a writer can bring into a readable state: a rollback
+// journal of an unfinished change, or a write-ahead log whose index cannot
+// be built in a read-only folder.
+struct NeedsRecovery
+{
+    QString message;
+};
+
+} // namespace
+
+void Connection::open(const QString &path, const QStringList &requiredTables, Access access,
+    const RequiredColumns &requiredColumns)
 {
     close();
+    if (path.isEmpty())
+        throw AppError(QStringLiteral("没有给出数据库文件名!"));
     const QFileInfo info(path);
     if (!info.exists())
         throw AppError(QStringLiteral("数据库文件 ") + path + QStringLiteral(" 不存在!"));
     if (!info.isFile())
         throw AppError(notOurDatabase(path));
-    connect(path, access == Access::ReadOnly ? QStringLiteral("ro") : QStringLiteral("rw"));
-    prepare(requiredTables, access);
-}
-
-void Connection::create(const QString &path)
-{
-    close();
-    if (QFileInfo(path).exists() || QFileInfo(path).isSymLink())
-        throw AppError(QStringLiteral("数据库 ") + path + QStringLiteral(" 已存在!"));
-    connect(path, QStringLiteral("rwc"));
-    prepare({}, Access::ReadWrite);
-}
-
-// Checks the tables the caller needs and switches to write-ahead logging, so
-// that the report windows on one file do not lock each other out. A file
-// that fails here is closed again.
-void Connection::prepare(const QStringList &requiredTables, Access access)
-{
+    const bool writable = access == Access::ReadWrite && mayWrite(path);
+    bool recovering = false;
     try {
-        requireTables(requiredTables);
-        if (access == Access::ReadOnly)
+        inspect(path, requiredTables, requiredColumns);
+        if (!writable) {
+            m_readOnly = true;
             return;
-        run(QStringLiteral("PRAGMA journal_mode=WAL"));
-        run(QStringLiteral("PRAGMA synchronous=NORMAL"));
+        }
+        close();
+    } catch (const NeedsRecovery &e) {
+        if (!writable)
+            throw AppError(e.message);
+        recovering = true;
+    }
+    connect(path, QStringLiteral("mode=rw"));
+    try {
+        requireSchema(requiredTables, requiredColumns);
+        switchToWal();
+    } catch (const EngineError &e) {
+        close();
+        // The file system refused writing after all (a mount that tells
+        // only when written to): the file is read, not changed.
+        if (e.primaryCode() != SqliteReadOnly || recovering)
+            throw;
+        inspect(path, requiredTables, requiredColumns);
+        m_readOnly = true;
     } catch (...) {
         close();
         throw;
     }
 }
 
-void Connection::connect(const QString &path, const QString &mode)
+// Opens the file through a connection that cannot write and checks that it
+// is a database with the required schema. The connection stays open when
+// the file passes. Throws AppError, or NeedsRecovery.
+void Connection::inspect(
+    const QString &path, const QStringList &requiredTables, const RequiredColumns &requiredColumns)
+{
+    const FileHeader header = headerOf(path);
+    if (header.size > 0 && !header.isSqlite)
+        throw AppError(notOurDatabase(path));
+    const QString wal = path + QStringLiteral("-wal");
+    const QFileInfo walInfo(wal);
+    const bool walHasFrames = walInfo.exists() && walInfo.size() > 0;
+    QString mode = QStringLiteral("mode=ro");
+    // A file in WAL mode whose log is missing (or empty, and open nowhere)
+    // holds everything in itself. Reading it as immutable needs no log and
+    // no index beside it, which reading it otherwise would create.
+    if (header.isWal
+        && (!walInfo.exists() || (!walHasFrames && !QFileInfo::exists(path + QStringLiteral("-shm")))))
+        mode += QStringLiteral("&immutable=1");
+    connect(path, mode);
+    openFiles()[m_registeredPath].wal = header.isWal;
+    m_readOnly = true;
+    try {
+        requireSchema(requiredTables, requiredColumns);
+    } catch (const EngineError &e) {
+        close();
+        if (e.code == SqliteReadOnlyRollback)
+            throw NeedsRecovery { QStringLiteral("数据库文件 ") + path
+                + QStringLiteral(" 有一次未完成的修改(日志文件 ") + path
+                + QStringLiteral("-journal), 只读打开时不能恢复!") };
+        if (e.primaryCode() == SqliteCantOpen && header.isWal && walHasFrames)
+            throw NeedsRecovery { QStringLiteral("数据库文件 ") + path + QStringLiteral(" 的预写日志 ") + wal
+                + QStringLiteral(" 中有尚未写入数据库的修改, 它所在的文件夹是只读的, 不能读取!") };
+        if (e.primaryCode() == SqliteNotADatabase)
+            throw AppError(notOurDatabase(path));
+        throw AppError(QStringLiteral("不能打开数据库 ") + path + u'\n' + e.reason);
+    } catch (...) {
+        close();
+        throw;
+    }
+}
+
+void Connection::create(const QString &path)
+{
+    close();
+    createFile(path, {});
+    open(path);
+}
+
+void Connection::checkNewFilePath(const QString &path)
+{
+    if (path.isEmpty())
+        throw AppError(QStringLiteral("没有给出数据库文件名!"));
+    const QFileInfo info(path);
+    if (info.isDir() || info.fileName().isEmpty())
+        throw AppError(QStringLiteral("数据库 ") + path + QStringLiteral(" 是文件夹, 不能作为数据库文件!"));
+    if (!QFileInfo(info.absolutePath()).isDir())
+        throw AppError(cannotCreate(path) + QStringLiteral("文件夹 ")
+            + QDir::toNativeSeparators(info.absolutePath()) + QStringLiteral(" 不存在!"));
+}
+
+bool Connection::createFile(
+    const QString &path, const std::function<void(Connection &)> &build, Replace replace)
+{
+    checkNewFilePath(path);
+    const QFileInfo info(path);
+    const bool exists = info.exists() || info.isSymLink();
+    if (exists && replace == Replace::Never)
+        throw AppError(QStringLiteral("数据库 ") + path + QStringLiteral(" 已存在!"));
+    // Holds the old file's exclusive lock until the new file has taken its place.
+    Connection holder;
+    if (exists && (isFileOpen(path) || !holder.lockExclusively(path)))
+        return false;
+    clearJournalNames(path);
+    const QString temporary = temporaryNameBeside(path);
+    try {
+        {
+            Connection connection;
+            connection.connect(temporary, QStringLiteral("mode=rwc"));
+            connection.switchToWal();
+            if (build)
+                build(connection);
+            connection.checkpoint();
+        }
+        // The file must hold everything before it takes the name: a log
+        // left with content means the move into the file failed.
+        const QFileInfo log(temporary + QStringLiteral("-wal"));
+        if (log.exists() && log.size() > 0)
+            throw AppError(
+                QStringLiteral("预写日志 ") + log.filePath() + QStringLiteral(" 没有完全写入数据库文件!"));
+        clearJournalNames(temporary);
+        if (exists) {
+            if (std::rename(QFile::encodeName(temporary).constData(), QFile::encodeName(path).constData())
+                != 0)
+                throw AppError(QString::fromLocal8Bit(std::strerror(errno)));
+        } else {
+            QFile file(temporary);
+            if (!file.rename(path))
+                throw AppError(QFileInfo::exists(path)
+                        ? QStringLiteral("数据库 ") + path + QStringLiteral(" 已存在!")
+                        : file.errorString());
+        }
+    } catch (const EngineError &e) {
+        removeWithJournals(temporary);
+        throw AppError(cannotCreate(path) + e.reason);
+    } catch (const AppError &e) {
+        removeWithJournals(temporary);
+        throw AppError(cannotCreate(path) + e.message());
+    } catch (...) {
+        removeWithJournals(temporary);
+        throw;
+    }
+    return true;
+}
+
+// Takes SQLite's exclusive lock on an existing file and keeps it until the
+// connection closes. Returns false when another connection (of any program)
+// has the file open and keeps it, or when the file cannot be locked at all
+// (no right to write it). A file that is no database (or a damaged one)
+// cannot be in use as one: true, without a lock.
+bool Connection::lockExclusively(const QString &path)
+{
+    try {
+        connect(path, QStringLiteral("mode=rw"), ReplaceLockTimeoutMs);
+        run(QStringLiteral("PRAGMA locking_mode=EXCLUSIVE"));
+        // Leaving WAL mode needs the exclusive lock and moves the log into
+        // the file; without a journal nothing is left beside it.
+        run(QStringLiteral("PRAGMA journal_mode=OFF"));
+        execute(QStringLiteral("BEGIN EXCLUSIVE"));
+        execute(QStringLiteral("COMMIT"));
+        return true;
+    } catch (const EngineError &e) {
+        close();
+        return e.primaryCode() == SqliteNotADatabase || e.primaryCode() == SqliteCorrupt;
+    } catch (const AppError &) {
+        close();
+        return false;
+    }
+}
+
+void Connection::switchToWal()
+{
+    // Write-ahead logging lets the report windows on one file read while
+    // another one writes.
+    QSqlQuery mode = run(QStringLiteral("PRAGMA journal_mode=WAL"));
+    openFiles()[m_registeredPath].wal
+        = mode.next() && mode.value(0).toString().compare(u"wal", Qt::CaseInsensitive) == 0;
+    mode.finish();
+    run(QStringLiteral("PRAGMA synchronous=NORMAL"));
+}
+
+void Connection::connect(const QString &path, const QString &mode, int busyTimeoutMs)
 {
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_name);
     // A URI with an explicit mode: "rw" and "ro" never create a missing file.
     QUrl uri = QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath());
-    uri.setQuery(QStringLiteral("mode=") + mode);
+    uri.setQuery(mode);
     db.setDatabaseName(uri.toString(QUrl::FullyEncoded));
-    db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=%1").arg(BusyTimeoutMs));
+    db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=%1").arg(busyTimeoutMs));
     if (!db.open()) {
-        const QString reason = engineErrorText(db.lastError());
+        const QSqlError error = db.lastError();
         db = QSqlDatabase();
         QSqlDatabase::removeDatabase(m_name);
-        throw AppError(QStringLiteral("不能打开数据库 ") + path + u'\n' + reason);
+        throw EngineError(QStringLiteral("不能打开数据库 ") + path + u'\n' + engineErrorText(error),
+            engineErrorText(error), resultCode(error));
     }
     m_path = path;
+    m_readOnly = false;
     m_registeredPath = QFileInfo(path).canonicalFilePath();
-    ++openFiles()[m_registeredPath];
+    ++openFiles()[m_registeredPath].connections;
 }
 
-void Connection::requireTables(const QStringList &tables) const
+void Connection::requireSchema(const QStringList &tables, const RequiredColumns &columns) const
 {
-    QSqlQuery query(database());
-    if (!query.exec(QStringLiteral("select name from sqlite_master where type = 'table'"))) {
-        if (query.lastError().nativeErrorCode() == NotADatabaseCode)
-            throw AppError(notOurDatabase(m_path));
-        throw AppError(engineErrorText(query.lastError()));
-    }
+    QSqlQuery query
+        = runPositional(QStringLiteral("select name from sqlite_master where type = 'table'"), {});
     QStringList present;
     while (query.next())
         present.append(query.value(0).toString());
-    for (const QString &table : tables)
+    query.finish();
+    QStringList wanted = tables;
+    for (auto it = columns.cbegin(); it != columns.cend(); ++it)
+        wanted.append(it.key());
+    for (const QString &table : std::as_const(wanted))
         if (!present.contains(table, Qt::CaseInsensitive))
             throw AppError(notOurDatabase(m_path));
+    for (auto it = columns.cbegin(); it != columns.cend(); ++it) {
+        QSqlQuery info = runPositional(QStringLiteral("PRAGMA table_info(\"%1\")").arg(it.key()), {});
+        QStringList names;
+        while (info.next())
+            names.append(info.value(1).toString());
+        for (const QString &column : it.value())
+            if (!names.contains(column, Qt::CaseInsensitive))
+                throw AppError(notOurDatabase(m_path));
+    }
 }
 
 void Connection::close()
@@ -204,10 +530,11 @@ void Connection::close()
     }
     QSqlDatabase::removeDatabase(m_name);
     auto &files = openFiles();
-    if (--files[m_registeredPath] <= 0)
+    if (--files[m_registeredPath].connections <= 0)
         files.remove(m_registeredPath);
     m_path.clear();
     m_registeredPath.clear();
+    m_readOnly = false;
     m_transactionDepth = 0;
 }
 
@@ -221,6 +548,12 @@ QSqlDatabase Connection::database() const
     if (!isOpen())
         throw AppError(QStringLiteral("Connection is not open"));
     return QSqlDatabase::database(m_name, false);
+}
+
+void Connection::failIfReadOnly() const
+{
+    if (m_readOnly)
+        throw AppError(readOnlyMessage(m_path));
 }
 
 QSqlQuery Connection::run(const QString &sql, const SqlParams &params) const
@@ -245,12 +578,20 @@ QSqlQuery Connection::runPositional(const QString &sql, const QVariantList &valu
 {
     QSqlQuery query(database());
     query.setForwardOnly(true);
+    const auto fail = [&] {
+        const EngineError error = engineError(query.lastError());
+        // A file open for reading only refuses every write with the engine's
+        // plain "readonly" code; the user reads what it means for the file.
+        if (m_readOnly && error.code == SqliteReadOnly)
+            failIfReadOnly();
+        throw error;
+    };
     if (!query.prepare(sql))
-        throw AppError(engineErrorText(query.lastError()));
+        fail();
     for (const QVariant &value : values)
         query.addBindValue(value);
     if (!query.exec())
-        throw AppError(engineErrorText(query.lastError()));
+        fail();
     return query;
 }
 
@@ -266,6 +607,7 @@ void Connection::transaction(const std::function<void()> &work)
         work();
         return;
     }
+    failIfReadOnly();
     // IMMEDIATE takes the write lock at once, so a second connection waits
     // for it instead of failing half-way.
     execute(QStringLiteral("BEGIN IMMEDIATE"));
@@ -287,6 +629,9 @@ void Connection::transaction(const std::function<void()> &work)
 
 void Connection::checkpoint() const
 {
+    // A connection that reads only has written nothing to move.
+    if (m_readOnly)
+        return;
     run(QStringLiteral("PRAGMA wal_checkpoint(TRUNCATE)"));
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QMap>
 #include <QSqlQuery>
 #include <QString>
@@ -18,6 +19,11 @@ using SqlParams = QMap<QString, QString>;
 // own; nothing is shared between them, even on the same file. Connections
 // run in WAL mode with a busy timeout, so several of them can read and write
 // one file in turn.
+//
+// Opening checks before it writes: a file is first looked at through a
+// connection that cannot write (is it a database, are the required tables and
+// columns there), and only a file that passes is opened for writing. A file
+// opened for reading only is never changed, not even its journal mode.
 class Connection
 {
 public:
@@ -28,16 +34,28 @@ public:
 
     enum class Access { ReadWrite, ReadOnly };
 
+    // Tables that must be there, each with the columns it must have (letter
+    // case ignored; further columns are allowed).
+    using RequiredColumns = QHash<QString, QStringList>;
+
     // Opens an existing file; a missing file is never created. A file that
-    // is no SQLite database or lacks one of the required tables is refused
-    // untouched. ReadOnly never writes to the file. Closes a previous file
-    // first. Throws AppError.
-    void open(const QString &path, const QStringList &requiredTables = {}, Access access = Access::ReadWrite);
+    // is no SQLite database or lacks one of the required tables or columns
+    // is refused untouched. ReadOnly never writes to the file or beside it.
+    // ReadWrite falls back to reading only when the user may not write the
+    // file or its folder (isReadOnly() tells). Closes a previous file first.
+    // Throws AppError.
+    void open(const QString &path, const QStringList &requiredTables = {}, Access access = Access::ReadWrite,
+        const RequiredColumns &requiredColumns = {});
     // Creates a new, empty database file and opens it. Throws AppError when
-    // the file exists or cannot be created.
+    // the file exists or cannot be created; a file created before the
+    // failure is removed again.
     void create(const QString &path);
     void close();
     bool isOpen() const;
+    // Whether the file is open for reading only: asked for, or the file
+    // could not be written. Every write then fails with an AppError that
+    // says the file is read-only.
+    bool isReadOnly() const { return m_readOnly; }
     // The path given to open or create.
     const QString &path() const { return m_path; }
 
@@ -64,15 +82,39 @@ public:
     // Whether some connection of this program has the file open.
     static bool isFileOpen(const QString &path);
 
+    enum class Replace { Never, WhenUnused };
+    // Makes a new database file at path in one step: build fills a new
+    // database under a temporary name in the same folder, which then takes
+    // the place of path. A failure removes the temporary file again and names
+    // path in its message; path stays as it was. An empty path, a folder, a
+    // missing folder or a journal name that is taken by something other than
+    // a file are refused before anything is written. An existing file is
+    // replaced only with Replace::WhenUnused, and only while no connection of
+    // any program has it open: then it returns false and changes nothing.
+    // Throws AppError.
+    static bool createFile(const QString &path, const std::function<void(Connection &)> &build,
+        Replace replace = Replace::Never);
+    // The refusals of createFile that need no file system change: an empty
+    // path, a folder, a missing folder. Throws AppError.
+    static void checkNewFilePath(const QString &path);
+
 private:
-    void connect(const QString &path, const QString &mode);
-    void prepare(const QStringList &requiredTables, Access access);
-    void requireTables(const QStringList &tables) const;
+    // How long a statement waits for another connection's lock.
+    static constexpr int BusyTimeoutMs = 10000;
+
+    void connect(const QString &path, const QString &mode, int busyTimeoutMs = BusyTimeoutMs);
+    bool lockExclusively(const QString &path);
+    void inspect(
+        const QString &path, const QStringList &requiredTables, const RequiredColumns &requiredColumns);
+    void requireSchema(const QStringList &tables, const RequiredColumns &columns) const;
+    void switchToWal();
+    void failIfReadOnly() const;
     QSqlDatabase database() const;
 
     QString m_name;
     QString m_path;
     QString m_registeredPath;
+    bool m_readOnly = false;
     int m_transactionDepth = 0;
 };
 

@@ -7,33 +7,13 @@
 #include "db/hadfile.h"
 #include "output/pagesettingsstore.h"
 
-#include <QFile>
 #include <QFileInfo>
 
 namespace {
 
 TFrm_DataModule *theInstance = nullptr;
 
-// The journal files SQLite may have left beside a database. Without their
-// database they would be taken for the journal of a new file of that name.
-void removeJournalFiles(const QString &path)
-{
-    for (const char *suffix : {"-wal", "-shm", "-journal"})
-        QFile::remove(path + QLatin1String(suffix));
-}
-
-// Deletes a database file that this program does not have open, with its
-// journal files, so that a new file of the same name starts clean.
-bool deleteDatabaseFile(const QString &path)
-{
-    if (Connection::isFileOpen(path) || !QFile::remove(path))
-        return false;
-    removeJournalFiles(path);
-    return true;
-}
-
-template<typename Move>
-bool reportedMove(Move &&move)
+template<typename Move> bool reportedMove(Move &&move)
 {
     try {
         move();
@@ -64,22 +44,25 @@ TFrm_DataModule *TFrm_DataModule::instance()
 
 bool TFrm_DataModule::CreateDatabase(const QString &path)
 {
+    // An empty name or a folder is refused before the question.
+    Connection::checkNewFilePath(path);
     const QFileInfo existing(path);
-    if (existing.exists() || existing.isSymLink()) {
-        const PromptButton answer = Prompt::message(
-            PromptIcon::Warning, QStringLiteral("数据库 ") + path + QStringLiteral(" 已存在!") + u'\n'
-                                     + QStringLiteral("删除并创建吗?"),
-            PromptButton::Yes | PromptButton::No, PromptButton::No);
-        if (answer != PromptButton::Yes)
-            return false;
-        if (!deleteDatabaseFile(path)) {
-            Prompt::error(QStringLiteral("不能删除数据库 ") + path, QStringLiteral("删除数据库错误!"));
-            return false;
-        }
-    } else {
-        removeJournalFiles(path);
+    if (!existing.exists() && !existing.isSymLink()) {
+        HadFile::createDatabaseFile(path);
+        return true;
     }
-    HadFile::createDatabaseFile(path);
+    const PromptButton answer = Prompt::message(PromptIcon::Warning,
+        QStringLiteral("数据库 ") + path + QStringLiteral(" 已存在!") + u'\n'
+            + QStringLiteral("删除并创建吗?"),
+        PromptButton::Yes | PromptButton::No, PromptButton::No);
+    if (answer != PromptButton::Yes)
+        return false;
+    // The old file goes only when the new one is complete, and only while
+    // no window of this or another program has it open.
+    if (!HadFile::replaceDatabaseFile(path)) {
+        Prompt::error(QStringLiteral("不能删除数据库 ") + path, QStringLiteral("删除数据库错误!"));
+        return false;
+    }
     return true;
 }
 

@@ -19,10 +19,11 @@ public:
     static TFrm_DataModule *instance();
 
     // Creates an empty .had file with both tables. An existing file is
-    // replaced only after the user agreed and only when no window of this
-    // program has it open. Returns false when the user declined or the old
-    // file could not be deleted (the user was told); throws AppError with
-    // the engine's text when creating fails.
+    // replaced only after the user agreed and only when no connection of
+    // this or another program has it open. Returns false when the user
+    // declined or the old file could not be deleted (the user was told);
+    // throws AppError with the path and the engine's text when creating
+    // fails, and for an empty path or a folder before anything is asked.
     bool CreateDatabase(const QString &path);
 
     // Appends a new row with the default page settings; it stays in the

@@ -7,6 +7,7 @@
 #include <QSqlQuery>
 
 #include <climits>
+#include <cmath>
 
 namespace {
 
@@ -41,8 +42,8 @@ bool parseInteger(const QString &text, qint64 *value)
 QString storedDateTime(const QDateTime &value)
 {
     const QTime t = value.time();
-    return value.toString(t.msec() ? QStringLiteral("yyyy-MM-ddTHH:mm:ss.zzz")
-                                   : QStringLiteral("yyyy-MM-ddTHH:mm:ss"));
+    return value.toString(
+        t.msec() ? QStringLiteral("yyyy-MM-ddTHH:mm:ss.zzz") : QStringLiteral("yyyy-MM-ddTHH:mm:ss"));
 }
 
 QDateTime readDateTime(const QString &text)
@@ -69,8 +70,7 @@ AppError notValid(const QString &what, const QString &text, const QString &field
 DataSet::DataSet(Connection &connection)
     : m_connection(connection)
     , m_cache(CachedRows)
-{
-}
+{ }
 
 void DataSet::setStatement(const QString &sql, const SqlParams &params)
 {
@@ -125,6 +125,20 @@ void DataSet::loadFields()
     }
     if (m_fields.isEmpty())
         throw AppError(QStringLiteral("no such table: ") + m_table);
+    // The engine knows the row id by three names, and a column of the same
+    // name hides it: take one that no column of this table uses.
+    m_rowId.clear();
+    for (const QString &name :
+        { QStringLiteral("rowid"), QStringLiteral("_rowid_"), QStringLiteral("oid") }) {
+        if (!m_fieldIndex.contains(name)) {
+            m_rowId = name;
+            break;
+        }
+    }
+    if (m_rowId.isEmpty())
+        throw AppError(
+            QStringLiteral("Table '%1' hides its row id behind columns named rowid, _rowid_ and oid")
+                .arg(m_table));
 }
 
 void DataSet::readRowIds()
@@ -132,7 +146,7 @@ void DataSet::readRowIds()
     m_rowIds.clear();
     m_cache.clear();
     QSqlQuery query = m_connection.run(
-        QStringLiteral("select \"%1\".rowid from \"%1\"").arg(m_table) + m_condition, m_params);
+        QStringLiteral("select \"%1\".%2 from \"%1\"").arg(m_table, m_rowId) + m_condition, m_params);
     while (query.next())
         m_rowIds.append(query.value(0).toLongLong());
 }
@@ -289,8 +303,8 @@ void DataSet::post()
                 assignments.append(c + QStringLiteral(" = ?"));
             QList<QVariant> bound = values;
             bound.append(rowId);
-            const QString sql = QStringLiteral("update \"%1\" set %2 where rowid = ?")
-                                    .arg(m_table, assignments.join(QStringLiteral(", ")));
+            const QString sql = QStringLiteral("update \"%1\" set %2 where %3 = ?")
+                                    .arg(m_table, assignments.join(QStringLiteral(", ")), m_rowId);
             const QSqlQuery q = m_connection.runPositional(sql, bound);
             if (q.numRowsAffected() == 0)
                 throw AppError(QStringLiteral("Row cannot be located for updating. Some values may "
@@ -300,9 +314,9 @@ void DataSet::post()
     } else {
         const QString marks = QStringList(columns.size(), QStringLiteral("?")).join(QStringLiteral(", "));
         const QString sql = columns.isEmpty()
-                                ? QStringLiteral("insert into \"%1\" default values").arg(m_table)
-                                : QStringLiteral("insert into \"%1\" (%2) values (%3)")
-                                      .arg(m_table, columns.join(QStringLiteral(", ")), marks);
+            ? QStringLiteral("insert into \"%1\" default values").arg(m_table)
+            : QStringLiteral("insert into \"%1\" (%2) values (%3)")
+                  .arg(m_table, columns.join(QStringLiteral(", ")), marks);
         const QSqlQuery q = m_connection.runPositional(sql, values);
         m_rowIds.append(q.lastInsertId().toLongLong());
         m_index = int(m_rowIds.size()) - 1;
@@ -336,7 +350,8 @@ void DataSet::deleteRecord()
     if (m_rowIds.isEmpty())
         throw AppError(QStringLiteral("Cannot perform this operation on an empty dataset"));
     const qint64 rowId = m_rowIds.at(m_index);
-    m_connection.runPositional(QStringLiteral("delete from \"%1\" where rowid = ?").arg(m_table), {rowId});
+    m_connection.runPositional(
+        QStringLiteral("delete from \"%1\" where %2 = ?").arg(m_table, m_rowId), { rowId });
     m_state = State::Browse;
     m_buffer.clear();
     m_changed.clear();
@@ -426,8 +441,14 @@ int DataSet::asInteger(const QString &name) const
     const QVariant v = value(fieldIndex(name));
     if (v.isNull())
         return 0;
-    if (v.typeId() == QMetaType::Double)
-        return qRound(v.toDouble());
+    if (v.typeId() == QMetaType::Double) {
+        // A real number is rounded to the nearest integer, halves away from
+        // zero; one that leaves the range is as wrong as such a text.
+        const double rounded = std::round(v.toDouble());
+        if (!(rounded >= INT_MIN && rounded <= INT_MAX))
+            throw AppError(QStringLiteral("'%1' is not a valid integer value").arg(v.toString()));
+        return int(rounded);
+    }
     qint64 number = 0;
     if (!parseInteger(v.toString(), &number) || number < INT_MIN || number > INT_MAX)
         throw AppError(QStringLiteral("'%1' is not a valid integer value").arg(v.toString()));
@@ -575,7 +596,7 @@ void DataSet::fetchBlock(int index) const
             ids.append(m_rowIds.at(i));
     const QString marks = QStringList(ids.size(), QStringLiteral("?")).join(u',');
     QSqlQuery query = m_connection.runPositional(
-        QStringLiteral("select rowid, * from \"%1\" where rowid in (%2)").arg(m_table, marks), ids);
+        QStringLiteral("select %2, * from \"%1\" where %2 in (%3)").arg(m_table, m_rowId, marks), ids);
     while (query.next()) {
         auto *row = new Row(m_fields.size());
         for (int i = 0; i < m_fields.size(); ++i)
@@ -595,10 +616,10 @@ QList<QStringList> DataSet::columnTexts(const QStringList &columns) const
     }
     QHash<qint64, QStringList> byRowId;
     byRowId.reserve(m_rowIds.size());
-    QSqlQuery query = m_connection.run(QStringLiteral("select \"%1\".rowid, %2 from \"%1\"")
-                                               .arg(m_table, quoted.join(QStringLiteral(", ")))
-                                           + m_condition,
-                                       m_params);
+    QSqlQuery query = m_connection.run(QStringLiteral("select \"%1\".%2, %3 from \"%1\"")
+                                           .arg(m_table, m_rowId, quoted.join(QStringLiteral(", ")))
+            + m_condition,
+        m_params);
     while (query.next()) {
         QStringList texts;
         for (int i = 0; i < fields.size(); ++i)

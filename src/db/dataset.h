@@ -11,7 +11,8 @@
 #include <QVariant>
 
 // A data set over the rows of one table, opened with a statement of the form
-// "select * from Table [where ...]". It keeps the row ids of the rows found,
+// "select * from Table [where ...]". It keeps the row ids of the rows found
+// (under a name of the row id that no column of the table hides),
 // in the order the engine returned them, and reads the rows themselves in
 // blocks when they are needed, so that opening and stepping through a file
 // of many long reports stays fast.
@@ -77,7 +78,7 @@ public:
     // Null gives an empty text; floats in their shortest form of at most 15
     // significant digits; dates as "yyyy-MM-dd" with " HH:mm:ss" unless midnight.
     QString asString(const QString &name) const;
-    int asInteger(const QString &name) const;  // null gives 0
+    int asInteger(const QString &name) const; // null gives 0
     double asFloat(const QString &name) const; // null gives 0
     // Null or unreadable gives an invalid value.
     QDateTime asDateTime(const QString &name) const;
@@ -122,6 +123,7 @@ private:
     SqlParams m_params;
     QString m_table;
     QString m_condition; // everything after the table name
+    QString m_rowId; // the name of the row id that no column hides
 
     QStringList m_fields;
     QList<Kind> m_kinds;
@@ -133,7 +135,7 @@ private:
     bool m_eof = true;
     State m_state = State::Inactive;
 
-    Row m_buffer;          // the row being edited or appended
+    Row m_buffer; // the row being edited or appended
     QList<bool> m_changed; // columns assigned in the buffer
     mutable QCache<qint64, Row> m_cache;
 };

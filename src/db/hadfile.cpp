@@ -82,14 +82,19 @@ void createTables(Connection &connection)
 
 void createDatabaseFile(const QString &path)
 {
-    Connection connection;
-    connection.create(path);
-    createTables(connection);
+    Connection::createFile(path, createTables);
+}
+
+bool replaceDatabaseFile(const QString &path)
+{
+    return Connection::createFile(path, createTables, Connection::Replace::WhenUnused);
 }
 
 void open(Connection &connection, const QString &path, Connection::Access access)
 {
-    connection.open(path, { ProjectTab, CalcuData }, access);
+    static const Connection::RequiredColumns columns
+        = { { ProjectTab, projectTabColumns() }, { CalcuData, calcuDataColumns() } };
+    connection.open(path, {}, access, columns);
 }
 
 } // namespace HadFile

@@ -32,12 +32,20 @@ const QStringList &calcuDataColumns();
 void createTables(Connection &connection);
 
 // Creates a new .had file with both tables and no rows. The file must not
-// exist. Throws AppError with the engine's text; a file created before the
-// failure stays.
+// exist. The file appears complete or not at all: it is built under a
+// temporary name beside it. Throws AppError with the path and the engine's
+// text.
 void createDatabaseFile(const QString &path);
 
-// Opens an existing .had file; refuses a file that is not one. Reading
-// (listing, grading, printing from the command line) opens it ReadOnly.
+// The same over an existing file, which is replaced only while no
+// connection of any program has it open; false (nothing changed) when it is
+// in use. Throws AppError.
+bool replaceDatabaseFile(const QString &path);
+
+// Opens an existing .had file; refuses, untouched, a file that is not one
+// (not SQLite, or a table or column missing). Reading (listing, grading,
+// printing from the command line) opens it ReadOnly. A ReadWrite open of a
+// file the user may only read gives a read-only connection.
 void open(
     Connection &connection, const QString &path, Connection::Access access = Connection::Access::ReadWrite);
 

@@ -61,15 +61,12 @@ struct ReportTemplate
 
 namespace ReportTemplateFile {
 
-// What a file that is no template, or a damaged one, is refused with.
-inline const QString FormatError = QStringLiteral("文件格式不对...");
-
 // The bytes of a template file. Lone LF line breaks are written as CR LF;
 // characters code page 936 cannot express are written as '?'.
 QByteArray encode(const ReportTemplate &value);
 // Reads a whole template from its bytes, checking every count against what
 // is left before it reads: a wrong magic number, a negative length, a record
-// or a row count running past the end throw AppError(FormatError). The
+// or a row count running past the end throw RecordFile::FormatError. The
 // version is not checked; bytes after the last record are ignored.
 ReportTemplate decode(const QByteArray &bytes);
 
@@ -77,7 +74,7 @@ ReportTemplate decode(const QByteArray &bytes);
 // is complete: a failed write leaves the old file as it was. Throws AppError.
 void write(const QString &path, const ReportTemplate &value);
 // Reads a template file whole. Throws AppError when the file cannot be read
-// or is no template (FormatError).
+// or is no template (RecordFile::FormatError).
 ReportTemplate read(const QString &path);
 
 } // namespace ReportTemplateFile

@@ -1,54 +1,28 @@
 #include "output/pagefiles.h"
 
 #include "app/apperror.h"
-#include "app/cp936.h"
+#include "app/filebytes.h"
 #include "app/processstate.h"
 #include "app/prompt.h"
+#include "app/recordfile.h"
 #include "output/bodypage.h"
 #include "output/coverpage.h"
 #include "output/reportdrawing.h"
 #include "output/units.h"
 
 #include <QDir>
-#include <QFile>
-#include <QSaveFile>
-#include <QtEndian>
-
-#include <limits>
 
 namespace {
 
-const QString WrongFormat = QStringLiteral("文件格式不对...");
-
-// A page file that cannot be taken as one.
-struct PageFormatError
-{
-};
-
-void appendInt32(QByteArray &bytes, qint32 value)
-{
-    char buffer[4];
-    qToLittleEndian(value, buffer);
-    bytes.append(buffer, 4);
-}
-
 QByteArray pageFileBytes(TPageKind kind, const QStringList &values)
 {
-    QByteArray bytes;
-    char magic[2];
-    qToLittleEndian(PageFileMagic, magic);
-    bytes.append(magic, 2);
-    appendInt32(bytes, static_cast<qint32>(kind));
+    RecordFile::Writer out;
+    out.putInt32(static_cast<qint32>(kind));
     if (kind == TPageKind::Cover)
-        appendInt32(bytes, CoverRowHeight);
-    for (const QString &value : values) {
-        const QByteArray text = Cp936::encode(value);
-        if (text.size() > std::numeric_limits<qint32>::max())
-            throw AppError(QStringLiteral("页面数据过长。"));
-        appendInt32(bytes, static_cast<qint32>(text.size()));
-        bytes.append(text);
-    }
-    return bytes;
+        out.putInt32(CoverRowHeight);
+    for (const QString &value : values)
+        out.putText(value);
+    return out.bytes();
 }
 
 void writePageFile(const QString &folder, int page, TPageKind kind, const QStringList &values, int count)
@@ -59,52 +33,8 @@ void writePageFile(const QString &folder, int page, TPageKind kind, const QStrin
     if (!QDir().mkpath(folder))
         throw AppError(
             QStringLiteral("不能创建文件夹 ") + QDir::toNativeSeparators(folder) + QStringLiteral(" !"));
-    const QString path = PageFileName(folder, page);
-    QSaveFile file(path);
-    const QByteArray bytes = pageFileBytes(kind, values);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-        throw AppError(QStringLiteral("不能写入文件 ") + QDir::toNativeSeparators(path) + QStringLiteral(": ")
-            + file.errorString());
+    FileBytes::write(PageFileName(folder, page), pageFileBytes(kind, values));
 }
-
-// Reads a page file's fields, never past a value or the file's end.
-class PageFileReader
-{
-public:
-    explicit PageFileReader(const QByteArray &bytes)
-        : m_bytes(bytes)
-    { }
-
-    void readMagic()
-    {
-        if (m_bytes.size() < 2 || qFromLittleEndian<quint16>(m_bytes.constData()) != PageFileMagic)
-            throw PageFormatError();
-        m_pos = 2;
-    }
-
-    qint32 readInt32()
-    {
-        if (m_bytes.size() - m_pos < 4)
-            throw PageFormatError();
-        const qint32 value = qFromLittleEndian<qint32>(m_bytes.constData() + m_pos);
-        m_pos += 4;
-        return value;
-    }
-
-    QString readText()
-    {
-        const qint32 length = readInt32();
-        if (length < 0 || length > m_bytes.size() - m_pos)
-            throw PageFormatError();
-        const QString text = Cp936::decode(m_bytes.mid(m_pos, length));
-        m_pos += length;
-        return text;
-    }
-
-private:
-    const QByteArray &m_bytes;
-    qsizetype m_pos = 0;
-};
 
 struct PageContent
 {
@@ -116,8 +46,7 @@ struct PageContent
 // for a kind that is neither cover nor body).
 PageContent parsePageFile(const QByteArray &bytes, int count)
 {
-    PageFileReader reader(bytes);
-    reader.readMagic();
+    RecordFile::Reader reader(bytes);
     PageContent page;
     page.kind = reader.readInt32();
     if (page.kind == static_cast<qint32>(TPageKind::Cover))
@@ -130,19 +59,6 @@ PageContent parsePageFile(const QByteArray &bytes, int count)
     for (int i = 0; i < count; ++i)
         page.values.append(reader.readText());
     return page;
-}
-
-QByteArray readWholeFile(const QString &fileName)
-{
-    QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly))
-        throw AppError(QStringLiteral("不能打开文件 ") + QDir::toNativeSeparators(fileName)
-            + QStringLiteral(": ") + file.errorString());
-    QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        throw AppError(QStringLiteral("不能读取文件 ") + QDir::toNativeSeparators(fileName)
-            + QStringLiteral(": ") + file.errorString());
-    return bytes;
 }
 
 } // namespace
@@ -185,11 +101,11 @@ void BuildReportPages(const QString &folder, const ReportPageValues &values)
 
 std::optional<QStringList> ReadPageValues(const QString &fileName, int count)
 {
-    const QByteArray bytes = readWholeFile(fileName);
+    const QByteArray bytes = FileBytes::read(fileName);
     try {
         return parsePageFile(bytes, count).values;
-    } catch (const PageFormatError &) {
-        Prompt::error(WrongFormat);
+    } catch (const RecordFile::FormatError &e) {
+        Prompt::error(e.message());
         return std::nullopt;
     }
 }
@@ -197,12 +113,12 @@ std::optional<QStringList> ReadPageValues(const QString &fileName, int count)
 void DrawPageFile(ReportCanvas &canvas, bool IsPreview, const PageGeometry &geometry, int DpiX, int DpiY,
     const QString &fileName, const QSize &previewPagePixels)
 {
-    const QByteArray bytes = readWholeFile(fileName);
+    const QByteArray bytes = FileBytes::read(fileName);
     PageContent page;
     try {
         page = parsePageFile(bytes, -1);
-    } catch (const PageFormatError &) {
-        Prompt::error(WrongFormat);
+    } catch (const RecordFile::FormatError &e) {
+        Prompt::error(e.message());
         return;
     }
     try {

@@ -20,8 +20,6 @@ class ReportCanvas;
 // body); for the cover the row height (32 bits, 9); then the values, each a
 // signed 32-bit byte count and that many bytes of code page 936 text.
 
-inline constexpr quint16 PageFileMagic = 0xAA55;
-
 enum class TPageKind : qint32 { Cover = 1, Body = 3 };
 
 // The page's size and margins in millimetres.

@@ -1,8 +1,13 @@
+#include "app/apperror.h"
 #include "app/appsettings.h"
 #include "app/cp936.h"
 #include "app/dateconventions.h"
 #include "app/processstate.h"
 #include "app/programfolders.h"
+#include "app/prompt.h"
+#include "db/connection.h"
+#include "db/hadfile.h"
+#include "output/pagesettingsstore.h"
 #include "testenv.h"
 
 #include <QtTest>
@@ -21,6 +26,9 @@ private slots:
     void startupDatabasePath();
     void settingsFallBackToDefaults_data();
     void settingsFallBackToDefaults();
+    void unreadableConfigGivesDefaultsAndStaysAsItWas();
+    void startupFileThatIsNoDatabaseIsRefusedUntouched_data();
+    void startupFileThatIsNoDatabaseIsRefusedUntouched();
 };
 
 void TestStartup::twoDigitYearsLieInTheWindow_data()
@@ -74,10 +82,9 @@ void TestStartup::createsMissingFoldersInOrder()
     TestAppDir dir;
     QDir(dir.path()).mkdir("Template");
     ProgramFolders::ensure(dir.path());
-    for (const char *name : {"Data", "Backup", "Template", "Temp", "Resource"})
+    for (const char *name : { "Data", "Backup", "Template", "Temp", "Resource" })
         QVERIFY2(QFileInfo(dir.filePath(name)).isDir(), qPrintable(name));
-    QCOMPARE(ProgramFolders::names(),
-             QStringList({"Data", "Backup", "Template", "Temp", "Resource"}));
+    QCOMPARE(ProgramFolders::names(), QStringList({ "Data", "Backup", "Template", "Temp", "Resource" }));
 }
 
 void TestStartup::startupDatabasePath_data()
@@ -92,8 +99,9 @@ void TestStartup::startupDatabasePath_data()
         << "/home/office/甲.had";
     QTest::newRow("auto open by default")
         << QByteArray("[Commond]\r\nOpenFileName=/home/office/乙.had\r\n") << "/home/office/乙.had";
-    QTest::newRow("auto open off")
-        << QByteArray("[Commond]\r\nAutoOpenItem=0\r\nOpenFileName=/home/office/甲.had\r\n") << sample;
+    QTest::newRow("auto open off") << QByteArray(
+        "[Commond]\r\nAutoOpenItem=0\r\nOpenFileName=/home/office/甲.had\r\n")
+                                   << sample;
     QTest::newRow("auto open, key missing") << QByteArray("[Commond]\r\nAutoOpenItem=1\r\n") << sample;
 }
 
@@ -115,10 +123,12 @@ void TestStartup::settingsFallBackToDefaults_data()
     QTest::addColumn<bool>("autoOpen");
     QTest::addColumn<bool>("printMark");
     QTest::newRow("no file") << QByteArray() << 5 << true << true;
-    QTest::newRow("all set")
-        << QByteArray("[Commond]\nAutoSaveTime=12\nAutoOpenItem=0\n[Misc]\nIsPrintSoftMess=0\n") << 12 << false << false;
-    QTest::newRow("not integers")
-        << QByteArray("[Commond]\nAutoSaveTime=abc\nAutoOpenItem=yes\n[Misc]\nIsPrintSoftMess=\n") << 5 << true << true;
+    QTest::newRow("all set") << QByteArray(
+        "[Commond]\nAutoSaveTime=12\nAutoOpenItem=0\n[Misc]\nIsPrintSoftMess=0\n")
+                             << 12 << false << false;
+    QTest::newRow("not integers") << QByteArray(
+        "[Commond]\nAutoSaveTime=abc\nAutoOpenItem=yes\n[Misc]\nIsPrintSoftMess=\n")
+                                  << 5 << true << true;
     QTest::newRow("any non-zero is true") << QByteArray("[Misc]\nIsPrintSoftMess=-3\n") << 5 << true << true;
 }
 
@@ -132,6 +142,78 @@ void TestStartup::settingsFallBackToDefaults()
     QTEST(Process.Settings.AutoSaveTime, "autoSaveTime");
     QTEST(Process.Settings.AutoOpenItem, "autoOpen");
     QTEST(Process.Settings.IsPrintSoftMess, "printMark");
+}
+
+// A config.ini larger than any settings file: one message at start-up, the
+// built-in settings for the run, and no write of any key.
+void TestStartup::unreadableConfigGivesDefaultsAndStaysAsItWas()
+{
+    TestAppDir dir;
+    const QByteArray content
+        = "[Commond]\r\nAutoSaveTime=12\r\nAutoOpenItem=0\r\nOpenFileName=/office/甲.had\r\n"
+        + QByteArray(2 * 1024 * 1024, ';');
+    dir.writeFile("config.ini", content);
+    LoadSettings();
+    QCOMPARE(Process.Settings.AutoSaveTime, 5);
+    QVERIFY(Process.Settings.AutoOpenItem);
+    QCOMPARE(::startupDatabasePath(), sampleDatabasePath());
+    LoadPageDefaults();
+    QCOMPARE(Process.CurrentPageSettings.PageStyle, TPageSettings().PageStyle);
+    // Saving settings is refused with a message; closing a window says nothing.
+    const QString refusal = "配置文件 " + configIniPath() + " 不能读取, 本次运行不会写入它!";
+    for (const auto &save : { std::function<void()>([] { writeAppSettings(TAppSettings()); }),
+             std::function<void()>([] { SavePageDefaults(); }) }) {
+        try {
+            save();
+            QFAIL("written");
+        } catch (const AppError &e) {
+            QCOMPARE(e.message(), refusal);
+        }
+    }
+    RememberOpenFile(dir.filePath("Data/乙.had"));
+    QCOMPARE(Prompt::shown().size(), 1);
+    QCOMPARE(Prompt::shown().first().text,
+        "不能读取配置文件 " + configIniPath()
+            + " (文件大于 1 MiB)!\n本次运行使用默认设置, 不会写入这个文件。");
+    QCOMPARE(Prompt::shown().first().icon, PromptIcon::Error);
+    QCOMPARE(dir.readFile("config.ini"), content);
+}
+
+void TestStartup::startupFileThatIsNoDatabaseIsRefusedUntouched_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::newRow("text") << QByteArray("[Commond]\r\nOpenFileName=x\r\n");
+    QTest::newRow("other SQLite database") << QByteArray("other");
+}
+
+// "OpenFileName" naming a file that is no appraisal database: opening it
+// (as the start-up does) gives the file's message and writes nothing.
+void TestStartup::startupFileThatIsNoDatabaseIsRefusedUntouched()
+{
+    QFETCH(QByteArray, content);
+    TestAppDir dir;
+    const QString path = dir.filePath("Data/notes.had");
+    QVERIFY(QDir().mkpath(dir.filePath("Data")));
+    if (content == "other") {
+        Connection other;
+        other.create(path);
+        other.run("PRAGMA journal_mode=DELETE");
+        other.execute("create table ProjectTab (FileNo text)");
+    } else {
+        dir.writeFile("Data/notes.had", content);
+    }
+    dir.writeFile("config.ini", Cp936::encode("[Commond]\r\nOpenFileName=" + path + "\r\n"));
+    QCOMPARE(::startupDatabasePath(), path);
+    const QByteArray before = dir.readFile("Data/notes.had");
+    Connection connection;
+    try {
+        HadFile::open(connection, ::startupDatabasePath());
+        QFAIL("opened");
+    } catch (const AppError &e) {
+        QCOMPARE(e.message(), "文件 " + path + " 不是本系统的数据库!");
+    }
+    QCOMPARE(dir.readFile("Data/notes.had"), before);
+    QCOMPARE(QDir(dir.filePath("Data")).entryList(QDir::Files | QDir::Hidden), QStringList { "notes.had" });
 }
 
 QTEST_GUILESS_MAIN(TestStartup)

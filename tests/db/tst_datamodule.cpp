@@ -22,6 +22,7 @@ private slots:
     void existingFileIsReplacedOnlyOnYes();
     void refusesToReplaceAFileThatIsOpen();
     void creationFailureRaisesTheEngineText();
+    void refusesToReplaceAFileAnotherConnectionReads();
     void appendedReportGetsTheDefaultPageSettings();
     void deleteUntilEmptyThenWarn();
     void movesReportAndPost();
@@ -39,12 +40,10 @@ struct Fixture : ReportFile
 {
     Fixture()
         : ReportFile(NoFileYet(), QStringLiteral("Data/报告.had"))
-    {
-    }
+    { }
     explicit Fixture(int reportCount)
         : ReportFile(reportCount, QStringLiteral("Data/报告.had"))
-    {
-    }
+    { }
 
     TFrm_DataModule module;
 };
@@ -121,9 +120,37 @@ void TestDataModule::creationFailureRaisesTheEngineText()
         f.module.CreateDatabase(path);
         QFAIL("created");
     } catch (const AppError &e) {
-        QVERIFY2(e.message().contains(path) && e.message().contains("unable to open"), qPrintable(e.message()));
+        QCOMPARE(e.message(),
+            "不能创建数据库 " + path + "\n文件夹 " + f.dir.filePath("NoSuchFolder") + " 不存在!");
     }
     QVERIFY(!QFileInfo::exists(path));
+    QVERIFY(Prompt::shown().isEmpty());
+}
+
+// A connection outside the report windows (another program's, here one of
+// this test) that reads the file keeps it from being replaced.
+void TestDataModule::refusesToReplaceAFileAnotherConnectionReads()
+{
+    Fixture f(2);
+    f.connection.close();
+    {
+        QSqlDatabase other = QSqlDatabase::addDatabase("QSQLITE", "other program");
+        other.setDatabaseName(f.path);
+        QVERIFY(other.open());
+        QSqlQuery read(other);
+        QVERIFY(read.exec("BEGIN"));
+        QVERIFY(read.exec("select count(*) from ProjectTab") && read.next());
+        Prompt::setNextAnswer(PromptButton::Yes);
+        QVERIFY(!f.module.CreateDatabase(f.path));
+        QCOMPARE(lastPromptText(), "不能删除数据库 " + f.path);
+        QCOMPARE(Prompt::shown().last().caption, "删除数据库错误!");
+        read.finish();
+        QVERIFY(read.exec("COMMIT"));
+    }
+    QSqlDatabase::removeDatabase("other program");
+    HadFile::open(f.connection, f.path);
+    f.reports.open();
+    QCOMPARE(f.reports.recordCount(), 2);
 }
 
 void TestDataModule::appendedReportGetsTheDefaultPageSettings()

@@ -28,6 +28,10 @@ private slots:
     void writingNeedsEditState();
     void columnTextsListsEveryRowInOrder();
     void manyRowsAreReadInBlocks();
+    void storedRealsOutOfRangeAreNoIntegers_data();
+    void storedRealsOutOfRangeAreNoIntegers();
+    void columnsNamedLikeTheRowIdDoNotMisleadIt();
+    void tableHidingEveryRowIdNameIsRefused();
 };
 
 namespace {
@@ -128,11 +132,11 @@ void TestDataSet::appendedRowStaysCurrentAtTheEnd()
 
     // An appended row stays in a search result it does not match.
     DataSet search(f.connection);
-    search.open("select * from ProjectTab where FileNo like :FieldValue", {{"FieldValue", "%1%"}});
+    search.open("select * from ProjectTab where FileNo like :FieldValue", { { "FieldValue", "%1%" } });
     search.append();
     search.setString("FileNo", "x");
     search.post();
-    QCOMPARE(search.columnTexts({"FileNo"}), QList<QStringList>({{"1"}, {"x"}}));
+    QCOMPARE(search.columnTexts({ "FileNo" }), QList<QStringList>({ { "1" }, { "x" } }));
 }
 
 void TestDataSet::cancelDropsChanges()
@@ -226,7 +230,8 @@ void TestDataSet::floatFromText()
         QVERIFY(valid);
     } catch (const AppError &e) {
         QVERIFY(!valid);
-        QCOMPARE(e.message(), "'" + text + "' is not a valid floating point value for field 'BuildAreaOther'");
+        QCOMPARE(
+            e.message(), "'" + text + "' is not a valid floating point value for field 'BuildAreaOther'");
         QCOMPARE(f.reports.state(), DataSet::State::Edit);
         QCOMPARE(f.reports.asString("BuildAreaOther"), "7");
         return;
@@ -273,8 +278,8 @@ void TestDataSet::columnTextsListsEveryRowInOrder()
     f.reports.setString("Address", "地址\t1");
     f.reports.setFloat("BuildAreaHowff", 80);
     f.reports.post();
-    const QList<QStringList> rows = f.reports.columnTexts({"FileNo", "Address", "BuildAreaHowff"});
-    QCOMPARE(rows, QList<QStringList>({{"1", "地址\t1", "80"}, {"2", "", ""}, {"3", "", ""}}));
+    const QList<QStringList> rows = f.reports.columnTexts({ "FileNo", "Address", "BuildAreaHowff" });
+    QCOMPARE(rows, QList<QStringList>({ { "1", "地址\t1", "80" }, { "2", "", "" }, { "3", "", "" } }));
 }
 
 void TestDataSet::manyRowsAreReadInBlocks()
@@ -283,7 +288,8 @@ void TestDataSet::manyRowsAreReadInBlocks()
     const int count = 300;
     f.connection.transaction([&] {
         for (int i = 1; i <= count; ++i)
-            f.connection.execute("insert into ProjectTab (FileNo) values (:No)", {{"No", QString::number(i)}});
+            f.connection.execute(
+                "insert into ProjectTab (FileNo) values (:No)", { { "No", QString::number(i) } });
     });
     f.reports.open(HadFile::SelectAllReports);
     QCOMPARE(f.reports.recordCount(), count);
@@ -301,6 +307,89 @@ void TestDataSet::manyRowsAreReadInBlocks()
     QCOMPARE(f.reports.recordCount(), count - 1);
     QCOMPARE(f.current(), "200");
     QCOMPARE(f.reports.recNo(), 199);
+}
+
+void TestDataSet::storedRealsOutOfRangeAreNoIntegers_data()
+{
+    QTest::addColumn<QString>("stored"); // an SQL literal
+    QTest::addColumn<bool>("valid");
+    QTest::addColumn<int>("value");
+    QTest::newRow("half rounds away from zero") << "12.5" << true << 13;
+    QTest::newRow("negative half") << "-12.5" << true << -13;
+    QTest::newRow("just below the top") << "2147483647.4" << true << INT_MAX;
+    QTest::newRow("rounds past the top") << "2147483647.5" << false << 0;
+    QTest::newRow("just above the bottom") << "-2147483648.4" << true << INT_MIN;
+    QTest::newRow("rounds past the bottom") << "-2147483648.5" << false << 0;
+    QTest::newRow("ten thousand million and a half") << "10000000000.5" << false << 0;
+    QTest::newRow("1e300") << "1e300" << false << 0;
+    QTest::newRow("-1e300") << "-1e300" << false << 0;
+    QTest::newRow("infinite") << "9e999" << false << 0;
+    QTest::newRow("whole but too large") << "10000000000" << false << 0;
+    QTest::newRow("text") << "'12x'" << false << 0;
+}
+
+void TestDataSet::storedRealsOutOfRangeAreNoIntegers()
+{
+    QFETCH(QString, stored);
+    QFETCH(bool, valid);
+    Fixture f(1);
+    f.connection.execute("update ProjectTab set PageWidth = " + stored);
+    f.reports.open();
+    if (valid) {
+        QTEST(f.reports.asInteger("PageWidth"), "value");
+        return;
+    }
+    // The message the text path gives, with the stored value as text.
+    const QString text = f.reports.asString("PageWidth");
+    try {
+        f.reports.asInteger("PageWidth");
+        QFAIL("read as an integer");
+    } catch (const AppError &e) {
+        QCOMPARE(e.message(), "'" + text + "' is not a valid integer value");
+    }
+}
+
+// A user column may be named like the engine's row id; the data set still
+// finds, changes and deletes exactly the rows it means.
+void TestDataSet::columnsNamedLikeTheRowIdDoNotMisleadIt()
+{
+    Fixture f;
+    f.connection.execute("create table Shadow (rowid text, Name text)");
+    DataSet rows(f.connection);
+    rows.open("select * from Shadow");
+    for (const char *name : { "a", "b", "c" }) {
+        rows.append();
+        rows.setString("rowid", "1");
+        rows.setString("Name", name);
+        rows.post();
+    }
+    rows.open();
+    rows.moveBy(1);
+    rows.edit();
+    rows.setString("Name", "B");
+    rows.post();
+    rows.first();
+    rows.deleteRecord();
+    QCOMPARE(rows.columnTexts({ "rowid", "Name" }), QList<QStringList>({ { "1", "B" }, { "1", "c" } }));
+    rows.open();
+    QCOMPARE(rows.recordCount(), 2);
+    QCOMPARE(rows.asString("Name"), "B");
+    rows.next();
+    QCOMPARE(rows.asString("Name"), "c");
+}
+
+void TestDataSet::tableHidingEveryRowIdNameIsRefused()
+{
+    Fixture f;
+    f.connection.execute("create table Hidden (Rowid text, _ROWID_ text, oid text)");
+    DataSet rows(f.connection);
+    try {
+        rows.open("select * from Hidden");
+        QFAIL("opened");
+    } catch (const AppError &e) {
+        QCOMPARE(e.message(), "Table 'Hidden' hides its row id behind columns named rowid, _rowid_ and oid");
+    }
+    QVERIFY(!rows.isOpen());
 }
 
 QTEST_GUILESS_MAIN(TestDataSet)

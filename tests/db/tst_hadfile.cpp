@@ -2,6 +2,7 @@
 #include "db/connection.h"
 #include "db/dataset.h"
 #include "db/hadfile.h"
+#include "otheruser.h"
 #include "testenv.h"
 
 #include <QtTest>
@@ -27,6 +28,8 @@ private slots:
     void refusesFilesThatAreNoAppraisalDatabase();
     void twoConnectionsWriteOneFileInTurn();
     void failedChangeLeavesTheFileAsItWas();
+    void fileTheUserMayOnlyReadOpensForReading_data();
+    void fileTheUserMayOnlyReadOpensForReading();
 };
 
 namespace {
@@ -58,20 +61,18 @@ QStringList tableColumns(Connection &connection, const QString &table)
 void TestHadFile::newFileHasExactlyTheTwoColumnLists()
 {
     Fixture f;
-    const QStringList project = {
-        "ID", "FileNo", "Client", "TrustDate", "LinkMan", "LinkPhone", "Address", "PropertyRightMan",
-        "BldgPurpose", "BuildYear", "StrucStyle", "BuildAreaHowff", "BuildAreaTrade", "BuildAreaGarage",
-        "BuildAreaFactory", "BuildAreaOther", "PlaneShape", "Layers", "PropertyRightAttr",
+    const QStringList project = { "ID", "FileNo", "Client", "TrustDate", "LinkMan", "LinkPhone", "Address",
+        "PropertyRightMan", "BldgPurpose", "BuildYear", "StrucStyle", "BuildAreaHowff", "BuildAreaTrade",
+        "BuildAreaGarage", "BuildAreaFactory", "BuildAreaOther", "PlaneShape", "Layers", "PropertyRightAttr",
         "PropertyRightCertificate", "Memory", "ApprPurpose", "DangerCircs", "ApprCircs", "ShatterReason0",
         "ShatterReason", "ApprConclusion", "DisposalAdvi", "Surveyor", "ApprUnit", "Appraiser", "Assessor",
         "AuthorizedMan", "ApprDate", "PageStyle", "PageWidth", "PageHeight", "PageOrientation", "TopMargin",
         "BottomMargin", "LeftMargin", "RightMargin", "FooterMargin", "CovOffsetRightSpace",
         "CovOffsetBottomSpace", "CovRowSpace", "CovPrnSelAppraisor", "CovPrnSelAssessor",
         "CovPrnSelAuthorizedMan", "ApprCircsRowCount", "ShatterReasonRowCount", "ApprConclusionRowCount",
-        "DisposalAdviRowCount", "RowMaxCharCount", "ClientWidth", "PhoneWidth", "version"};
-    const QStringList calcu = {"FileNo", "PartNumber", "BldgConstitute", "ComponentName",
-                               "ComponentStructure", "ComponentTotal", "DangerComponentNumber",
-                               "correspondingFileItem"};
+        "DisposalAdviRowCount", "RowMaxCharCount", "ClientWidth", "PhoneWidth", "version" };
+    const QStringList calcu = { "FileNo", "PartNumber", "BldgConstitute", "ComponentName",
+        "ComponentStructure", "ComponentTotal", "DangerComponentNumber", "correspondingFileItem" };
     QCOMPARE(project.size(), 57);
     QCOMPARE(tableColumns(f.connection, "ProjectTab"), project);
     QCOMPARE(tableColumns(f.connection, "CalcuData"), calcu);
@@ -134,7 +135,7 @@ void TestHadFile::textColumnsKeepEveryText()
         QVERIFY(!reports.isNull(c));
     }
     DataSet rows(other);
-    rows.open("select * from CalcuData where FileNo = :FileNo", {{"FileNo", text}});
+    rows.open("select * from CalcuData where FileNo = :FileNo", { { "FileNo", text } });
     QCOMPARE(rows.recordCount(), 1);
     for (const QString &c : HadFile::calcuDataColumns())
         QCOMPARE(rows.asString(c), text);
@@ -143,9 +144,9 @@ void TestHadFile::textColumnsKeepEveryText()
 void TestHadFile::floatColumnsKeepDoublesExactly()
 {
     Fixture f;
-    const QList<double> values = {0.1, 120.5, 1.0 / 3.0, 1e-300, 123456789.123456789, -0.0};
-    const QStringList columns = {"BuildAreaHowff", "BuildAreaTrade", "BuildAreaGarage", "BuildAreaFactory",
-                                 "BuildAreaOther"};
+    const QList<double> values = { 0.1, 120.5, 1.0 / 3.0, 1e-300, 123456789.123456789, -0.0 };
+    const QStringList columns
+        = { "BuildAreaHowff", "BuildAreaTrade", "BuildAreaGarage", "BuildAreaFactory", "BuildAreaOther" };
     DataSet reports(f.connection);
     reports.open(HadFile::SelectAllReports);
     for (double v : values) {
@@ -212,12 +213,13 @@ void TestHadFile::identityNumbersRowsFromOne()
     reports.first();
     while (true) {
         ids << reports.asInteger("ID");
-        QVERIFY(reports.isNull("version") && reports.isNull("DangerCircs") && reports.isNull("ShatterReason"));
+        QVERIFY(
+            reports.isNull("version") && reports.isNull("DangerCircs") && reports.isNull("ShatterReason"));
         if (reports.recNo() == reports.recordCount())
             break;
         reports.next();
     }
-    QCOMPARE(ids, QList<int>({1, 2, 4}));
+    QCOMPARE(ids, QList<int>({ 1, 2, 4 }));
 }
 
 void TestHadFile::namedParametersBindInEveryWriting_data()
@@ -232,25 +234,25 @@ void TestHadFile::namedParametersBindInEveryWriting()
 {
     QFETCH(QString, sql);
     Fixture f;
-    const QString insert = "Insert into CalcuData(PartNumber,BldgConstitute,ComponentName, ComponentStructure, "
-                           "ComponentTotal, DangerComponentNumber, correspondingFileItem, FileNo)\r\n"
-                           " values(:PartNumber,:BldgConstitute,:ComponentName, :ComponentStructure, "
-                           ":ComponentTotal, :DangerComponentNumber, :correspondingFileItem, :FileNo)";
-    SqlParams row = {{"PartNumber", "1"},          {"BldgConstitute", "承重结构"},
-                     {"ComponentName", "柱"},       {"ComponentStructure", "砌体"},
-                     {"ComponentTotal", "010"},     {"DangerComponentNumber", "2"},
-                     {"correspondingFileItem", "4.3.2"}, {"FileNo", "A-1"}};
+    const QString insert
+        = "Insert into CalcuData(PartNumber,BldgConstitute,ComponentName, ComponentStructure, "
+          "ComponentTotal, DangerComponentNumber, correspondingFileItem, FileNo)\r\n"
+          " values(:PartNumber,:BldgConstitute,:ComponentName, :ComponentStructure, "
+          ":ComponentTotal, :DangerComponentNumber, :correspondingFileItem, :FileNo)";
+    SqlParams row = { { "PartNumber", "1" }, { "BldgConstitute", "承重结构" }, { "ComponentName", "柱" },
+        { "ComponentStructure", "砌体" }, { "ComponentTotal", "010" }, { "DangerComponentNumber", "2" },
+        { "correspondingFileItem", "4.3.2" }, { "FileNo", "A-1" } };
     f.connection.execute(insert, row);
     row["FileNo"] = "B-1";
     f.connection.execute(insert, row);
-    QCOMPARE(f.connection.execute(sql, {{"Str", "A-2"}, {"Str1", "A-1"}}), 1);
+    QCOMPARE(f.connection.execute(sql, { { "Str", "A-2" }, { "Str1", "A-1" } }), 1);
 
     DataSet rows(f.connection);
-    rows.open("select * from CalcuData where FileNo = :MainFileNo", {{"MainFileNo", "A-2"}});
+    rows.open("select * from CalcuData where FileNo = :MainFileNo", { { "MainFileNo", "A-2" } });
     QCOMPARE(rows.recordCount(), 1);
     QCOMPARE(rows.asString("ComponentTotal"), "010");
     QCOMPARE(rows.asString("correspondingFileItem"), "4.3.2");
-    QVERIFY_THROWS_EXCEPTION(AppError, f.connection.execute(sql, {{"Str", "x"}}));
+    QVERIFY_THROWS_EXCEPTION(AppError, f.connection.execute(sql, { { "Str", "x" } }));
 }
 
 void TestHadFile::likeIgnoresLetterCaseWithWildcards_data()
@@ -259,17 +261,16 @@ void TestHadFile::likeIgnoresLetterCaseWithWildcards_data()
     QTest::addColumn<QStringList>("found");
     const QString all = "abc|ABC-2004|2004号|鉴定2004甲|a_c|100%|";
     Q_UNUSED(all);
-    QTest::newRow("contains, any case") << "%abc%" << QStringList{"abc", "ABC-2004"};
-    QTest::newRow("upper pattern") << "%ABC%" << QStringList{"abc", "ABC-2004"};
-    QTest::newRow("number anywhere") << "%2004%" << QStringList{"ABC-2004", "2004号", "鉴定2004甲"};
-    QTest::newRow("chinese") << "%鉴定%" << QStringList{"鉴定2004甲"};
-    QTest::newRow("one chinese character") << "2004_" << QStringList{"2004号"};
-    QTest::newRow("underscore is any one") << "a_c" << QStringList{"abc", "a_c"};
-    QTest::newRow("percent in term") << "%100%%" << QStringList{"100%"};
-    QTest::newRow("empty term matches non-null") << "%%"
-                                                 << QStringList{"abc", "ABC-2004", "2004号", "鉴定2004甲",
-                                                                "a_c", "100%", ""};
-    QTest::newRow("exact without wildcards") << "abc" << QStringList{"abc"};
+    QTest::newRow("contains, any case") << "%abc%" << QStringList { "abc", "ABC-2004" };
+    QTest::newRow("upper pattern") << "%ABC%" << QStringList { "abc", "ABC-2004" };
+    QTest::newRow("number anywhere") << "%2004%" << QStringList { "ABC-2004", "2004号", "鉴定2004甲" };
+    QTest::newRow("chinese") << "%鉴定%" << QStringList { "鉴定2004甲" };
+    QTest::newRow("one chinese character") << "2004_" << QStringList { "2004号" };
+    QTest::newRow("underscore is any one") << "a_c" << QStringList { "abc", "a_c" };
+    QTest::newRow("percent in term") << "%100%%" << QStringList { "100%" };
+    QTest::newRow("empty term matches non-null")
+        << "%%" << QStringList { "abc", "ABC-2004", "2004号", "鉴定2004甲", "a_c", "100%", "" };
+    QTest::newRow("exact without wildcards") << "abc" << QStringList { "abc" };
 }
 
 void TestHadFile::likeIgnoresLetterCaseWithWildcards()
@@ -279,7 +280,7 @@ void TestHadFile::likeIgnoresLetterCaseWithWildcards()
     Fixture f;
     DataSet reports(f.connection);
     reports.open(HadFile::SelectAllReports);
-    for (const char *no : {"abc", "ABC-2004", "2004号", "鉴定2004甲", "a_c", "100%", ""}) {
+    for (const char *no : { "abc", "ABC-2004", "2004号", "鉴定2004甲", "a_c", "100%", "" }) {
         reports.append();
         reports.setString("FileNo", no);
         reports.post();
@@ -287,9 +288,9 @@ void TestHadFile::likeIgnoresLetterCaseWithWildcards()
     reports.append(); // FileNo null: never matches
     reports.post();
     DataSet search(f.connection);
-    search.open("Select * from ProjectTab where FileNo like :FieldValue", {{"FieldValue", pattern}});
+    search.open("Select * from ProjectTab where FileNo like :FieldValue", { { "FieldValue", pattern } });
     QStringList numbers;
-    for (const QStringList &row : search.columnTexts({"FileNo"}))
+    for (const QStringList &row : search.columnTexts({ "FileNo" }))
         numbers << row.first();
     QCOMPARE(numbers, found);
 }
@@ -298,8 +299,9 @@ void TestHadFile::refusesFilesThatAreNoAppraisalDatabase_data()
 {
     QTest::addColumn<QByteArray>("content");
     QTest::addColumn<QString>("messageEnd");
-    QTest::newRow("text file") << QByteArray("这不是数据库 not a database at all, just some text\n").repeated(200)
-                               << " 不是本系统的数据库!";
+    QTest::newRow("text file")
+        << QByteArray("这不是数据库 not a database at all, just some text\n").repeated(200)
+        << " 不是本系统的数据库!";
     QTest::newRow("empty file") << QByteArray() << " 不是本系统的数据库!";
     QTest::newRow("other tables") << QByteArray("other") << " 不是本系统的数据库!";
     QTest::newRow("missing") << QByteArray("missing") << " 不存在!";
@@ -373,7 +375,7 @@ void TestHadFile::failedChangeLeavesTheFileAsItWas()
     Fixture f;
     f.connection.execute("insert into CalcuData (FileNo, PartNumber) values ('A', '1')");
     QVERIFY_THROWS_EXCEPTION(AppError, f.connection.transaction([&] {
-        f.connection.execute("delete from CalcuData where FileNo = :FileNo", {{"FileNo", "A"}});
+        f.connection.execute("delete from CalcuData where FileNo = :FileNo", { { "FileNo", "A" } });
         f.connection.execute("insert into NoSuchTable values (1)");
     }));
     QSqlQuery q = f.connection.run("select count(*) from CalcuData");
@@ -385,6 +387,71 @@ void TestHadFile::failedChangeLeavesTheFileAsItWas()
     } catch (const AppError &e) {
         QCOMPARE(e.message(), "no such table: NoSuchTable");
     }
+}
+
+void TestHadFile::fileTheUserMayOnlyReadOpensForReading_data()
+{
+    QTest::addColumn<bool>("readOnlyAccess");
+    QTest::addColumn<bool>("fileWritable");
+    QTest::addColumn<bool>("folderWritable");
+    QTest::newRow("read-only file") << false << false << true;
+    QTest::newRow("read-only folder") << false << true << false;
+    QTest::newRow("opened for reading") << true << true << true;
+}
+
+// The report window opens such a file for reading; the first write says
+// why it fails and leaves what was typed in the row being edited.
+void TestHadFile::fileTheUserMayOnlyReadOpensForReading()
+{
+    RUN_AS_OTHER_USER();
+    QFETCH(bool, readOnlyAccess);
+    QFETCH(bool, fileWritable);
+    QFETCH(bool, folderWritable);
+    TestAppDir dir;
+    const QString folder = dir.filePath("Data");
+    QVERIFY(QDir().mkpath(folder));
+    const QString path = QDir(folder).filePath("报告.had");
+    HadFile::createDatabaseFile(path);
+    {
+        Connection writer;
+        HadFile::open(writer, path);
+        writer.execute("insert into ProjectTab (FileNo, Client) values ('1', '甲')");
+    }
+    const QFileDevice::Permissions readable = QFile::ReadOwner | QFile::ExeOwner;
+    QFile::setPermissions(path, fileWritable ? readable | QFile::WriteOwner : readable);
+    QFile::setPermissions(folder, folderWritable ? readable | QFile::WriteOwner : readable);
+    const QByteArray before = dir.readFile("Data/报告.had");
+
+    Connection connection;
+    HadFile::open(
+        connection, path, readOnlyAccess ? Connection::Access::ReadOnly : Connection::Access::ReadWrite);
+    QVERIFY(connection.isReadOnly());
+    DataSet reports(connection);
+    reports.open(HadFile::SelectAllReports);
+    QCOMPARE(reports.recordCount(), 1);
+    reports.edit();
+    reports.setString("Client", "乙");
+    const QString readOnly = "数据库文件 " + path + " 是只读文件, 不能保存修改!";
+    const std::function<void()> writes[] = {
+        [&] { reports.post(); },
+        [&] { connection.transaction([] {}); },
+        [&] { connection.execute("delete from CalcuData"); },
+    };
+    for (const auto &write : writes) {
+        try {
+            write();
+            QFAIL("written");
+        } catch (const AppError &e) {
+            QCOMPARE(e.message(), readOnly);
+        }
+    }
+    QCOMPARE(reports.state(), DataSet::State::Edit);
+    QCOMPARE(reports.asString("Client"), "乙");
+    connection.close();
+
+    QFile::setPermissions(folder, readable | QFile::WriteOwner);
+    QCOMPARE(dir.readFile("Data/报告.had"), before);
+    QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::System), QStringList { "报告.had" });
 }
 
 QTEST_GUILESS_MAIN(TestHadFile)

@@ -354,7 +354,7 @@ void TestReportTemplate::failedWriteLeavesTheOldFile()
         ReportTemplateFile::write(dir.filePath(target), fullTemplate(10));
         QFAIL("the write did not fail");
     } catch (const AppError &e) {
-        QVERIFY2(e.message().startsWith("不能写入模板文件 " + dir.filePath(target)), qPrintable(e.message()));
+        QVERIFY2(e.message().startsWith("不能写入文件 " + dir.filePath(target)), qPrintable(e.message()));
     }
     QCOMPARE(dir.readFile(existing), old);
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot),
@@ -493,7 +493,7 @@ void TestReportTemplate::hadtoolFailures_data()
     QTest::newRow("damaged template")
         << QStringList { "--show", "damaged.Btp" } << 1 << "hadtool: 文件格式不对...\n";
     QTest::newRow("text file") << QStringList { "--show", "test.had" } << 1 << "hadtool: 文件格式不对...\n";
-    QTest::newRow("missing template") << QStringList { "--show", "missing.Btp" } << 1 << "不能打开模板文件 ";
+    QTest::newRow("missing template") << QStringList { "--show", "missing.Btp" } << 1 << "不能读取文件 ";
     QTest::newRow("no such report") << QStringList { "test.had", "--file-no", "9", "-o", "out.Btp" } << 1
                                     << "没有编号为 9 的鉴定报告";
     QTest::newRow("index past the end")
