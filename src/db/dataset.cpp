@@ -643,3 +643,38 @@ QList<QStringList> DataSet::columnTexts(const QStringList &columns) const
     }
     return result;
 }
+
+QList<QStringList> DataSet::columnTexts(const QStringList &columns, int first, int count) const
+{
+    requireOpen();
+    first = qMax(0, first);
+    const int end = int(qMin<qint64>(qint64(first) + qMax(0, count), m_rowIds.size()));
+    QList<QStringList> result;
+    if (first >= end)
+        return result;
+    QList<int> fields;
+    QStringList quoted;
+    for (const QString &c : columns) {
+        fields.append(fieldIndex(c));
+        quoted.append(QLatin1Char('"') + m_fields.at(fields.last()) + QLatin1Char('"'));
+    }
+    QVariantList ids;
+    for (int i = first; i < end; ++i)
+        ids.append(m_rowIds.at(i));
+    const QString marks = QStringList(ids.size(), QStringLiteral("?")).join(u',');
+    const QString sql = QStringLiteral("select %1, %2 from \"%3\" where %1 in (%4)")
+                            .arg(m_rowId, quoted.join(QStringLiteral(", ")), m_table, marks);
+    QSqlQuery query = m_connection.runPositional(sql, ids);
+    QHash<qint64, QStringList> byRowId;
+    while (query.next()) {
+        QStringList texts;
+        for (int i = 0; i < fields.size(); ++i)
+            texts.append(textOf(fields.at(i), query.value(i + 1)));
+        byRowId.insert(query.value(0).toLongLong(), texts);
+    }
+    result.reserve(end - first);
+    for (int i = first; i < end; ++i)
+        // A row deleted by another connection since the set was opened reads as empty.
+        result.append(byRowId.value(m_rowIds.at(i), QStringList(fields.size(), QString())));
+    return result;
+}

@@ -99,6 +99,9 @@ public:
     // The given columns of every row, as text, in the set's order: one query
     // instead of one read per row (report list, command-line listing).
     QList<QStringList> columnTexts(const QStringList &columns) const;
+    // The same for the rows first .. first + count - 1 only (clipped to the
+    // set): a list that shows a few of many rows reads just those.
+    QList<QStringList> columnTexts(const QStringList &columns, int first, int count) const;
 
 private:
     enum class Kind { Text, Integer, Float, DateTime };

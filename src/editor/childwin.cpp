@@ -1,23 +1,49 @@
 #include "editor/childwin.h"
 
+#include "app/apperror.h"
 #include "app/appsettings.h"
+#include "app/dateconventions.h"
 #include "app/errorreport.h"
 #include "app/processstate.h"
 #include "app/prompt.h"
-#include "app/ui/mainform.h"
+#include "app/ui/updatessuspended.h"
+#include "db/componentrows.h"
+#include "db/hadfile.h"
+#include "db/lookupindexes.h"
+#include "editor/componenttable.h"
+#include "editor/datamoduleaccess.h"
+#include "editor/enterasnext.h"
+#include "editor/fieldtext.h"
+#include "editor/panelscrollbox.h"
+#include "editor/reportlist.h"
+#include "editor/reportpages.h"
+#include "editor/searchsheet.h"
+#include "output/pagesettingsstore.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
+#include <QComboBox>
+#include <QDateTimeEdit>
 #include <QFileInfo>
+#include <QLineEdit>
+#include <QMdiArea>
 #include <QMenu>
+#include <QPlainTextEdit>
+#include <QSplitter>
+#include <QStackedWidget>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTableWidget>
 #include <QTimer>
+#include <QVBoxLayout>
 
-TfrmChildWin::TfrmChildWin(const QString &fileName, TMainForm *mainForm)
-    : m_mainForm(mainForm)
-    , m_fileName(fileName)
+#include <cmath>
+
+TfrmChildWin::TfrmChildWin(const QString &fileName, const ReportWindowCommands &commands)
+    : m_fileName(fileName)
 {
     setAttribute(Qt::WA_DeleteOnClose);
-    setWidget(new QWidget);
     // The window menu closes with Ctrl+F4 as on Windows; Ctrl+W belongs to
     // the print preview command.
     for (QAction *item : systemMenu()->actions())
@@ -29,27 +55,33 @@ TfrmChildWin::TfrmChildWin(const QString &fileName, TMainForm *mainForm)
     m_windowMenuItem->setStatusTip(caption);
     m_windowMenuItem->setToolTip(caption);
     m_windowMenuItem->setCheckable(true);
-    mainForm->addWindowMenuEntry(m_windowMenuItem);
 
     // Automatic saving is configured (the options dialog sets the interval)
     // but does nothing: the timer has no action attached.
     auto *timer = new QTimer(this);
     timer->setObjectName(QStringLiteral("timerAutoSave"));
+
+    buildLayout(commands);
+}
+
+std::unique_ptr<TfrmChildWin> TfrmChildWin::create(
+    const QString &fileName, const ReportWindowCommands &commands)
+{
+    std::unique_ptr<TfrmChildWin> window(new TfrmChildWin(fileName, commands));
+    window->openDatabase();
+    return window;
 }
 
 TfrmChildWin::~TfrmChildWin()
 {
+    // Focus moves while the controls go; this window no longer listens.
+    disconnect(qApp, nullptr, this, nullptr);
+    emit aboutToBeDestroyed(this);
+    if (m_listModel)
+        m_listModel->clear();
+    m_reports.close();
+    m_connection.close();
     delete m_windowMenuItem;
-    if (m_mainForm) {
-        // First, while this window is still whole: the frame may activate
-        // another window as this one goes.
-        m_mainForm->forgetReportWindow(this);
-        m_mainForm->uncheckPageCommands();
-        // A closed window is deleted after the next one became active; the
-        // checks belong to that one.
-        m_mainForm->UpdateBrowseFindChecks();
-        m_mainForm->UpdateViewChecks();
-    }
 }
 
 QString TfrmChildWin::captionFor(const QString &path)
@@ -57,35 +89,584 @@ QString TfrmChildWin::captionFor(const QString &path)
     return QFileInfo(path).completeBaseName();
 }
 
-void TfrmChildWin::activated()
+void TfrmChildWin::buildLayout(const ReportWindowCommands &commands)
 {
-    if (m_windowMenuItem)
-        m_windowMenuItem->setChecked(true);
-    Process.WindowOpening = false;
-    m_mainForm->UpdateBrowseFindChecks();
-    m_mainForm->UpdateViewChecks();
+    auto *inside = new QWidget;
+    // The window shrinks like any document window (tiled, cascaded) and
+    // clips its pages rather than pushing the frame into scrolling.
+    inside->setMinimumSize(120, 80);
+    setWidget(inside);
+
+    // The left pane: the report list and the search.
+    m_leftPanel = new QWidget;
+    m_leftPanel->setObjectName(QStringLiteral("LeftPanel"));
+    m_pageControl = new QTabWidget(m_leftPanel);
+    m_pageControl->setObjectName(QStringLiteral("PageControl1"));
+    m_listModel = new ReportListModel(this);
+    m_list = new ReportListView(m_listModel);
+    m_search = new SearchSheet;
+    m_pageControl->addTab(m_list, QStringLiteral("浏览"));
+    m_pageControl->addTab(m_search, QStringLiteral("查询"));
+    auto *leftLayout = new QVBoxLayout(m_leftPanel);
+    leftLayout->setContentsMargins(0, 0, 0, 0);
+    leftLayout->addWidget(m_pageControl);
+
+    QMenu *popup = m_list->popupMenu();
+    const QList<QAction *> popupEntries
+        = { commands.append, commands.remove, nullptr, commands.saveAsTemplate, commands.instead, nullptr,
+              commands.first, commands.prior, commands.next, commands.last, nullptr, commands.calculate };
+    for (QAction *entry : popupEntries) {
+        if (entry)
+            popup->addAction(entry);
+        else
+            popup->addSeparator();
+    }
+
+    // The right pane: the notebook with its three pages over the tab set.
+    m_pages = std::make_unique<ReportPages>(inside);
+    m_componentPage = new ComponentTablePage;
+    m_componentPage->setCalculateCommand(commands.calculate);
+    m_notebook = new QStackedWidget;
+    m_notebook->setObjectName(QStringLiteral("Notebook1"));
+    m_notebook->addWidget(m_pages->requestBox());
+    m_notebook->addWidget(m_componentPage);
+    m_notebook->addWidget(m_pages->reportBox());
+    m_tabSet = new QTabBar;
+    m_tabSet->setObjectName(QStringLiteral("TabSet1"));
+    m_tabSet->setShape(QTabBar::RoundedSouth);
+    m_tabSet->setExpanding(false);
+    m_tabSet->setDrawBase(false);
+    for (const char *tab : { "登记", "鉴定和计算", "鉴定报告" })
+        m_tabSet->addTab(QString::fromUtf8(tab));
+    auto *right = new QWidget;
+    auto *rightLayout = new QVBoxLayout(right);
+    rightLayout->setContentsMargins(0, 0, 0, 0);
+    rightLayout->setSpacing(0);
+    rightLayout->addWidget(m_notebook, 1);
+    rightLayout->addWidget(m_tabSet);
+
+    m_splitter = new QSplitter(Qt::Horizontal);
+    m_splitter->setObjectName(QStringLiteral("Splitter3"));
+    m_splitter->addWidget(m_leftPanel);
+    m_splitter->addWidget(right);
+    m_splitter->setStretchFactor(0, 0);
+    m_splitter->setStretchFactor(1, 1);
+    m_splitter->setChildrenCollapsible(false);
+    auto *layout = new QVBoxLayout(inside);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(m_splitter);
+
+    connect(m_tabSet, &QTabBar::currentChanged, this, [this](int page) {
+        m_notebook->setCurrentIndex(page);
+        emit pageShown(page);
+    });
+    connect(m_pageControl, &QTabWidget::currentChanged, this, &TfrmChildWin::listTabShown);
+    connect(m_pages->requestBox(), &PanelScrollBox::resized, this, &TfrmChildWin::centrePanels);
+
+    connect(m_list, &ReportListView::entryClicked, this,
+        [this](int entry) { runReported([&] { GoToReport(entry); }); });
+    connect(m_list, &ReportListView::keyReleasedOnEntry, this, [this](int entry) {
+        if (m_connection.isOpen())
+            runReported([&] { GoToReport(entry); });
+    });
+    // A search that failed leaves the data set closed; the list reads the
+    // whole table again rather than nothing.
+    m_list->setBeforePaint([this] {
+        if (m_reports.isOpen() || !m_connection.isOpen())
+            return;
+        try {
+            m_reports.open(HadFile::SelectAllReports);
+        } catch (const AppError &) {
+            // The list stays as it is; the next command reports the file's trouble.
+        }
+    });
+    connect(m_search, &SearchSheet::searchRequested, this, [this] { runReported([this] { search(); }); });
+
+    connect(qApp, &QApplication::focusChanged, this, &TfrmChildWin::focusChanged);
+    m_fileNo = control(QStringLiteral("labedtFileNo"));
+    m_fileNo->installEventFilter(this);
+    new EnterAsNext(this, m_componentPage->grid());
 }
 
-void TfrmChildWin::deactivated()
+QWidget *TfrmChildWin::control(const QString &name) const
 {
-    if (m_windowMenuItem)
-        m_windowMenuItem->setChecked(false);
-    m_mainForm->uncheckPageCommands();
+    return m_pages->control(name);
+}
+
+// Closes the connection and the report data set; the data set gets its
+// statement for all reports.
+void TfrmChildWin::ConnectDatabase()
+{
+    m_reports.close();
+    m_connection.close();
+    m_reports.setStatement(HadFile::SelectAllReports);
+}
+
+// Window creation, on a file: after it the window shows the file's first
+// report, unmodified.
+void TfrmChildWin::openDatabase()
+{
+    ConnectDatabase();
+    HadFile::open(m_connection, m_fileName);
+    LookupIndexes::ensure(m_connection);
+    m_reports.open();
+
+    // A file without reports gets its first, blank report at once.
+    if (m_reports.isEmpty()) {
+        m_reports.append();
+        ClearReport();
+        StoreReport(m_reports);
+        m_reports.post();
+    }
+
+    wireChangeHandlers();
+
+    if (!m_reports.isEmpty()) {
+        FillReportList(m_reports);
+        m_reports.first();
+        showCurrentEntry();
+        LoadReport(m_reports);
+        LoadComponentRows(m_reports);
+    }
+
+    SetComponentGridHeaders();
+    showPage(0);
+    m_pages->reportBox()->scrollToTop();
+    setModified(false);
+}
+
+void TfrmChildWin::onChange(QWidget *control, const std::function<void()> &handler)
+{
+    if (auto *edit = qobject_cast<QLineEdit *>(control))
+        connect(edit, &QLineEdit::textChanged, this, handler);
+    else if (auto *combo = qobject_cast<QComboBox *>(control))
+        connect(combo, &QComboBox::editTextChanged, this, handler);
+    else if (auto *memo = qobject_cast<QPlainTextEdit *>(control))
+        connect(memo, &QPlainTextEdit::textChanged, this, handler);
+    else if (auto *picker = qobject_cast<QDateTimeEdit *>(control))
+        // A picker counts the user's changes only; the program's settings
+        // reach the report through the controls they change.
+        connect(picker, &QDateTimeEdit::dateTimeChanged, this, [this, handler] {
+            if (!m_settingDates)
+                handler();
+        });
+}
+
+void TfrmChildWin::wireChangeHandlers()
+{
+    using ReportFields::Kind;
+    QSet<QString> ownHandlers;
+    const std::pair<const char *, const char *> listed[] = {
+        { "labedtClient1", "labedtClient2" },
+        { "labedtAddress1", "labedtAddress2" },
+        { "labedtPropertyRightMan1", "labedtPropertyRightMan2" },
+    };
+    const int listColumns[] = { ReportListModel::Client, ReportListModel::Address, ReportListModel::Owner };
+    for (int i = 0; i < 3; ++i) {
+        const QString field = QString::fromLatin1(listed[i].first);
+        const QString mirror = QString::fromLatin1(listed[i].second);
+        onChange(control(field),
+            [this, field, mirror, column = listColumns[i]] { requestFieldChanged(field, mirror, column); });
+        ownHandlers << field;
+    }
+    const std::pair<const char *, const char *> mirrored[] = {
+        { "labedtLinkPhone1", "labedtLinkPhone2" },
+        { "labedtPropertyRightCertificate1", "labedtPropertyRightCertificate2" },
+        { "labedtApprPurpose1", "labedtApprPurpose2" },
+    };
+    for (const auto &[name, mirror] : mirrored) {
+        const QString field = QString::fromLatin1(name);
+        onChange(control(field),
+            [this, field, mirror = QString::fromLatin1(mirror)] { requestFieldChanged(field, mirror, -1); });
+        ownHandlers << field;
+    }
+    onChange(control(QStringLiteral("dtpickTrustDate1")), [this] {
+        auto *picker = m_pages->datePicker(QStringLiteral("TrustDate"));
+        FieldText::setText(control(QStringLiteral("labedtTrustDate2")), chineseDate(picker->date()));
+        genericChange();
+    });
+    ownHandlers << QStringLiteral("dtpickTrustDate1");
+    onChange(control(QStringLiteral("labedtFileNo")), [this] { fileNoChanged(); });
+    ownHandlers << QStringLiteral("labedtFileNo");
+    for (const ReportFields::Binding &b : ReportFields::bindings()) {
+        if (b.kind != Kind::Area)
+            continue;
+        onChange(control(b.control), [this] { SumBuildingArea(); });
+        ownHandlers << b.control;
+    }
+
+    // Every other control of the window marks the report modified, the
+    // read-only ones included.
+    QList<QWidget *> generic;
+    for (const ReportFields::Binding &b : ReportFields::bindings()) {
+        if (!ownHandlers.contains(b.control))
+            generic << control(b.control);
+        if (!b.mirror.isEmpty())
+            generic << control(b.mirror);
+    }
+    generic << m_pages->sumField() << m_componentPage->resultMemo() << m_search->memo();
+    for (QWidget *w : std::as_const(generic))
+        onChange(w, [this] { genericChange(); });
+
+    // Entering the component table or editing a cell is a change.
+    connect(m_componentPage, &ComponentTablePage::edited, this, [this] { setModified(true); });
+}
+
+void TfrmChildWin::setModified(bool modified)
+{
+    if (m_modified == modified)
+        return;
+    m_modified = modified;
+    emit modifiedChanged(modified);
+}
+
+void TfrmChildWin::genericChange()
+{
+    setModified(!Process.WindowOpening);
+}
+
+int TfrmChildWin::currentEntry() const
+{
+    return m_reports.isOpen() ? m_reports.recNo() - 1 : -1;
+}
+
+// A request field repeated on the report page: the mirror follows; the
+// number, client, address and owner also show in the current list entry.
+void TfrmChildWin::requestFieldChanged(const QString &field, const QString &mirror, int listColumn)
+{
+    const QString text = FieldText::text(control(field));
+    FieldText::setText(control(mirror), text);
+    if (listColumn < 0) {
+        genericChange();
+        return;
+    }
+    if (Process.WindowOpening) {
+        setModified(false);
+        return;
+    }
+    m_listModel->setCellText(currentEntry(), listColumn, text);
+    setModified(true);
+}
+
+void TfrmChildWin::fileNoChanged()
+{
+    if (Process.WindowOpening) {
+        setModified(false);
+        return;
+    }
+    if (m_reports.isOpen() && m_reports.recNo() >= 1)
+        m_listModel->setCellText(currentEntry(), ReportListModel::Number,
+            FieldText::text(control(QStringLiteral("labedtFileNo"))));
+    setModified(true);
+}
+
+// The total is kept also while the window opens, so that a report shows
+// its total from the start; the change it makes then does not count as an
+// edit (the total's own change handler looks at WindowOpening), and
+// entering the report page later finds nothing to change.
+void TfrmChildWin::SumBuildingArea()
+{
+    QStringList texts;
+    for (const QString &column : ReportFields::areaColumns())
+        texts << FieldText::text(control(ReportFields::find(column)->control));
+    FieldText::setText(m_pages->sumField(), sumBuildingArea(texts));
+}
+
+// The component rows follow a new report number as soon as the number
+// field is left, or the report is replaced or saved while the focus is
+// still in it, so that they are never moved onto another report's number.
+void TfrmChildWin::commitFileNoChange()
+{
+    if (!m_fileNoEntered)
+        return;
+    const QString number = FieldText::text(control(QStringLiteral("labedtFileNo")));
+    if (number != FileNoOnEnter)
+        ComponentRows::renumber(m_connection, number, FileNoOnEnter);
+    FileNoOnEnter = number;
+}
+
+bool TfrmChildWin::eventFilter(QObject *watched, QEvent *event)
+{
+    if (m_fileNo && watched == m_fileNo) {
+        // Focus that leaves with the whole window (another program, a menu)
+        // is not leaving the field.
+        if (event->type() == QEvent::FocusIn) {
+            const auto reason = static_cast<QFocusEvent *>(event)->reason();
+            if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
+                FileNoOnEnter = FieldText::text(m_fileNo);
+                m_fileNoEntered = true;
+            }
+        } else if (event->type() == QEvent::FocusOut) {
+            const auto reason = static_cast<QFocusEvent *>(event)->reason();
+            if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason && m_fileNoEntered) {
+                runReported([this] { commitFileNoChange(); });
+                m_fileNoEntered = false;
+            }
+        }
+    }
+    return QMdiSubWindow::eventFilter(watched, event);
+}
+
+void TfrmChildWin::focusChanged(QWidget *old, QWidget *now)
+{
+    if (!now || !isAncestorOf(now))
+        return;
+    m_lastFocused = now;
+    // The area total is brought up to date whenever the focus enters the
+    // report page.
+    QWidget *panel = m_pages->reportBox()->panel();
+    if (panel->isAncestorOf(now) && !(old && panel->isAncestorOf(old)))
+        SumBuildingArea();
+}
+
+void TfrmChildWin::setPickerDate(const QString &column, const QDate &date)
+{
+    QDateTimeEdit *picker = m_pages->datePicker(column);
+    const bool was = m_settingDates;
+    m_settingDates = true;
+    picker->setDate(date); // keeps the picker's own time of day
+    m_settingDates = was;
+}
+
+void TfrmChildWin::LoadReport(DataSet &query)
+{
+    if (!query.isOpen() || query.isEmpty())
+        return;
+    commitFileNoChange();
+    const ReportTexts texts = ReportTexts::fromRow(query);
+    for (const ReportFields::Binding &b : ReportFields::bindings()) {
+        if (b.kind == ReportFields::Kind::Date) {
+            const QDate date = b.column == QLatin1String("TrustDate") ? texts.trustDate : texts.apprDate;
+            setPickerDate(b.column, date);
+            if (!b.mirror.isEmpty())
+                FieldText::setText(control(b.mirror), chineseDate(date));
+            continue;
+        }
+        FieldText::setText(control(b.control), texts.text(b.column));
+        if (!b.mirror.isEmpty())
+            FieldText::setText(control(b.mirror), texts.text(b.column));
+    }
+    LoadPageSettingsFromRow(query);
+    if (m_fileNoEntered)
+        FileNoOnEnter = FieldText::text(control(QStringLiteral("labedtFileNo")));
+}
+
+void TfrmChildWin::StoreReport(DataSet &query)
+{
+    query.edit();
+    for (const ReportFields::Binding &b : ReportFields::bindings()) {
+        switch (b.kind) {
+        case ReportFields::Kind::Date:
+            query.setDateTime(b.column, m_pages->datePicker(b.column)->dateTime());
+            break;
+        case ReportFields::Kind::Area:
+            query.setFloatFromText(b.column, FieldText::text(control(b.control)));
+            break;
+        default:
+            query.setString(b.column, FieldText::text(control(b.mirror.isEmpty() ? b.control : b.mirror)));
+            break;
+        }
+    }
+    StorePageSettingsToRow(query);
+}
+
+void TfrmChildWin::ClearReport()
+{
+    commitFileNoChange();
+    const QDate today = QDate::currentDate();
+    for (const ReportFields::Binding &b : ReportFields::bindings()) {
+        if (b.kind == ReportFields::Kind::Date) {
+            setPickerDate(b.column, today);
+            continue;
+        }
+        FieldText::setText(control(b.control), QString());
+        if (!b.mirror.isEmpty())
+            FieldText::setText(control(b.mirror), QString());
+    }
+    FieldText::setText(control(QStringLiteral("labedtTrustDate2")), chineseDate(today, true));
+    LoadPageDefaults();
+    if (m_fileNoEntered)
+        FileNoOnEnter.clear();
+}
+
+ReportTexts TfrmChildWin::controlTexts() const
+{
+    ReportTexts texts;
+    for (const ReportFields::Binding &b : ReportFields::bindings()) {
+        if (b.kind == ReportFields::Kind::Date) {
+            const QDate date = m_pages->datePicker(b.column)->date();
+            (b.column == QLatin1String("TrustDate") ? texts.trustDate : texts.apprDate) = date;
+            continue;
+        }
+        texts.setText(b.column, FieldText::text(control(b.mirror.isEmpty() ? b.control : b.mirror)));
+    }
+    return texts;
+}
+
+QString TfrmChildWin::areaTotal() const
+{
+    return m_pages->sumField()->text();
+}
+
+void TfrmChildWin::setControlText(const QString &column, const QString &text)
+{
+    const ReportFields::Binding *b = ReportFields::find(column);
+    if (!b)
+        return;
+    if (b->kind == ReportFields::Kind::Date) {
+        const QDate date = DateConventions::parseDate(text);
+        if (!date.isValid())
+            return;
+        setPickerDate(column, date);
+        if (!b->mirror.isEmpty())
+            FieldText::setText(control(b->mirror), chineseDate(date));
+        return;
+    }
+    FieldText::setText(control(b->control), text);
+    if (!b->mirror.isEmpty())
+        FieldText::setText(control(b->mirror), text);
+}
+
+void TfrmChildWin::FillReportList(DataSet &query)
+{
+    // Filling walks the rows, which posts a row being edited or appended.
+    if (query.state() == DataSet::State::Edit || query.state() == DataSet::State::Append)
+        query.post();
+    m_listModel->fill(query);
+}
+
+void TfrmChildWin::showCurrentEntry()
+{
+    m_list->selectEntry(currentEntry());
+    m_list->viewport()->update();
+}
+
+void TfrmChildWin::GoToReport(int entry)
+{
+    UpdatesSuspended suspended(this);
+    if (m_modified)
+        saveReport();
+    dataModule().MoveToReport(m_reports, entry);
+    if (!m_reports.eof()) {
+        LoadReport(m_reports);
+        LoadComponentRows(m_reports);
+    }
+    m_list->viewport()->update();
+    setModified(false);
+}
+
+void TfrmChildWin::LoadComponentRows(DataSet &query)
+{
+    m_componentPage->showRows(ComponentRows::load(m_connection, query.asString(QStringLiteral("FileNo"))));
+}
+
+void TfrmChildWin::SaveComponentRows()
+{
+    commitFileNoChange();
+    ComponentRows::save(
+        m_connection, FieldText::text(control(QStringLiteral("labedtFileNo"))), m_componentPage->rows());
+}
+
+void TfrmChildWin::ResetComponentGrid()
+{
+    m_componentPage->ResetComponentGrid();
+}
+
+void TfrmChildWin::SetComponentGridHeaders()
+{
+    m_componentPage->SetComponentGridHeaders();
+}
+
+void TfrmChildWin::saveReport()
+{
+    if (!m_modified)
+        return;
+    auto save = [this] {
+        StoreReport(m_reports);
+        m_reports.post();
+        SaveComponentRows();
+    };
+    // A new row gets its row id when it is posted; were the transaction
+    // undone afterwards, the data set would keep a row that is not there.
+    if (m_reports.state() == DataSet::State::Append)
+        save();
+    else
+        m_connection.transaction(save);
+    setModified(false);
+}
+
+void TfrmChildWin::search()
+{
+    struct Busy
+    {
+        SearchSheet *sheet;
+        explicit Busy(SearchSheet *s)
+            : sheet(s)
+        {
+            sheet->setBusy(true);
+        }
+        ~Busy() { sheet->setBusy(false); }
+    } busy(m_search);
+
+    saveReport();
+    const QString statement = QStringLiteral("Select * from ProjectTab where ") + m_search->column()
+        + QStringLiteral(" like :FieldValue");
+    const SqlParams params { { QStringLiteral("FieldValue"), u'%' + m_search->term() + u'%' } };
+    const DataSet::Bookmark shown = m_reports.bookmark();
+    const QString previous = m_reports.statement();
+    m_reports.close();
+    m_reports.setStatement(statement, params);
+    try {
+        m_reports.open();
+    } catch (const AppError &) {
+        // The list keeps its entries: the data set goes back to them and
+        // to the report shown.
+        reopenAfterFailedSearch(previous, shown);
+        throw;
+    }
+    m_statementParams = params;
+    m_reports.first();
+    QPlainTextEdit *memo = m_search->memo();
+    FieldText::setText(memo, QString());
+    FieldText::setText(memo,
+        QStringLiteral("查出符合条件的鉴定报告共有 ") + QString::number(m_reports.recordCount())
+            + QStringLiteral(" 份"));
+    FillReportList(m_reports);
+    if (m_reports.isEmpty()) {
+        ClearReport();
+        ResetComponentGrid();
+    } else {
+        LoadReport(m_reports);
+        LoadComponentRows(m_reports);
+    }
+}
+
+void TfrmChildWin::reopenAfterFailedSearch(const QString &statement, DataSet::Bookmark shown)
+{
+    try {
+        m_reports.open(statement, m_statementParams);
+        if (shown != DataSet::NoBookmark)
+            m_reports.gotoBookmark(shown);
+    } catch (const AppError &) {
+        m_reports.close(); // drawing the list opens the whole table again
+    }
 }
 
 bool TfrmChildWin::querySave()
 {
     if (!m_modified)
         return true;
-    const PromptButton answer
-        = Prompt::message(PromptIcon::Question, QStringLiteral("数据已被更改,保存吗?"),
-                          PromptButton::Yes | PromptButton::No | PromptButton::Cancel);
+    const PromptButton answer = Prompt::message(PromptIcon::Question, QStringLiteral("数据已被更改,保存吗?"),
+        PromptButton::Yes | PromptButton::No | PromptButton::Cancel);
     if (answer == PromptButton::Cancel) {
         Process.CloseCancelled = true;
         return false;
     }
-    if (answer == PromptButton::Yes)
-        m_mainForm->action(QStringLiteral("Actn_FileSave"))->trigger();
+    // A save that fails keeps the window and its edits.
+    if (answer == PromptButton::Yes && !runReported([this] { saveReport(); })) {
+        Process.CloseCancelled = true;
+        return false;
+    }
     return true;
 }
 
@@ -104,4 +685,79 @@ void TfrmChildWin::closeEvent(QCloseEvent *event)
     if (Process.LastOpenedWindow == this)
         Process.LastOpenedWindow = nullptr;
     emit closed(this);
+}
+
+void TfrmChildWin::showEvent(QShowEvent *event)
+{
+    QMdiSubWindow::showEvent(event);
+    if (m_firstShowDone)
+        return;
+    m_firstShowDone = true;
+    m_splitter->setSizes({ 169, qMax(1, m_splitter->width() - 169) });
+}
+
+// Cascading gives each window its size hint: two thirds of the frame at
+// most, so that cascaded windows stay inside it.
+QSize TfrmChildWin::sizeHint() const
+{
+    QSize hint = QMdiSubWindow::sizeHint();
+    if (QMdiArea *area = mdiArea())
+        hint = hint.boundedTo(area->viewport()->size() * 2 / 3).expandedTo(minimumSizeHint());
+    return hint;
+}
+
+void TfrmChildWin::activated()
+{
+    if (m_windowMenuItem)
+        m_windowMenuItem->setChecked(true);
+    Process.WindowOpening = false;
+}
+
+void TfrmChildWin::deactivated()
+{
+    if (m_windowMenuItem)
+        m_windowMenuItem->setChecked(false);
+}
+
+int TfrmChildWin::currentPage() const
+{
+    return m_tabSet->currentIndex();
+}
+
+void TfrmChildWin::showPage(int page)
+{
+    m_tabSet->setCurrentIndex(page);
+    m_notebook->setCurrentIndex(page);
+}
+
+int TfrmChildWin::currentListTab() const
+{
+    return m_pageControl->currentIndex();
+}
+
+void TfrmChildWin::showListTab(int tab)
+{
+    m_pageControl->setCurrentIndex(tab);
+}
+
+void TfrmChildWin::setNavigatorVisible(bool visible)
+{
+    m_leftPanel->setVisible(visible);
+}
+
+// Both panels stand in the middle of the window while it is larger than
+// they are; the report page starts at its top.
+void TfrmChildWin::centrePanels()
+{
+    m_pages->reportBox()->scrollToTop();
+    const int clientHeight = widget()->height();
+    const int notebookWidth = m_notebook->width();
+    for (PanelScrollBox *box : { m_pages->requestBox(), m_pages->reportBox() }) {
+        const QSize panel = box->panel()->size();
+        const int top
+            = panel.height() < clientHeight ? int(std::nearbyint((clientHeight - panel.height()) / 2.0)) : 0;
+        const int left
+            = panel.width() < notebookWidth ? int(std::nearbyint((notebookWidth - panel.width()) / 2.0)) : 0;
+        box->placePanel(left, top);
+    }
 }

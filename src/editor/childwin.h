@@ -1,52 +1,197 @@
 #pragma once
 
+#include "db/connection.h"
+#include "db/dataset.h"
+#include "db/reportfields.h"
+
 #include <QMdiSubWindow>
 #include <QPointer>
 
-class QAction;
-class TMainForm;
+#include <memory>
 
-// A report window: the document window of one appraisal database file
-// inside the main window. It carries the file, its entry in the Window
-// menu, the unsaved-changes flag and the closing protocol (the save
-// question, remembering the file closed last).
+class ComponentTablePage;
+class QAction;
+class QSplitter;
+class QStackedWidget;
+class QTabBar;
+class QTabWidget;
+class ReportListModel;
+class ReportListView;
+class ReportPages;
+class SearchSheet;
+
+// The frame's commands that a report window offers on its own menus: the
+// report list's pop-up menu PopupMenu1 and the component table's calculate
+// button. Any of them may be null (a window without a frame).
+struct ReportWindowCommands
+{
+    QAction *append = nullptr;
+    QAction *remove = nullptr;
+    QAction *saveAsTemplate = nullptr;
+    QAction *instead = nullptr;
+    QAction *first = nullptr;
+    QAction *prior = nullptr;
+    QAction *next = nullptr;
+    QAction *last = nullptr;
+    QAction *calculate = nullptr;
+};
+
+// A report window: the document window of one appraisal database file. It
+// owns its own connection to the file and the report data set ReportQuery,
+// whose current row is the report shown on its three pages (request,
+// component table, report). The left pane lists and searches the reports.
+//
+// The window knows nothing of the frame: it tells what changed through
+// signals, and the frame owns every menu, command and check.
 class TfrmChildWin : public QMdiSubWindow
 {
     Q_OBJECT
 
 public:
-    TfrmChildWin(const QString &fileName, TMainForm *mainForm);
+    // Creates a window on a database file: connects, stores a first blank
+    // report into a file without reports, fills the list and shows the
+    // first report, unmodified. Throws AppError when the file cannot be
+    // opened; no window is left behind then.
+    static std::unique_ptr<TfrmChildWin> create(
+        const QString &fileName, const ReportWindowCommands &commands = {});
     ~TfrmChildWin() override;
+
+    QSize sizeHint() const override;
 
     // The window caption for a file: its name without folder and extension.
     static QString captionFor(const QString &path);
 
     const QString &FileName() const { return m_fileName; }
+    // The window's entry for the frame's Window menu (created by the
+    // window, added to the menu by the frame, removed with the window).
     QAction *WindowMenuItem() const { return m_windowMenuItem; }
+    Connection &connection() { return m_connection; }
+    DataSet &ReportQuery() { return m_reports; }
+    ComponentTablePage *componentPage() const { return m_componentPage; }
+    ReportListView *reportList() const { return m_list; }
+    SearchSheet *searchSheet() const { return m_search; }
 
     bool Modified() const { return m_modified; }
-    void setModified(bool modified) { m_modified = modified; }
+    void setModified(bool modified);
 
-    // The save question of a modified window: Yes saves, No discards, and
-    // both return true; Cancel sets CloseCancelled and returns false. An
-    // unmodified window returns true without asking.
+    // Every bound column's text as the controls hold it (a mirrored column
+    // from its mirror), and both dates.
+    ReportTexts controlTexts() const;
+    // The building-area total shown in labedtSum.
+    QString areaTotal() const;
+    // Puts a text into a column's control (and its mirror), with the same
+    // change handling as a text put there while editing: mirrors, list
+    // entry, area total, Modified. A date column takes "yyyy-mm-dd".
+    void setControlText(const QString &column, const QString &text);
+    // The control that has, or last had, the focus inside the window.
+    QWidget *focusedControl() const { return m_lastFocused; }
+
+    // The record binding: the query's current row into the controls and
+    // back, or every control emptied for a new report.
+    void LoadReport(DataSet &query);
+    void StoreReport(DataSet &query);
+    void ClearReport();
+    void SumBuildingArea();
+
+    // The report list: filled from the query; GoToReport shows the report
+    // of an entry (saving a modified report first).
+    void FillReportList(DataSet &query);
+    void GoToReport(int entry);
+    // Selects the entry of the shown report and scrolls it into view.
+    void showCurrentEntry();
+
+    // The component table of the shown report.
+    void LoadComponentRows(DataSet &query);
+    void SaveComponentRows();
+    void ResetComponentGrid();
+    void SetComponentGridHeaders();
+
+    // The save command's work: nothing while unmodified; otherwise the
+    // controls are stored into the current row and posted and the
+    // component table replaces the report's rows, all in one transaction
+    // where the row already exists; Modified is false afterwards. Throws
+    // AppError (Modified stays set).
+    void saveReport();
+    // The search of the search sheet (BitBtn1). Throws AppError.
+    void search();
+
+    // The save question of a modified window: Yes saves (a save that fails
+    // counts as Cancel), No discards, and both return true; Cancel sets
+    // CloseCancelled and returns false. An unmodified window returns true
+    // without asking.
     bool querySave();
 
-    // Called by the main window when this window becomes, or stops being,
-    // the active report window.
+    // The frame tells the window that it became, or stopped being, the
+    // active report window.
     void activated();
     void deactivated();
 
+    // The notebook page shown (TabSet1), and the list pane's sheet
+    // (PageControl1: 0 browse, 1 search).
+    int currentPage() const;
+    void showPage(int page);
+    int currentListTab() const;
+    void showListTab(int tab);
+    void setNavigatorVisible(bool visible);
+
 signals:
+    void modifiedChanged(bool modified);
+    // The user or a command switched the notebook page / the list sheet.
+    void pageShown(int page);
+    void listTabShown(int tab);
     // The window has been closed for good (it is deleted soon after).
     void closed(TfrmChildWin *window);
+    // Sent first thing in the destructor, while the window is still whole.
+    void aboutToBeDestroyed(TfrmChildWin *window);
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    QPointer<TMainForm> m_mainForm;
+    TfrmChildWin(const QString &fileName, const ReportWindowCommands &commands);
+
+    void buildLayout(const ReportWindowCommands &commands);
+    void ConnectDatabase();
+    void openDatabase();
+    void wireChangeHandlers();
+    void onChange(QWidget *control, const std::function<void()> &handler);
+    void genericChange();
+    void requestFieldChanged(const QString &field, const QString &mirror, int listColumn);
+    void fileNoChanged();
+    void focusChanged(QWidget *old, QWidget *now);
+    void commitFileNoChange();
+    void reopenAfterFailedSearch(const QString &statement, DataSet::Bookmark shown);
+    void centrePanels();
+    void setPickerDate(const QString &column, const QDate &date);
+    QWidget *control(const QString &name) const;
+    int currentEntry() const;
+
     QString m_fileName;
     QPointer<QAction> m_windowMenuItem;
+    Connection m_connection;
+    DataSet m_reports { m_connection };
     bool m_modified = false;
+
+    std::unique_ptr<ReportPages> m_pages;
+    ComponentTablePage *m_componentPage = nullptr;
+    ReportListModel *m_listModel = nullptr;
+    ReportListView *m_list = nullptr;
+    SearchSheet *m_search = nullptr;
+    QWidget *m_leftPanel = nullptr;
+    QTabWidget *m_pageControl = nullptr;
+    QSplitter *m_splitter = nullptr;
+    QStackedWidget *m_notebook = nullptr;
+    QTabBar *m_tabSet = nullptr;
+    QPointer<QWidget> m_lastFocused;
+    SqlParams m_statementParams; // of the report data set's statement
+    QWidget *m_fileNo = nullptr; // labedtFileNo
+
+    // The number in labedtFileNo when it received the focus; set while
+    // the focus is in that field.
+    QString FileNoOnEnter;
+    bool m_fileNoEntered = false;
+    bool m_settingDates = false;
+    bool m_firstShowDone = false;
 };

@@ -1,3 +1,4 @@
+#include "app/programfolders.h"
 #include "db/componentrows.h"
 #include "hadtoolprocess.h"
 #include "reportfile.h"
@@ -43,7 +44,7 @@ const QString WorkedExampleLines
 QString sampleCopy(const TestAppDir &dir)
 {
     const QString name = QStringLiteral("2004年房屋安全鉴定报告.had");
-    const QString built = QDir(QCoreApplication::applicationDirPath()).filePath("../share/" + name);
+    const QString built = QDir(ProgramFolders::sharedDataDir()).filePath(name);
     const QString copy = dir.filePath(name);
     if (!QFile::copy(built, copy))
         qFatal("%s was not built", qPrintable(built));

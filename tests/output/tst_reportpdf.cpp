@@ -1,4 +1,5 @@
 #include "app/processstate.h"
+#include "app/programfolders.h"
 #include "app/prompt.h"
 #include "db/connection.h"
 #include "db/dataset.h"
@@ -153,7 +154,7 @@ Deviation deviation(const Word &w, Anchor anchor, double x, Vertical vertical, d
 
 void TestReportPdf::initTestCase()
 {
-    m_sample = QDir(QCoreApplication::applicationDirPath()).filePath("Data/2004年房屋安全鉴定报告.had");
+    m_sample = QDir(ProgramFolders::sharedDataDir()).filePath("2004年房屋安全鉴定报告.had");
     QVERIFY2(QFileInfo::exists(m_sample), qPrintable(m_sample));
     QVERIFY(m_out.isValid());
 }

@@ -7,6 +7,7 @@
 #include "app/processstate.h"
 #include "app/programfolders.h"
 #include "app/ui/configdialog.h"
+#include "app/ui/documentcommands.h"
 #include "app/ui/focusedtextcommands.h"
 #include "app/ui/linklabel.h"
 #include "app/ui/updatessuspended.h"
@@ -30,21 +31,7 @@
 
 namespace {
 
-const char *const PageCommands[] = {"actnView0", "actnView1", "actnView2"};
-
-// The current index of a tab set, notebook or page control found by name
-// in a report window; -1 when the window has no such control.
-int currentIndexOf(QWidget *window, const char *name)
-{
-    QWidget *control = window ? window->findChild<QWidget *>(QString::fromLatin1(name)) : nullptr;
-    return control ? control->property("currentIndex").toInt() : -1;
-}
-
-void setCurrentIndexOf(QWidget *window, const char *name, int index)
-{
-    if (QWidget *control = window ? window->findChild<QWidget *>(QString::fromLatin1(name)) : nullptr)
-        control->setProperty("currentIndex", index);
-}
+const char *const PageCommands[] = { "actnView0", "actnView1", "actnView2" };
 
 } // namespace
 
@@ -175,8 +162,8 @@ void TMainForm::createBackgroundLinks()
         const char *command;
     };
     const Link links[] = {
-        {"Label2", "产品列表", "actnHelpProductsList"},
-        {"Label4", "有意见或建议请给我们写信", "HelpEmail"},
+        { "Label2", "产品列表", "actnHelpProductsList" },
+        { "Label4", "有意见或建议请给我们写信", "HelpEmail" },
     };
     for (const Link &link : links) {
         QAction *command = action(QString::fromLatin1(link.command));
@@ -216,44 +203,48 @@ bool TMainForm::eventFilter(QObject *watched, QEvent *event)
 void TMainForm::connectCommands()
 {
     const std::pair<const char *, void (TMainForm::*)()> handlers[] = {
-        {"Actn_FileClose", &TMainForm::Actn_FileCloseExecute},
-        {"Actn_ViewTools", &TMainForm::Actn_ViewToolsExecute},
-        {"Actn_ViewStatus", &TMainForm::Actn_ViewStatusExecute},
-        {"actnBrowser", &TMainForm::actnBrowserExecute},
-        {"HelpAbout1", &TMainForm::HelpAbout1Execute},
-        {"Actn_OptionConfig", &TMainForm::Actn_OptionConfigExecute},
-        {"Actn_WindowTileHorizontal", &TMainForm::Actn_WindowTileHorizontalExecute},
-        {"Actn_WindowTileVertical", &TMainForm::Actn_WindowTileVerticalExecute},
-        {"Actn_WindowCascade", &TMainForm::Actn_WindowCascadeExecute},
-        {"Actn_WindowArrangeAll", &TMainForm::Actn_WindowArrangeAllExecute},
-        {"actnEditInsertCharacter", &TMainForm::actnEditInsertCharacterExecute},
-        {"actnArrangeChildWin", &TMainForm::actnArrangeChildWinExecute},
+        { "Actn_ViewTools", &TMainForm::Actn_ViewToolsExecute },
+        { "Actn_ViewStatus", &TMainForm::Actn_ViewStatusExecute },
+        { "actnBrowser", &TMainForm::actnBrowserExecute },
+        { "HelpAbout1", &TMainForm::HelpAbout1Execute },
+        { "Actn_OptionConfig", &TMainForm::Actn_OptionConfigExecute },
+        { "Actn_WindowTileHorizontal", &TMainForm::Actn_WindowTileHorizontalExecute },
+        { "Actn_WindowTileVertical", &TMainForm::Actn_WindowTileVerticalExecute },
+        { "Actn_WindowCascade", &TMainForm::Actn_WindowCascadeExecute },
+        { "Actn_WindowArrangeAll", &TMainForm::Actn_WindowArrangeAllExecute },
+        { "actnEditInsertCharacter", &TMainForm::actnEditInsertCharacterExecute },
+        { "actnArrangeChildWin", &TMainForm::actnArrangeChildWinExecute },
     };
     for (const auto &[name, handler] : handlers)
         connect(action(QString::fromLatin1(name)), &QAction::triggered, this, handler);
 
+    new DocumentCommands(
+        { [this] { return activeReportWindow(); }, [this](const QString &path) { OpenReportWindow(path); },
+            [this](const QString &name) { return action(name); } },
+        this);
+
     for (int page = 0; page < 3; ++page)
         connect(action(QString::fromLatin1(PageCommands[page])), &QAction::triggered, this,
-                [this, page] { showPage(page); });
+            [this, page] { showPage(page); });
     connect(action(QStringLiteral("actnEditBrowser")), &QAction::triggered, this, [this] { showListTab(0); });
     connect(action(QStringLiteral("actnEditFind")), &QAction::triggered, this, [this] { showListTab(1); });
 
     const std::pair<const char *, void (*)()> launchers[] = {
-        {"actnHelpManual", &Launchers::openHelpManual},
-        {"actnHelpProductsList", &Launchers::openProductList},
-        {"HelpEmail", &Launchers::openSupportMail},
-        {"actnOptionCalcu", &Launchers::startCalculator},
+        { "actnHelpManual", &Launchers::openHelpManual },
+        { "actnHelpProductsList", &Launchers::openProductList },
+        { "HelpEmail", &Launchers::openSupportMail },
+        { "actnOptionCalcu", &Launchers::startCalculator },
     };
     for (const auto &[name, launch] : launchers)
-        connect(action(QString::fromLatin1(name)), &QAction::triggered, this,
-                [launch = launch] { launch(); });
+        connect(
+            action(QString::fromLatin1(name)), &QAction::triggered, this, [launch = launch] { launch(); });
 
     connect(action(QStringLiteral("Actn_FileExit")), &QAction::triggered, this, &QWidget::close);
 
-    new FocusedTextCommands({action(QStringLiteral("EditUndo1")), action(QStringLiteral("EditCut1")),
-                             action(QStringLiteral("EditCopy1")), action(QStringLiteral("EditPaste1")),
-                             action(QStringLiteral("EditSelectAll1"))},
-                            this);
+    new FocusedTextCommands({ action(QStringLiteral("EditUndo1")), action(QStringLiteral("EditCut1")),
+                                action(QStringLiteral("EditCopy1")), action(QStringLiteral("EditPaste1")),
+                                action(QStringLiteral("EditSelectAll1")) },
+        this);
 }
 
 TfrmChildWin *TMainForm::activeReportWindow() const
@@ -262,21 +253,48 @@ TfrmChildWin *TMainForm::activeReportWindow() const
     return m_reportWindows.contains(window) ? window : nullptr; // a closed one waits to be deleted
 }
 
+ReportWindowCommands TMainForm::reportWindowCommands() const
+{
+    ReportWindowCommands commands;
+    commands.append = action(QStringLiteral("Actn_RecordAppend"));
+    commands.remove = action(QStringLiteral("Actn_RecordDelete"));
+    commands.saveAsTemplate = action(QStringLiteral("Actn_RecordSaveAsTemplate"));
+    commands.instead = action(QStringLiteral("Actn_RecordInstead"));
+    commands.first = action(QStringLiteral("Actn_RecordFirst"));
+    commands.prior = action(QStringLiteral("Actn_RecordPrior"));
+    commands.next = action(QStringLiteral("Actn_RecordNext"));
+    commands.last = action(QStringLiteral("Actn_RecordLast"));
+    commands.calculate = action(QStringLiteral("actnRecordCalcu"));
+    return commands;
+}
+
 TfrmChildWin *TMainForm::OpenReportWindow(const QString &path)
 {
     UpdatesSuspended suspended(this);
     Process.WindowOpening = true;
-    TfrmChildWin *window = nullptr;
+    std::unique_ptr<TfrmChildWin> created;
     try {
-        window = new TfrmChildWin(path, this);
+        // A file that cannot be opened leaves no window behind.
+        created = TfrmChildWin::create(path, reportWindowCommands());
     } catch (...) {
         // No window will become active to lower the flag.
         Process.WindowOpening = false;
         throw;
     }
+    TfrmChildWin *window = created.release();
     Process.LastOpenedWindow = window;
     m_reportWindows.append(window);
+    addWindowMenuEntry(window->WindowMenuItem());
     connect(window, &TfrmChildWin::closed, this, &TMainForm::forgetReportWindow);
+    connect(window, &TfrmChildWin::aboutToBeDestroyed, this, &TMainForm::reportWindowDestroyed);
+    connect(window, &TfrmChildWin::pageShown, this, [this, window] {
+        if (window == activeReportWindow())
+            UpdateViewChecks();
+    });
+    connect(window, &TfrmChildWin::listTabShown, this, [this, window] {
+        if (window == activeReportWindow())
+            UpdateBrowseFindChecks();
+    });
     m_mdiArea->addSubWindow(window);
     window->showMaximized();
     window->setWindowTitle(TfrmChildWin::captionFor(path));
@@ -289,6 +307,16 @@ void TMainForm::OpenStartupDatabase()
     const QString path = startupDatabasePath();
     if (QFileInfo(path).isFile())
         OpenReportWindow(path);
+}
+
+// A report window on its way out, still whole: the frame may activate
+// another window as this one goes; the checks follow the active one.
+void TMainForm::reportWindowDestroyed(TfrmChildWin *window)
+{
+    forgetReportWindow(window);
+    uncheckPageCommands();
+    UpdateBrowseFindChecks();
+    UpdateViewChecks();
 }
 
 void TMainForm::forgetReportWindow(TfrmChildWin *window)
@@ -304,11 +332,16 @@ void TMainForm::reportWindowActivated(QMdiSubWindow *subWindow)
     auto *window = qobject_cast<TfrmChildWin *>(subWindow);
     if (!m_reportWindows.contains(window))
         window = nullptr; // closed, waiting to be deleted
-    if (m_activatedWindow && m_activatedWindow != window)
+    if (m_activatedWindow && m_activatedWindow != window) {
         m_activatedWindow->deactivated();
+        uncheckPageCommands();
+    }
     m_activatedWindow = window;
-    if (window)
+    if (window) {
         window->activated();
+        UpdateBrowseFindChecks();
+        UpdateViewChecks();
+    }
     UpdateCommandStates();
 }
 
@@ -322,7 +355,8 @@ void TMainForm::UpdateCommandStates()
 
 void TMainForm::UpdateViewChecks()
 {
-    const int tab = currentIndexOf(activeReportWindow(), "TabSet1");
+    TfrmChildWin *window = activeReportWindow();
+    const int tab = window ? window->currentPage() : -1;
     if (tab < 0 || tab > 2)
         return;
     for (int page = 0; page < 3; ++page)
@@ -331,7 +365,8 @@ void TMainForm::UpdateViewChecks()
 
 void TMainForm::UpdateBrowseFindChecks()
 {
-    const int tab = currentIndexOf(activeReportWindow(), "PageControl1");
+    TfrmChildWin *window = activeReportWindow();
+    const int tab = window ? window->currentListTab() : -1;
     if (tab < 0 || tab > 1)
         return;
     action(QStringLiteral("actnEditBrowser"))->setChecked(tab == 0);
@@ -348,15 +383,15 @@ void TMainForm::uncheckPageCommands()
 
 void TMainForm::showPage(int page)
 {
-    TfrmChildWin *window = activeReportWindow();
-    setCurrentIndexOf(window, "TabSet1", page);
-    setCurrentIndexOf(window, "Notebook1", page);
+    if (TfrmChildWin *window = activeReportWindow())
+        window->showPage(page);
     UpdateViewChecks();
 }
 
 void TMainForm::showListTab(int tab)
 {
-    setCurrentIndexOf(activeReportWindow(), "PageControl1", tab);
+    if (TfrmChildWin *window = activeReportWindow())
+        window->showListTab(tab);
     action(QStringLiteral("actnEditBrowser"))->setChecked(tab == 0);
     action(QStringLiteral("actnEditFind"))->setChecked(tab == 1);
 }
@@ -460,7 +495,7 @@ void TMainForm::actnEditInsertCharacterExecute()
     TfrmInsertCharacter palette(
         [this]() -> QWidget * {
             TfrmChildWin *window = activeReportWindow();
-            return window ? window->focusWidget() : nullptr;
+            return window ? window->focusedControl() : nullptr;
         },
         this);
     palette.exec();
@@ -474,12 +509,6 @@ void TMainForm::actnArrangeChildWinExecute()
                                 action(QStringLiteral("Actn_WindowCascade"))},
                                this);
     dialog.exec();
-}
-
-void TMainForm::Actn_FileCloseExecute()
-{
-    if (TfrmChildWin *window = activeReportWindow())
-        window->close();
 }
 
 void TMainForm::Actn_ViewToolsExecute()
@@ -497,9 +526,8 @@ void TMainForm::Actn_ViewStatusExecute()
 
 void TMainForm::actnBrowserExecute()
 {
-    TfrmChildWin *window = activeReportWindow();
-    if (QWidget *pane = window ? window->findChild<QWidget *>(QStringLiteral("LeftPanel")) : nullptr)
-        pane->setVisible(action(QStringLiteral("actnBrowser"))->isChecked());
+    if (TfrmChildWin *window = activeReportWindow())
+        window->setNavigatorVisible(action(QStringLiteral("actnBrowser"))->isChecked());
 }
 
 void TMainForm::HelpAbout1Execute()

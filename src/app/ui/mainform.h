@@ -12,6 +12,7 @@ class QMdiArea;
 class QMdiSubWindow;
 class QMenu;
 class TfrmChildWin;
+struct ReportWindowCommands;
 
 // The program's frame: a multiple-document window whose report windows
 // each show one appraisal database. It owns every command (menus, tool bar,
@@ -77,12 +78,13 @@ private:
     void connectCommands();
     void placeBackgroundLinks();
 
+    ReportWindowCommands reportWindowCommands() const;
     void reportWindowActivated(QMdiSubWindow *window);
+    void reportWindowDestroyed(TfrmChildWin *window);
     void syncWindowMenuChecks();
     QList<TfrmChildWin *> reportWindowsTopmostFirst() const;
     void tile(TileMode mode);
 
-    void Actn_FileCloseExecute();
     void Actn_ViewToolsExecute();
     void Actn_ViewStatusExecute();
     void actnBrowserExecute();

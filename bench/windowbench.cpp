@@ -1,0 +1,249 @@
+// appraisal-window-bench: how quickly a report window works on a file of
+// many reports, measured on a real report window (offscreen is enough).
+//
+//   appraisal-window-bench --reports N --file PATH [--runs R]
+//
+// When PATH does not exist it is built first with N reports of realistic
+// content (memos of a few hundred characters, ten component rows each, one
+// address in ten on 民族大道); an existing PATH is used as it is. Prints one
+// line per step, "step<TAB>median_ms":
+//   open     a report window created on the file: list filled, first report shown
+//   search   an address search matching about a tenth of the reports, list refilled
+//   next     the Next command (which stores the report it leaves, as a user's Next does)
+//   save200  Save of a report whose component table has 200 rows
+
+#include "app/fontsubstitutes.h"
+#include "app/processstate.h"
+#include "app/ui/documentcommands.h"
+#include "db/componentrows.h"
+#include "db/connection.h"
+#include "db/datamodule.h"
+#include "db/hadfile.h"
+#include "editor/childwin.h"
+#include "editor/componenttable.h"
+#include "editor/searchsheet.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QHash>
+#include <QRadioButton>
+#include <QTemporaryDir>
+
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+#include <memory>
+
+namespace {
+
+const QString SearchedStreet = QStringLiteral("民族大道");
+
+QString repeatedText(const QString &sentence, int characters)
+{
+    QString text;
+    while (text.size() < characters)
+        text += sentence;
+    return text.left(characters);
+}
+
+void buildFile(const QString &path, int reports)
+{
+    std::fprintf(stderr, "building %s with %d reports...\n", qPrintable(path), reports);
+    HadFile::createDatabaseFile(path);
+    Connection connection;
+    HadFile::open(connection, path);
+    const QStringList streets
+        = { "园湖路", "东葛路", "友爱路", "星光大道", "江南路", "秀灵路", "北湖路", "明秀路", "衡阳路" };
+    const QString findings = repeatedText(
+        QStringLiteral("该房屋为砖混结构住宅，墙体局部开裂，楼面板有渗水痕迹，屋面防水层老化。"), 400);
+    const QString causes = repeatedText(QStringLiteral("年久失修，使用荷载增大，地基不均匀沉降。"), 200);
+    const QString conclusion = repeatedText(QStringLiteral("房屋危险性等级评定为C级，局部危房。"), 150);
+    const QString advice = repeatedText(QStringLiteral("建议对开裂墙体进行加固处理，定期观察。"), 200);
+    const QString insertReport = QStringLiteral(
+        "insert into ProjectTab (FileNo, Client, TrustDate, LinkMan, LinkPhone, Address, PropertyRightMan, "
+        "BldgPurpose, BuildYear, StrucStyle, BuildAreaHowff, PlaneShape, Layers, PropertyRightAttr, "
+        "PropertyRightCertificate, Memory, ApprPurpose, ApprCircs, ShatterReason0, ApprConclusion, "
+        "DisposalAdvi, "
+        "Surveyor, ApprUnit, Appraiser, Assessor, AuthorizedMan, ApprDate, PageStyle, PageWidth, PageHeight, "
+        "PageOrientation, TopMargin, BottomMargin, LeftMargin, RightMargin, FooterMargin, "
+        "CovOffsetRightSpace, "
+        "CovOffsetBottomSpace, CovRowSpace, CovPrnSelAppraisor, CovPrnSelAssessor, CovPrnSelAuthorizedMan, "
+        "ApprCircsRowCount, ShatterReasonRowCount, ApprConclusionRowCount, DisposalAdviRowCount, "
+        "RowMaxCharCount, "
+        "ClientWidth, PhoneWidth) values (?, ?, '2004-03-07T00:00:00', '李工', '0771-5551234', ?, ?, '住宅', "
+        "'1985', "
+        "'混合结构', ?, '矩形', '6', '私产', ?, '无', '安全鉴定', ?, ?, ?, ?, '赵六', '鉴定站', '甲', '乙', "
+        "'丙', "
+        "'2004-04-01T00:00:00', 'A4', 210, 297, 0, 18, 25, 15, 15, 18, 0, 0, 0, 1, 1, 1, 88, 20, 20, 20, 49, "
+        "68, 28)");
+    const QString insertRow = QStringLiteral(
+        "insert into CalcuData (FileNo, PartNumber, BldgConstitute, ComponentName, ComponentStructure, "
+        "ComponentTotal, DangerComponentNumber, correspondingFileItem) values (?, ?, ?, ?, ?, ?, ?, ?)");
+    const QStringList parts = { "地基基础", "承重结构", "围护结构" };
+    const QStringList names
+        = { "地基", "基础", "柱", "墙段", "主梁", "屋架", "次梁", "板", "围护构件", "墙段" };
+    const int batch = 2000;
+    for (int start = 0; start < reports; start += batch) {
+        connection.transaction([&] {
+            for (int i = start; i < qMin(reports, start + batch); ++i) {
+                const QString number = QStringLiteral("2004-%1").arg(i + 1, 6, 10, QLatin1Char('0'));
+                const QString street = i % 10 == 0 ? SearchedStreet : streets.at(i % streets.size());
+                connection.runPositional(insertReport,
+                    { number, QStringLiteral("委托人%1").arg(i), street + QString::number(i % 500 + 1) + "号",
+                        QStringLiteral("产权人%1").arg(i), 50.0 + i % 300,
+                        QStringLiteral("邕房权证字第%1号").arg(i), findings, causes, conclusion, advice });
+                for (int r = 0; r < 10; ++r)
+                    connection.runPositional(insertRow,
+                        { number, QString::number(r + 1), parts.at(r % 3), names.at(r),
+                            QStringLiteral("砌体"), QString::number(12 + r), QString::number(r % 3),
+                            QStringLiteral("4.3.%1").arg(r % 5 + 1) });
+            }
+        });
+        std::fprintf(stderr, "\r  %d", qMin(reports, start + batch));
+    }
+    std::fprintf(stderr, "\n");
+    connection.checkpoint();
+}
+
+double median(QList<double> values)
+{
+    std::sort(values.begin(), values.end());
+    return values.at(values.size() / 2);
+}
+
+double timed(const std::function<void()> &work)
+{
+    QElapsedTimer timer;
+    timer.start();
+    work();
+    return timer.nsecsElapsed() / 1e6;
+}
+
+// Shows the window, lets it draw, and returns once it has.
+void showAndDraw(TfrmChildWin *window)
+{
+    window->resize(1200, 800);
+    window->show();
+    QApplication::processEvents();
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    FontSubstitutes::install();
+    QApplication::setFont(QFont(QStringLiteral("宋体"), 9));
+
+    int reports = 100000;
+    int runs = 5;
+    QString path;
+    const QStringList args = app.arguments();
+    for (int i = 1; i < args.size(); ++i) {
+        const QString &a = args.at(i);
+        if (a == "--reports" && i + 1 < args.size())
+            reports = args.at(++i).toInt();
+        else if (a == "--file" && i + 1 < args.size())
+            path = args.at(++i);
+        else if (a == "--runs" && i + 1 < args.size())
+            runs = args.at(++i).toInt();
+        else
+            path.clear(), i = int(args.size());
+    }
+    if (path.isEmpty() || reports < 1 || runs < 1) {
+        std::fprintf(stderr, "usage: %s --reports N --file PATH [--runs R]\n", argv[0]);
+        return 2;
+    }
+    path = QFileInfo(path).absoluteFilePath();
+
+    QTemporaryDir programFolder;
+    Process.AppDir = programFolder.path();
+    TFrm_DataModule dataModule;
+    try {
+        if (!QFileInfo::exists(path))
+            buildFile(path, reports);
+
+        QList<double> open;
+        std::unique_ptr<TfrmChildWin> window;
+        for (int run = 0; run < runs; ++run) {
+            window.reset();
+            open << timed([&] {
+                Process.WindowOpening = true;
+                window = TfrmChildWin::create(path);
+                Process.WindowOpening = false;
+                showAndDraw(window.get());
+            });
+        }
+
+        // The frame's commands, run on this window.
+        QHash<QString, QAction *> actions;
+        QObject owner;
+        auto *commands = new DocumentCommands({ [&] { return window.get(); }, [](const QString &) {},
+                                                  [&](const QString &name) {
+                                                      QAction *&a = actions[name];
+                                                      if (!a)
+                                                          a = new QAction(name, &owner);
+                                                      return a;
+                                                  } },
+            &owner);
+
+        QList<double> next;
+        for (int run = 0; run < qMax(runs, 20); ++run)
+            next << timed([&] {
+                commands->Next();
+                QApplication::processEvents();
+            });
+
+        QList<ComponentRow> table;
+        for (int r = 0; r < 200; ++r) {
+            ComponentRow row;
+            row[0] = QString::number(r + 1);
+            row[1] = QStringLiteral("承重结构");
+            row[2] = QStringLiteral("墙段");
+            row[3] = QStringLiteral("砌体");
+            row[4] = QString::number(20 + r % 7);
+            row[5] = QString::number(r % 4);
+            row[6] = QStringLiteral("4.3.2");
+            table << row;
+        }
+        QList<double> save;
+        for (int run = 0; run < qMax(runs, 10); ++run) {
+            window->componentPage()->showRows(table);
+            window->setModified(true);
+            save << timed([&] { commands->Save(); });
+        }
+
+        QList<double> search;
+        int found = 0;
+        for (int run = 0; run < runs; ++run) {
+            window->setModified(false);
+            window->searchSheet()
+                ->findChild<QRadioButton *>(QStringLiteral("RadioGroup1_1"))
+                ->setChecked(true);
+            window->searchSheet()
+                ->findChild<QComboBox *>(QStringLiteral("ComboBoxEx1"))
+                ->setEditText(SearchedStreet);
+            search << timed([&] {
+                window->search();
+                QApplication::processEvents();
+            });
+            found = window->ReportQuery().recordCount();
+        }
+
+        std::fprintf(stderr,
+            "%s: the first open took %.1f ms (it adds the lookup indexes a file lacks); "
+            "the address search found %d reports\n",
+            qPrintable(path), open.first(), found);
+        std::printf("open\t%.1f\nsearch\t%.1f\nnext\t%.1f\nsave200\t%.1f\n", median(open), median(search),
+            median(next), median(save));
+        window.reset();
+    } catch (const std::exception &e) {
+        std::fprintf(stderr, "failed: %s\n", e.what());
+        return 1;
+    }
+    return 0;
+}

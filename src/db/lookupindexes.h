@@ -1,0 +1,17 @@
+#pragma once
+
+class Connection;
+
+// The indexes that keep a report window quick on a file of many reports:
+// the reports in the order they were added (listing and counting read a
+// small index instead of every report), each searchable column (a search
+// reads that column's index, so its results come in the column's order),
+// and the component rows by report number.
+namespace LookupIndexes {
+
+// Creates the indexes that a file lacks, all in one transaction; a file
+// that cannot take them (one opened for reading only) works without them,
+// only more slowly. Never throws.
+void ensure(Connection &connection);
+
+} // namespace LookupIndexes
