@@ -4,12 +4,14 @@
 #include "app/errorreport.h"
 #include "app/processstate.h"
 #include "app/prompt.h"
+#include "editor/childwin.h"
 #include "output/currentprinter.h"
 #include "output/pagevalues.h"
 #include "output/ui/pagesetupdialog.h"
 #include "output/ui/preview.h"
 
 #include <QAction>
+#include <QPointer>
 
 namespace {
 
@@ -79,4 +81,15 @@ void OutputCommands::PageSetup()
 void OutputCommands::ExportPdf()
 {
     runReported([this] { ExportReportPdf(requireReport(m_frame.activeReport)); });
+}
+
+std::optional<PrintedReport> printedReport(TfrmChildWin *window)
+{
+    if (!window)
+        return std::nullopt;
+    const QPointer<TfrmChildWin> modified(window);
+    return PrintedReport { &window->ReportQuery(), window->controlTexts(), window->areaTotal(), [modified] {
+                              if (modified)
+                                  modified->setModified(true);
+                          } };
 }

@@ -9,6 +9,7 @@
 
 class QAction;
 class QWidget;
+class TfrmChildWin;
 
 // The frame's output commands: print preview (Actn_FilePreview), print
 // (Actn_FilePrint), page setup (Actn_FilePageSetup) and the PDF export
@@ -43,3 +44,7 @@ private:
     Frame m_frame;
 };
 
+// The report of a report window as printing takes it: its report query, the
+// texts of its controls (unsaved edits and both dates included), the area
+// total it shows, and its Modified flag. None without a window.
+std::optional<PrintedReport> printedReport(TfrmChildWin *window);
