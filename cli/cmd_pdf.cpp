@@ -3,59 +3,16 @@
 
 #include "app/apperror.h"
 #include "db/dataset.h"
-#include "output.h"
-#include "output/pageprinting.h"
-#include "output/printerdevice.h"
+#include "db/reportfields.h"
+#include "output/pagevalues.h"
+#include "output/reportprinting.h"
 #include "reportpages.h"
 #include "storedreport.h"
 #include "subcommand.h"
 
-#include <QDir>
-#include <QFileInfo>
-#include <QTemporaryFile>
-
 #include <cstdio>
-#include <filesystem>
 
 namespace {
-
-// The output file's final name, written first under a temporary name beside
-// it, so that an existing file is replaced only by a complete one.
-class ReplacementFile
-{
-public:
-    explicit ReplacementFile(const QString &path)
-        : m_path(path)
-        , m_temporary(path + QStringLiteral(".XXXXXX"))
-    {
-        if (!m_temporary.open())
-            throw AppError(QStringLiteral("不能创建文件 ")
-                + QDir::toNativeSeparators(m_temporary.fileTemplate()) + QStringLiteral(": ")
-                + m_temporary.errorString());
-        m_temporary.close();
-    }
-
-    QString temporaryName() const { return m_temporary.fileName(); }
-
-    void commit()
-    {
-        const QFileInfo existing(m_path);
-        m_temporary.setPermissions(existing.exists() ? existing.permissions()
-                                                     : QFileDevice::ReadOwner | QFileDevice::WriteOwner
-                    | QFileDevice::ReadGroup | QFileDevice::ReadOther);
-        std::error_code error;
-        std::filesystem::rename(QFile::encodeName(m_temporary.fileName()).toStdString(),
-            QFile::encodeName(m_path).toStdString(), error);
-        if (error)
-            throw AppError(QStringLiteral("不能写入文件 ") + QDir::toNativeSeparators(m_path)
-                + QStringLiteral(": ") + QString::fromLocal8Bit(error.message().c_str()));
-        m_temporary.setAutoRemove(false);
-    }
-
-private:
-    QString m_path;
-    QTemporaryFile m_temporary;
-};
 
 int run(Arguments &arguments)
 {
@@ -82,21 +39,18 @@ int run(Arguments &arguments)
     if (count == 0)
         throw AppError(QStringLiteral("文件 %1 中没有鉴定报告").arg(input));
 
-    ReplacementFile pdf(absolutePath(*output));
-    ReportPageSession session(PrinterDevice::pdf(pdf.temporaryName()));
-    PagePrintJob job(session.printer());
+    StderrMessages messages;
+    ReportPdfWriter pdf(absolutePath(*output));
     for (int n = 1; n <= count; ++n) {
         if (n > 1)
             reports.next();
-        session.prepare(reports);
-        for (int page = 1; page <= session.pageCount(); ++page)
-            job.printPage(session.pageFile(page));
+        const ReportTexts texts = ReportTexts::fromRow(reports);
+        pdf.addReport(reports, texts, BuildingAreaTotal(texts));
         if (all)
             std::fprintf(stderr, "%d/%d\n", n, count);
     }
-    job.finish();
-    pdf.commit();
-    return session.messages() == 0 ? 0 : 1;
+    pdf.finish();
+    return messages.count() == 0 ? 0 : 1;
 }
 
 const Subcommand command {

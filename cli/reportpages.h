@@ -12,7 +12,37 @@
 class DataSet;
 class PrinterDevice;
 
-// The pages of stored reports, prepared the way the preview and printing
+// While it lives, the program's messages go to standard error and are
+// counted, so that a command can fail when a page was not drawn in full.
+class StderrMessages
+{
+public:
+    StderrMessages();
+    StderrMessages(const StderrMessages &) = delete;
+    StderrMessages &operator=(const StderrMessages &) = delete;
+    ~StderrMessages();
+
+    // Messages shown since it began (each also written to stderr).
+    int count() const { return m_prompts.messages; }
+
+private:
+    struct CountingPrompts : StderrPromptBackend
+    {
+        CountingPrompts()
+            : StderrPromptBackend(PromptButton::No) // drawing asks nothing; messages are printed
+        { }
+        PromptButton showMessage(const PromptRecord &prompt) override
+        {
+            ++messages;
+            return StderrPromptBackend::showMessage(prompt);
+        }
+        int messages = 0;
+    };
+
+    CountingPrompts m_prompts;
+};
+
+// The pages of a stored report, prepared the way the preview and printing
 // prepare them in the program: the report's own page settings, the paper
 // set up on the printer, the page files written from the report's texts,
 // and the signature sections answered from the same report. The page files
@@ -35,26 +65,11 @@ public:
 
     int pageCount() const;
     QString pageFile(int page) const;
-    PrinterDevice &printer();
 
-    // Messages shown since the session began (each also written to stderr).
-    int messages() const { return m_prompts.messages; }
+    int messages() const { return m_messages.count(); }
 
 private:
-    struct CountingPrompts : StderrPromptBackend
-    {
-        CountingPrompts()
-            : StderrPromptBackend(PromptButton::No) // drawing asks nothing; messages are printed
-        { }
-        PromptButton showMessage(const PromptRecord &prompt) override
-        {
-            ++messages;
-            return StderrPromptBackend::showMessage(prompt);
-        }
-        int messages = 0;
-    };
-
     QTemporaryDir m_folder;
-    CountingPrompts m_prompts;
+    StderrMessages m_messages;
     SignatureValues m_signatures;
 };

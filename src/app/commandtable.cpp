@@ -26,6 +26,7 @@ const Command Commands[] = {
     {"Actn_FilePageSetup", "MI_File", "页面设置(&E)", "页面设置", "Ctrl+G", Report},
     {"Actn_FilePreview", "MI_File", "打印预览(&W)", "打印预览", "Ctrl+W", Report},
     {"Actn_FilePrint", "MI_File", "打印(&P)", "打印", "Ctrl+P", Report},
+    {"Actn_FileExportPdf", "MI_File", "导出PDF(&D)...", "导出PDF", "", Report},
     {nullptr, "MI_File"},
     {"Actn_FileExit", "MI_File", "退出(&X)", "关闭当前程序", "Alt+X", Always},
 

@@ -33,6 +33,10 @@ struct ProcessState
     // Where the body page takes its signature sections from when it is drawn;
     // installed by whoever holds the report being printed. Unset: none.
     SignatureSource ActiveSignatures;
+    // The print preview window opened last (null before the first one).
+    QPointer<QObject> CurrentPreview;
+    // The folder of the PDF file written last; empty: the user's documents.
+    QString LastPdfFolder;
 };
 
 extern ProcessState Process;

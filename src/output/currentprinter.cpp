@@ -51,6 +51,13 @@ void install(std::unique_ptr<PrinterDevice> device)
     current() = std::move(device);
 }
 
+std::unique_ptr<PrinterDevice> exchange(std::unique_ptr<PrinterDevice> device)
+{
+    std::unique_ptr<PrinterDevice> previous = std::move(current());
+    current() = std::move(device);
+    return previous;
+}
+
 void reset()
 {
     current().reset();

@@ -25,6 +25,11 @@ void select(const QString &name);
 // set up elsewhere).
 void install(std::unique_ptr<PrinterDevice> device);
 
+// Puts the given device in place of the current printer and hands back the
+// one it replaces (null when none had been chosen yet), so that a caller
+// that borrows the place can give it back.
+std::unique_ptr<PrinterDevice> exchange(std::unique_ptr<PrinterDevice> device);
+
 // Forgets the current printer; the next use chooses the default again.
 void reset();
 

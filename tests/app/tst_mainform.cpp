@@ -58,12 +58,13 @@ public:
 const QString SamplePath = QStringLiteral("Data/2004年房屋安全鉴定报告.had");
 
 // The commands enabled only while a report window is open.
-const QStringList ReportCommands = { "Actn_FileClose", "Actn_FileSave", "Actn_FileSaveAs",
-    "Actn_FilePageSetup", "Actn_FilePreview", "Actn_FilePrint", "actnBrowser", "actnEditInsertCharacter",
-    "actnEditBrowser", "actnEditFind", "actnView0", "actnView1", "actnView2", "Actn_RecordAppend",
-    "Actn_RecordInsert", "Actn_RecordDelete", "Actn_RecordSaveAsTemplate", "Actn_RecordInstead",
-    "Actn_RecordFirst", "Actn_RecordPrior", "Actn_RecordNext", "Actn_RecordLast", "actnRecordCalcu",
-    "Actn_WindowCascade", "Actn_WindowTileHorizontal", "Actn_WindowTileVertical", "Actn_WindowArrangeAll" };
+const QStringList ReportCommands
+    = { "Actn_FileClose", "Actn_FileSave", "Actn_FileSaveAs", "Actn_FilePageSetup", "Actn_FilePreview",
+          "Actn_FilePrint", "Actn_FileExportPdf", "actnBrowser", "actnEditInsertCharacter", "actnEditBrowser",
+          "actnEditFind", "actnView0", "actnView1", "actnView2", "Actn_RecordAppend", "Actn_RecordInsert",
+          "Actn_RecordDelete", "Actn_RecordSaveAsTemplate", "Actn_RecordInstead", "Actn_RecordFirst",
+          "Actn_RecordPrior", "Actn_RecordNext", "Actn_RecordLast", "actnRecordCalcu", "Actn_WindowCascade",
+          "Actn_WindowTileHorizontal", "Actn_WindowTileVertical", "Actn_WindowArrangeAll" };
 
 // The edit commands follow the focused text field instead.
 const QStringList EditCommands = { "EditUndo1", "EditCut1", "EditCopy1", "EditPaste1", "EditSelectAll1" };
@@ -260,6 +261,7 @@ void TestMainForm::commandsHaveTheirTexts_data()
         { "Actn_FilePageSetup", "页面设置(&E)", "页面设置", "Ctrl+G" },
         { "Actn_FilePreview", "打印预览(&W)", "打印预览", "Ctrl+W" },
         { "Actn_FilePrint", "打印(&P)", "打印", "Ctrl+P" },
+        { "Actn_FileExportPdf", "导出PDF(&D)...", "导出PDF", "" },
         { "Actn_FileExit", "退出(&X)", "关闭当前程序", "Alt+X" },
         { "EditUndo1", "撤消(&Z)", "撤消", "Alt+Backspace" },
         { "EditCut1", "剪切(&X)", "剪切", "Ctrl+X" },
@@ -338,7 +340,7 @@ void TestMainForm::menusToolBarAndHiddenCommands()
     const std::pair<const char *, const char *> menus[] = {
         { "MI_File",
             "Actn_FileNew Actn_FileOpen Actn_FileClose Actn_FileSave Actn_FileSaveAs - Actn_FilePageSetup "
-            "Actn_FilePreview Actn_FilePrint - Actn_FileExit" },
+            "Actn_FilePreview Actn_FilePrint Actn_FileExportPdf - Actn_FileExit" },
         { "MI_Edit",
             "EditUndo1 - EditCut1 EditCopy1 EditPaste1 - EditSelectAll1 - actnEditInsertCharacter - "
             "actnEditBrowser actnEditFind" },

@@ -1,6 +1,8 @@
 #include "reportfile.h"
 
+#include "app/processstate.h"
 #include "db/hadfile.h"
+#include "output/pagesettingsstore.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -29,4 +31,19 @@ ReportFile::ReportFile(int reportCount, const QString &relativePath)
 QString ReportFile::current() const
 {
     return reports.asString("FileNo");
+}
+
+void ReportFile::storePaper(const QString &style, int width, int height, int orientation)
+{
+    const TPageSettings current = Process.CurrentPageSettings;
+    ResetPageSettingsToInitial();
+    TPageSettings &page = Process.CurrentPageSettings;
+    page.PageStyle = style;
+    page.PageWidth = width;
+    page.PageHeight = height;
+    page.PageOrientation = orientation;
+    reports.edit();
+    StorePageSettingsToRow(reports);
+    reports.post();
+    Process.CurrentPageSettings = current;
 }

@@ -22,8 +22,13 @@ struct ReportFile
     // FileNo of the current report.
     QString current() const;
 
+    // Stores the initial page settings with the given paper into the current
+    // report's row and posts it. The current page settings are left as they
+    // were.
+    void storePaper(const QString &style, int width, int height, int orientation);
+
     TestAppDir dir;
     QString path;
     Connection connection;
-    DataSet reports{connection};
+    DataSet reports { connection };
 };

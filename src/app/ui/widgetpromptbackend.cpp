@@ -2,6 +2,7 @@
 
 #include "output/printerdevice.h"
 
+#include <QApplication>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPrintDialog>
@@ -72,10 +73,22 @@ WidgetPromptBackend::WidgetPromptBackend(QWidget *parent)
     : m_parent(parent)
 { }
 
+// A prompt belongs to the window it comes from: an open dialog, or a
+// window of the program's own that is active (the print preview, which
+// stays on top of the main window); otherwise the main window.
+QWidget *WidgetPromptBackend::owner() const
+{
+    if (QWidget *modal = QApplication::activeModalWidget())
+        return modal;
+    if (QWidget *active = QApplication::activeWindow())
+        return active;
+    return m_parent;
+}
+
 PromptButton WidgetPromptBackend::showMessage(const PromptRecord &prompt)
 {
     QMessageBox box(toMessageBoxIcon(prompt.icon), prompt.caption, withLineBreaks(prompt.text),
-        QMessageBox::NoButton, m_parent);
+        QMessageBox::NoButton, owner());
     for (const ButtonPair &b : Buttons) {
         if (!prompt.buttons.testFlag(b.prompt))
             continue;
@@ -95,7 +108,7 @@ PromptButton WidgetPromptBackend::showMessage(const PromptRecord &prompt)
 
 QString WidgetPromptBackend::chooseFile(const PromptRecord &prompt)
 {
-    QFileDialog dialog(m_parent, prompt.caption, prompt.text, qtFilter(prompt.filter));
+    QFileDialog dialog(owner(), prompt.caption, prompt.text, qtFilter(prompt.filter));
     const bool saving = prompt.kind == PromptKind::SaveFile;
     dialog.setAcceptMode(saving ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(saving ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
@@ -119,7 +132,7 @@ PrintChoice WidgetPromptBackend::confirmPrint(const PromptRecord &prompt)
                           : std::make_unique<QPrinter>(QPrinterInfo::printerInfo(prompt.printerName));
     if (toFile)
         printer->setOutputFormat(QPrinter::PdfFormat);
-    QPrintDialog dialog(printer.get(), m_parent);
+    QPrintDialog dialog(printer.get(), owner());
     dialog.setWindowTitle(prompt.caption);
     dialog.setOptions(QAbstractPrintDialog::PrintToFile);
     dialog.setPrintRange(QAbstractPrintDialog::AllPages);

@@ -4,7 +4,8 @@
 
 class QWidget;
 
-// Shows the program's prompts as real Qt dialogs, parented to the main window.
+// Shows the program's prompts as real Qt dialogs, owned by the program's
+// active window (a dialog, the print preview) or else the main window.
 class WidgetPromptBackend : public PromptBackend
 {
 public:
@@ -16,5 +17,7 @@ public:
     PrintChoice confirmPrint(const PromptRecord &prompt) override;
 
 private:
+    QWidget *owner() const;
+
     QWidget *m_parent;
 };

@@ -1,0 +1,255 @@
+#include "output/reportprinting.h"
+
+#include "app/apperror.h"
+#include "app/processstate.h"
+#include "app/prompt.h"
+#include "db/dataset.h"
+#include "output/currentprinter.h"
+#include "output/pagefiles.h"
+#include "output/pagesettingsstore.h"
+#include "output/printerdevice.h"
+#include "output/printerpage.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QPrinter>
+#include <QStandardPaths>
+
+#include <filesystem>
+
+namespace {
+
+const QString PdfFilter = QStringLiteral("PDF 文件 *.pdf|*.pdf");
+
+// Longest report name proposed for a file, in characters: well within the
+// file systems' limit of 255 bytes for a name in UTF-8.
+constexpr int MaxProposedNameLength = 80;
+
+// The report whose page files the program's page folder holds, as a file
+// name for printing them into a PDF file.
+QString &pageFilesReportName()
+{
+    static QString name;
+    return name;
+}
+
+QString failureText(const std::exception &failure)
+{
+    if (const auto *error = dynamic_cast<const AppError *>(&failure))
+        return error->message();
+    return QString::fromLocal8Bit(failure.what());
+}
+
+void setUpPaperFromRow(DataSet &reports)
+{
+    LoadPageSettingsFromRow(reports);
+    const TPageSettings &settings = Process.CurrentPageSettings;
+    SetupPrinterPage(settings.PageStyle, settings.PageWidth, settings.PageHeight, settings.PageOrientation);
+}
+
+ReportPageValues pageValues(const PrintedReport &report)
+{
+    return MakeReportPageValues(report.texts, report.areaTotal);
+}
+
+void requireReport(const PrintedReport &report)
+{
+    if (!report.reports)
+        throw AppError(QStringLiteral("没有打开的鉴定报告。"));
+}
+
+// Points a printer that writes a file at another file for one job and back
+// at its own file afterwards.
+class OutputFileRedirect
+{
+public:
+    OutputFileRedirect(QPrinter &printer, const QString &file)
+        : m_printer(printer)
+        , m_previous(printer.outputFileName())
+    {
+        m_printer.setOutputFileName(file);
+    }
+    ~OutputFileRedirect()
+    {
+        // An empty name would turn the printer away from files altogether.
+        if (!m_previous.isEmpty())
+            m_printer.setOutputFileName(m_previous);
+    }
+    OutputFileRedirect(const OutputFileRedirect &) = delete;
+    OutputFileRedirect &operator=(const OutputFileRedirect &) = delete;
+
+private:
+    QPrinter &m_printer;
+    QString m_previous;
+};
+
+} // namespace
+
+void PrepareReportPages(DataSet &reports, const ReportPageValues &values, const QString &folder)
+{
+    setUpPaperFromRow(reports);
+    BuildReportPages(folder, values);
+}
+
+void PreparePrintedPages(const PrintedReport &report)
+{
+    requireReport(report);
+    setUpPaperFromRow(*report.reports);
+    BuildPrintedPages(report);
+}
+
+void BuildPrintedPages(const PrintedReport &report)
+{
+    pageFilesReportName() = ProposedPdfName(report.texts);
+    BuildReportPages(ProgramPageFolder(), pageValues(report));
+}
+
+void PrintReportPages(int first, int last)
+{
+    if (first > last)
+        return;
+    PrinterDevice &device = CurrentPrinter::device();
+    QPrinter &printer = device.printer();
+    std::optional<ReplacementFile> file;
+    std::optional<OutputFileRedirect> redirect;
+    if (printer.outputFormat() == QPrinter::PdfFormat) {
+        const QString name = pageFilesReportName().isEmpty() ? ProposedPdfName({}) : pageFilesReportName();
+        const QString path = AskPdfFileName(QStringLiteral("打印到PDF文件"), name);
+        if (path.isEmpty())
+            return;
+        file.emplace(path);
+        redirect.emplace(printer, file->temporaryName());
+    }
+    PagePrintJob job(device);
+    const QString folder = ProgramPageFolder();
+    for (int page = first; page <= last; ++page)
+        job.printPage(PageFileName(folder, page));
+    job.finish();
+    if (file)
+        file->commit();
+}
+
+QString ProposedPdfName(const ReportTexts &texts)
+{
+    QStringList parts;
+    for (const char *column : { "FileNo", "Address" }) {
+        const QString part = texts.text(QLatin1String(column)).simplified();
+        if (!part.isEmpty())
+            parts.append(part);
+    }
+    QString name = parts.join(u' ').left(MaxProposedNameLength).trimmed();
+    for (QChar &c : name) {
+        if (c.unicode() < 0x20 || QStringLiteral("/\\:*?\"<>|").contains(c))
+            c = u'_';
+    }
+    if (name.isEmpty() || name == QLatin1String(".") || name == QLatin1String(".."))
+        name = QStringLiteral("鉴定报告");
+    return name + QStringLiteral(".pdf");
+}
+
+QString AskPdfFileName(const QString &caption, const QString &proposedName)
+{
+    QString folder = Process.LastPdfFolder;
+    if (folder.isEmpty())
+        folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (folder.isEmpty())
+        folder = QDir::homePath();
+    const QString path = Prompt::saveFile(
+        { caption, QDir::toNativeSeparators(folder), proposedName, PdfFilter, QStringLiteral("pdf") });
+    if (path.isEmpty())
+        return QString();
+    const QFileInfo chosen(path);
+    Process.LastPdfFolder = chosen.absolutePath();
+    if (chosen.exists()
+        && !Prompt::confirm(
+            QStringLiteral("覆盖已存在的文件 ") + QDir::toNativeSeparators(path) + QStringLiteral(" 吗?")))
+        return QString();
+    return chosen.absoluteFilePath();
+}
+
+ReplacementFile::ReplacementFile(const QString &path)
+    : m_path(path)
+    , m_temporary(path + QStringLiteral(".XXXXXX"))
+{
+    if (!m_temporary.open())
+        throw AppError(QStringLiteral("不能创建文件 ") + QDir::toNativeSeparators(m_path)
+            + QStringLiteral(": ") + m_temporary.errorString());
+    m_temporary.close();
+}
+
+void ReplacementFile::commit()
+{
+    const QFileInfo existing(m_path);
+    m_temporary.setPermissions(existing.exists() ? existing.permissions()
+                                                 : QFileDevice::ReadOwner | QFileDevice::WriteOwner
+                | QFileDevice::ReadGroup | QFileDevice::ReadOther);
+    // A rename replaces the old file in one step; QFile::rename would not
+    // replace an existing file.
+    std::error_code error;
+    std::filesystem::rename(QFile::encodeName(m_temporary.fileName()).toStdString(),
+        QFile::encodeName(m_path).toStdString(), error);
+    if (error)
+        throw AppError(QStringLiteral("不能写入文件 ") + QDir::toNativeSeparators(m_path)
+            + QStringLiteral(": ") + QString::fromLocal8Bit(error.message().c_str()));
+    m_temporary.setAutoRemove(false);
+}
+
+ReportPdfWriter::ReportPdfWriter(const QString &path)
+    : m_file(path)
+{
+    if (!m_folder.isValid())
+        throw AppError(QStringLiteral("不能创建临时文件夹: ") + m_folder.errorString());
+    m_previousSettings = Process.CurrentPageSettings;
+    m_previousGeometry = Process.PrinterPageGeometry;
+    m_previousPageCount = Process.PageCount;
+    m_previousSignatures = Process.ActiveSignatures;
+    m_previousPrinter = CurrentPrinter::exchange(PrinterDevice::pdf(m_file.temporaryName()));
+    Process.ActiveSignatures = [this] { return std::optional<SignatureValues>(m_signatures); };
+    m_job = std::make_unique<PagePrintJob>(CurrentPrinter::device());
+}
+
+ReportPdfWriter::~ReportPdfWriter()
+{
+    m_job.reset(); // ends an unfinished job while its printer still exists
+    if (m_previousPrinter)
+        CurrentPrinter::install(std::move(m_previousPrinter));
+    else
+        CurrentPrinter::reset();
+    Process.CurrentPageSettings = m_previousSettings;
+    Process.PrinterPageGeometry = m_previousGeometry;
+    Process.PageCount = m_previousPageCount;
+    Process.ActiveSignatures = m_previousSignatures;
+}
+
+void ReportPdfWriter::addReport(DataSet &reports, const ReportTexts &texts, const QString &areaTotal)
+{
+    m_signatures = MakeSignatureValues(texts);
+    PrepareReportPages(reports, MakeReportPageValues(texts, areaTotal), m_folder.path());
+    for (int page = 1; page <= Process.PageCount; ++page)
+        m_job->printPage(PageFileName(m_folder.path(), page));
+}
+
+void ReportPdfWriter::finish()
+{
+    if (m_job->pagesPrinted() == 0)
+        throw AppError(QStringLiteral("没有可写入PDF文件的页面。"));
+    m_job->finish();
+    m_file.commit();
+}
+
+QString ExportReportPdf(const PrintedReport &report)
+{
+    requireReport(report);
+    const QString path = AskPdfFileName(QStringLiteral("导出PDF"), ProposedPdfName(report.texts));
+    if (path.isEmpty())
+        return QString();
+    try {
+        ReportPdfWriter pdf(path);
+        pdf.addReport(*report.reports, report.texts, report.areaTotal);
+        pdf.finish();
+    } catch (const std::exception &failure) {
+        throw AppError(QStringLiteral("导出PDF文件 ") + QDir::toNativeSeparators(path)
+            + QStringLiteral(" 错误!\n") + failureText(failure));
+    }
+    return path;
+}

@@ -1,0 +1,137 @@
+#pragma once
+
+#include "db/reportfields.h"
+#include "output/pageprinting.h"
+#include "output/pagesettings.h"
+#include "output/pagevalues.h"
+#include "output/signaturevalues.h"
+
+#include <QString>
+#include <QTemporaryDir>
+#include <QTemporaryFile>
+
+#include <functional>
+#include <memory>
+#include <optional>
+
+class DataSet;
+class PrinterDevice;
+
+// Printing a report: preparing its pages, printing them on the current
+// printer, and writing them into a PDF file, the same way for the preview,
+// the print command, the PDF export and hadtool.
+
+// The report that the preview, printing and the PDF export take their pages
+// from: in the program the active report window.
+struct PrintedReport
+{
+    // The reports, positioned on the report; its row holds the page settings
+    // (as edited, whether or not posted).
+    DataSet *reports = nullptr;
+    // The report's texts as they are shown, unsaved edits included, and the
+    // building-area total shown beside the areas.
+    ReportTexts texts;
+    QString areaTotal;
+    // Sets the report's Modified flag once its row has been changed.
+    std::function<void()> markModified;
+};
+
+// The report to print at the moment of asking; nothing when there is none.
+using PrintedReportSource = std::function<std::optional<PrintedReport>()>;
+
+// Prepares a report's pages as the preview and printing prepare them: the
+// page settings of the reports' current row become the current ones, the
+// current printer gets their paper, and the two page files are written into
+// the folder (Process.PageCount). Reading the settings and setting up the
+// paper show their own failures and the preparation goes on; a page file
+// that cannot be written throws AppError.
+void PrepareReportPages(DataSet &reports, const ReportPageValues &values, const QString &folder);
+
+// The same for a printed report, into the program's page folder.
+void PreparePrintedPages(const PrintedReport &report);
+
+// Writes the printed report's page files into the program's page folder
+// (page settings and paper as they are) and keeps its name for a PDF file
+// printed from them. Throws AppError.
+void BuildPrintedPages(const PrintedReport &report);
+
+// Prints pages first to last of the program's page files in one print job
+// on the current printer, in order, in printer dots. A printer that writes a
+// file (the PDF printer) first asks for the file's name; a cancelled choice
+// prints nothing, and an existing file is replaced only after a question and
+// only by a complete one. Throws AppError when the job fails.
+void PrintReportPages(int first, int last);
+
+// The name proposed for a report's PDF file: its number and address
+// ("2004-008 广州市….pdf"), characters that a file name cannot hold replaced
+// by "_", "鉴定报告.pdf" for a report with neither.
+QString ProposedPdfName(const ReportTexts &texts);
+
+// Asks where to write a PDF file: the proposed name in the folder of the
+// PDF file written last, at first the user's documents folder; an existing
+// file only after "覆盖已存在的文件 … 吗?" is answered Yes. Returns the
+// chosen path, or an empty text when the user cancelled or said No.
+QString AskPdfFileName(const QString &caption, const QString &proposedName);
+
+// A file that replaces the file at its path only when it is complete: it is
+// written under a temporary name beside the path and renamed into place by
+// commit(). Left uncommitted, the temporary file is removed.
+class ReplacementFile
+{
+public:
+    // Throws AppError when the temporary file cannot be created.
+    explicit ReplacementFile(const QString &path);
+
+    QString temporaryName() const { return m_temporary.fileName(); }
+    // Throws AppError when the file cannot be put in place.
+    void commit();
+
+private:
+    QString m_path;
+    QTemporaryFile m_temporary;
+};
+
+// A PDF file of reports, printed as the program prints them: each report
+// with its own page settings and paper on the PDF printer, two pages per
+// report, the signature sections from the report's own texts. While the
+// writer lives, its PDF printer is the current printer; afterwards the
+// previous printer, page settings, printer page geometry, page count and
+// signature source are back as they were. The page files go to a private
+// temporary folder, so the program's own page files stay untouched.
+class ReportPdfWriter
+{
+public:
+    // Throws AppError when the temporary files cannot be created.
+    explicit ReportPdfWriter(const QString &path);
+    ReportPdfWriter(const ReportPdfWriter &) = delete;
+    ReportPdfWriter &operator=(const ReportPdfWriter &) = delete;
+    // An unfinished file is dropped; the file at the path stays as it was.
+    ~ReportPdfWriter();
+
+    // Adds the pages of the reports' current report with the given texts.
+    // Throws AppError.
+    void addReport(DataSet &reports, const ReportTexts &texts, const QString &areaTotal);
+    // Ends the job and puts the file in place. Throws AppError.
+    void finish();
+
+    int pagesPrinted() const { return m_job->pagesPrinted(); }
+
+private:
+    QTemporaryDir m_folder;
+    ReplacementFile m_file;
+    SignatureValues m_signatures;
+
+    std::unique_ptr<PrinterDevice> m_previousPrinter;
+    TPageSettings m_previousSettings;
+    TPrinterPageGeometry m_previousGeometry;
+    int m_previousPageCount = 0;
+    SignatureSource m_previousSignatures;
+
+    std::unique_ptr<PagePrintJob> m_job;
+};
+
+// The PDF export command's work: asks for the file (AskPdfFileName with the
+// proposed name of the report) and writes the report's two pages into it
+// with ReportPdfWriter. Returns the path written, or an empty text when the
+// user cancelled. Throws AppError "导出PDF文件 … 错误!" with the reason.
+QString ExportReportPdf(const PrintedReport &report);
