@@ -10,6 +10,7 @@
 #include "app/ui/documentcommands.h"
 #include "app/ui/focusedtextcommands.h"
 #include "app/ui/linklabel.h"
+#include "app/ui/recordcommands.h"
 #include "app/ui/updatessuspended.h"
 #include "editor/childwin.h"
 #include "tools/arrangechildwin.h"
@@ -221,6 +222,9 @@ void TMainForm::connectCommands()
     new DocumentCommands(
         { [this] { return activeReportWindow(); }, [this](const QString &path) { OpenReportWindow(path); },
             [this](const QString &name) { return action(name); } },
+        this);
+    new RecordCommands(
+        { [this] { return activeReportWindow(); }, [this](const QString &name) { return action(name); } },
         this);
 
     for (int page = 0; page < 3; ++page)
