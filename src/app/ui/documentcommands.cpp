@@ -92,11 +92,13 @@ void DocumentCommands::SaveAs()
     }
 }
 
-QString withHadExtension(const QString &chosen)
+QString withExtension(const QString &chosen, const QString &extension)
 {
     const QFileInfo info(chosen);
-    const QString name = info.suffix().isEmpty() ? info.fileName() : info.completeBaseName();
-    return QDir(info.path()).filePath(name + QStringLiteral(".had"));
+    QString name = info.fileName();
+    if (const qsizetype dot = name.lastIndexOf(u'.'); dot >= 0)
+        name.truncate(dot);
+    return QDir(info.path()).filePath(name + u'.' + extension);
 }
 
 bool CopyFileWithPrompt(const QString &source, const QString &target)

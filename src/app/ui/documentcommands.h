@@ -63,6 +63,11 @@ private:
 // "复制 " + source + " 错误!". Returns true when the copy was made.
 bool CopyFileWithPrompt(const QString &source, const QString &target);
 
-// The chosen file name with its extension replaced by ".had", in the chosen
-// folder ("x.doc" gives "x.had").
-QString withHadExtension(const QString &chosen);
+// The chosen file name with its extension (from its last dot) replaced by
+// the given one, in the chosen folder: ("x.doc", "had") gives "x.had".
+QString withExtension(const QString &chosen, const QString &extension);
+
+inline QString withHadExtension(const QString &chosen)
+{
+    return withExtension(chosen, QStringLiteral("had"));
+}

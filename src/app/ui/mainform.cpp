@@ -11,6 +11,7 @@
 #include "app/ui/focusedtextcommands.h"
 #include "app/ui/linklabel.h"
 #include "app/ui/outputcommands.h"
+#include "app/ui/recordcommands.h"
 #include "app/ui/updatessuspended.h"
 #include "editor/childwin.h"
 #include "tools/arrangechildwin.h"
@@ -225,6 +226,9 @@ void TMainForm::connectCommands()
         this);
     new OutputCommands({ this, [this] { return printedReport(activeReportWindow()); },
                            [this](const QString &name) { return action(name); } },
+        this);
+    new RecordCommands(
+        { [this] { return activeReportWindow(); }, [this](const QString &name) { return action(name); } },
         this);
 
     for (int page = 0; page < 3; ++page)
