@@ -13,6 +13,9 @@
 #include <QApplication>
 #include <QFont>
 #include <QIcon>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 
 #include <cstdio>
 
@@ -36,6 +39,13 @@ int main(int argc, char *argv[])
     QApplication::setDesktopFileName(QStringLiteral("house-appraisal"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/house-appraisal.svg")));
     FontSubstitutes::install();
+    // Qt's own dialogs (choosing a file, printing) and standard buttons speak
+    // Chinese like the rest of the program; without Qt's translation files
+    // they stay English.
+    QTranslator qtTexts;
+    if (qtTexts.load(QLocale(QLocale::Chinese, QLocale::China), QStringLiteral("qtbase"), QStringLiteral("_"),
+            QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&qtTexts);
     QApplication::setFont(QFont(QStringLiteral("宋体"), 9));
 
     WidgetPromptBackend prompts;
