@@ -16,7 +16,8 @@ inline const QString AppTitle = QStringLiteral("晨岭房屋安全鉴定管理�
 // one place so that a test can reset them all.
 struct ProcessState
 {
-    // Folder of the executable (or $APPRAISAL_HOME), without trailing separator.
+    // The program's folder (config.ini, Data, Backup, Template, Temp,
+    // Resource) as ProgramFolders chooses it, without trailing separator.
     QString AppDir;
     // Raised while a report window is being opened: its edits do not count
     // as modifications. Lowered when a report window becomes active.

@@ -5,14 +5,13 @@
 #include "app/ui/mainform.h"
 #include "editor/componenttable.h"
 #include "editor/reportlist.h"
+#include "testframe.h"
 
 #include <QAction>
 #include <QMdiArea>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QtTest>
-
-#include <memory>
 
 // The frame's document and record commands on real report windows, with
 // the exact prompts they show.
@@ -59,15 +58,7 @@ struct Frame
         : file({ { { "FileNo", "1" }, { "Client", "甲" } }, { { "FileNo", "2" }, { "Client", "乙" } },
             { { "FileNo", "3" }, { "Client", "丙" } }, { { "FileNo", "4" }, { "Client", "丁" } } })
     {
-        qputenv("APPRAISAL_HOME", file.dir.path().toUtf8());
-        form = std::make_unique<TMainForm>();
-        form->resize(1000, 700);
-        form->show();
-    }
-    ~Frame()
-    {
-        form.reset();
-        qunsetenv("APPRAISAL_HOME");
+        form = showFrameOver(file.dir.path());
     }
 
     TfrmChildWin *open(const QString &path = QString())
@@ -87,7 +78,7 @@ struct Frame
     }
 
     ReportsFile file;
-    std::unique_ptr<TMainForm> form;
+    TestFrame form;
     TfrmChildWin *window = nullptr;
 };
 

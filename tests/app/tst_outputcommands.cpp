@@ -10,6 +10,7 @@
 #include "output/ui/pagesetupdialog.h"
 #include "output/ui/preview.h"
 #include "pdfpages.h"
+#include "testframe.h"
 
 #include <QAction>
 #include <QMdiArea>
@@ -20,7 +21,6 @@
 #include <QtTest>
 
 #include <functional>
-#include <memory>
 
 // The frame's preview, print, page setup and PDF export commands on real
 // report windows, printing to the PDF printer.
@@ -60,16 +60,8 @@ struct Frame
         file.storePaper("A4", 210, 297, 0);
         CurrentPrinter::install(PrinterDevice::pdf());
         TFrm_PageSetup::resetReferenceSize();
-        qputenv("APPRAISAL_HOME", file.dir.path().toUtf8());
-        form = std::make_unique<TMainForm>();
-        form->resize(1000, 700);
-        form->show();
+        form = showFrameOver(file.dir.path());
         window = form->OpenReportWindow(file.path);
-    }
-    ~Frame()
-    {
-        form.reset();
-        qunsetenv("APPRAISAL_HOME");
     }
 
     void run(const char *command) { form->action(QString::fromLatin1(command))->trigger(); }
@@ -100,7 +92,7 @@ struct Frame
     }
 
     ReportsFile file;
-    std::unique_ptr<TMainForm> form;
+    TestFrame form;
     TfrmChildWin *window = nullptr;
 };
 

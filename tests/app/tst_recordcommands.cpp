@@ -6,6 +6,7 @@
 #include "editor/componenttable.h"
 #include "editor/fieldtext.h"
 #include "editor/reportlist.h"
+#include "testframe.h"
 
 #include <QAction>
 #include <QDir>
@@ -13,8 +14,6 @@
 #include <QToolBar>
 #include <QToolButton>
 #include <QtTest>
-
-#include <memory>
 
 // The calculate command and the two template commands of the frame, run
 // as the user runs them, with the exact prompts they show.
@@ -85,16 +84,8 @@ struct Frame
         : file({ StoredReport })
     {
         file.addRows("1", rows);
-        qputenv("APPRAISAL_HOME", file.dir.path().toUtf8());
-        form = std::make_unique<TMainForm>();
-        form->resize(1000, 700);
-        form->show();
+        form = showFrameOver(file.dir.path());
         window = form->OpenReportWindow(file.path);
-    }
-    ~Frame()
-    {
-        form.reset();
-        qunsetenv("APPRAISAL_HOME");
     }
 
     QAction *action(const char *name) const { return form->action(QString::fromLatin1(name)); }
@@ -103,7 +94,7 @@ struct Frame
     QString templateFolder() const { return file.dir.filePath("Template"); }
 
     ReportsFile file;
-    std::unique_ptr<TMainForm> form;
+    TestFrame form;
     TfrmChildWin *window = nullptr;
 };
 

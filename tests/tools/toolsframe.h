@@ -3,6 +3,7 @@
 #include "app/ui/mainform.h"
 #include "editor/childwin.h"
 #include "reportfile.h"
+#include "testframe.h"
 
 #include <QAction>
 #include <QApplication>
@@ -20,27 +21,18 @@ struct ToolsFrame
 {
     ToolsFrame()
     {
-        qputenv("APPRAISAL_HOME", file.dir.path().toUtf8());
-        form = std::make_unique<TMainForm>();
-        form->resize(1000, 700);
-        form->show();
+        form = showFrameOver(file.dir.path());
         form->activateWindow();
         if (!QTest::qWaitForWindowActive(form.get()))
             qWarning("frame did not become active");
     }
-    ~ToolsFrame()
-    {
-        form.reset();
-        qunsetenv("APPRAISAL_HOME");
-    }
-
     // Opens the database in one more report window (the same file may be
     // open in several).
     TfrmChildWin *open() { return form->OpenReportWindow(file.path); }
     QAction *action(const char *name) const { return form->action(QString::fromLatin1(name)); }
 
     ReportFile file { 1, QStringLiteral("Data/甲.had") };
-    std::unique_ptr<TMainForm> form;
+    TestFrame form;
 };
 
 // A control of a report window by its name. Where the window does not have
