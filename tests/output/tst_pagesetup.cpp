@@ -1,4 +1,3 @@
-#include "app/apperror.h"
 #include "app/processstate.h"
 #include "app/prompt.h"
 #include "app/ui/numberedit.h"
@@ -7,6 +6,7 @@
 #include "output/printerpage.h"
 #include "output/ui/pagesetupdialog.h"
 #include "reportfile.h"
+#include "testdevice.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -20,32 +20,8 @@
 #include <QtTest>
 
 #include <memory>
-#include <optional>
 
 namespace {
-
-// A printer over the PDF printer that records the job settings it is given
-// and can report a sheet of its own instead of the nominal one.
-class TestDevice : public PrinterDevice
-{
-public:
-    explicit TestDevice(const QString &name)
-        : PrinterDevice(name, true, QString())
-    { }
-
-    std::optional<QSize> sheetDots;
-    QList<TDeviceMode> applied;
-
-    void applyDeviceMode(const TDeviceMode &mode) override
-    {
-        applied.append(mode);
-        PrinterDevice::applyDeviceMode(mode);
-    }
-    QSize physicalPageSize() const override
-    {
-        return sheetDots ? *sheetDots : PrinterDevice::physicalPageSize();
-    }
-};
 
 const QString TestPrinterName = QStringLiteral("测试打印机");
 const QString Custom = QStringLiteral("自定义纸张");
@@ -140,9 +116,7 @@ struct Fixture
 {
     Fixture()
     {
-        auto device = std::make_unique<TestDevice>(TestPrinterName);
-        printer = device.get();
-        CurrentPrinter::install(std::move(device));
+        printer = &installTestDevice(TestPrinterName);
         TFrm_PageSetup::resetReferenceSize();
     }
 

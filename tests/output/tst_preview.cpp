@@ -5,7 +5,6 @@
 #include "output/pagefiles.h"
 #include "output/pagesettingsstore.h"
 #include "output/pagevalues.h"
-#include "output/printerdevice.h"
 #include "output/reportprinting.h"
 #include "output/ui/pagesetupdialog.h"
 #include "output/ui/preview.h"
@@ -13,6 +12,7 @@
 #include "pdfpages.h"
 #include "promptcheck.h"
 #include "reportfile.h"
+#include "testdevice.h"
 
 #include <QPointer>
 #include <QPushButton>
@@ -27,23 +27,6 @@
 #include <optional>
 
 namespace {
-
-// The PDF printer, able to report a sheet of given dots instead of its own
-// (a driver whose A4 sheet is 4961 x 7016 dots at 600 dots per inch).
-class SheetDevice : public PrinterDevice
-{
-public:
-    SheetDevice()
-        : PrinterDevice(PdfPrinterName, true, QString())
-    { }
-
-    std::optional<QSize> sheetDots;
-
-    QSize physicalPageSize() const override
-    {
-        return sheetDots ? *sheetDots : PrinterDevice::physicalPageSize();
-    }
-};
 
 // The window's size before it is maximised: the scroll area is 726 x 428.
 constexpr QSize InitialSize(726, 458);
@@ -62,9 +45,7 @@ struct Fixture
         file.reports.setString("Surveyor", "李工");
         file.reports.post();
         texts = ReportTexts::fromRow(file.reports);
-        auto device = std::make_unique<SheetDevice>();
-        printer = device.get();
-        CurrentPrinter::install(std::move(device));
+        printer = &installTestDevice();
         Process.ActiveSignatures
             = [this] { return std::optional<SignatureValues>(MakeSignatureValues(texts)); };
         TFrm_PageSetup::resetReferenceSize();
@@ -116,7 +97,7 @@ struct Fixture
     ReportTexts texts;
     bool windowOpen = true;
     QStringList log;
-    SheetDevice *printer = nullptr;
+    TestDevice *printer = nullptr;
     QPointer<TFrm_Preview> preview;
 };
 

@@ -5,63 +5,14 @@
 #include "output/currentprinter.h"
 #include "output/printerpage.h"
 #include "output/units.h"
+#include "testdevice.h"
 #include "testenv.h"
 
 #include <QPainter>
 #include <QPrinterInfo>
 #include <QtTest>
 
-#include <optional>
-
 namespace {
-
-// The PDF printer with switches for what it fails at or reports, and a
-// record of the job settings it was given.
-class TestDevice : public PrinterDevice
-{
-public:
-    TestDevice()
-        : PrinterDevice(PdfPrinterName, true, QString())
-    { }
-
-    bool hasDeviceMode = true;
-    bool sheetUnreadable = false;
-    std::optional<QSize> sheetDots;
-    std::optional<QSize> dpi;
-
-    QList<TDeviceMode> applied;
-    int reloads = 0;
-
-    std::optional<TDeviceMode> deviceMode() const override
-    {
-        return hasDeviceMode ? PrinterDevice::deviceMode() : std::nullopt;
-    }
-    void reload() override
-    {
-        ++reloads;
-        PrinterDevice::reload();
-    }
-    void applyDeviceMode(const TDeviceMode &mode) override
-    {
-        applied.append(mode);
-        PrinterDevice::applyDeviceMode(mode);
-    }
-    QSize resolution() const override { return dpi ? *dpi : PrinterDevice::resolution(); }
-    QSize physicalPageSize() const override
-    {
-        if (sheetUnreadable)
-            throw AppError(QStringLiteral("sheet unreadable"));
-        return sheetDots ? *sheetDots : PrinterDevice::physicalPageSize();
-    }
-};
-
-TestDevice &installTestDevice()
-{
-    auto device = std::make_unique<TestDevice>();
-    TestDevice &ref = *device;
-    CurrentPrinter::install(std::move(device));
-    return ref;
-}
 
 constexpr quint32 AllFields = TDeviceMode::DM_ORIENTATION | TDeviceMode::DM_PAPERSIZE
     | TDeviceMode::DM_PAPERWIDTH | TDeviceMode::DM_PAPERLENGTH;
@@ -254,7 +205,7 @@ void TestPrinterPage::geometryIsCopiedEvenWhenSetupFails()
 
     QVERIFY(!SetupPrinterPage("A4", 0, 0, 0));
 
-    const TPrinterPageGeometry expected {201, 302, 11, 12, 13, 14};
+    const TPrinterPageGeometry expected { 201, 302, 11, 12, 13, 14 };
     QCOMPARE(Process.PrinterPageGeometry, expected);
 }
 
