@@ -1,5 +1,6 @@
 #include "app/processstate.h"
 #include "app/version.h"
+#include "runprogram.h"
 
 #include <QtTest>
 
@@ -35,21 +36,9 @@ const QString ManPage = QStringLiteral("share/man/man1/hadtool.1");
 const QString SharedSample = QStringLiteral("share/house-appraisal/2004年房屋安全鉴定报告.had");
 const QString SharedLibrary = QStringLiteral("share/house-appraisal/ApprStandar.mdb");
 
-struct Result
+ProcessResult run(const QString &program, const QStringList &arguments)
 {
-    int exitCode = -1;
-    QString out;
-    QString err;
-};
-
-Result run(const QString &program, const QStringList &arguments)
-{
-    QProcess process;
-    process.start(program, arguments);
-    if (!process.waitForFinished(120000) || process.exitStatus() != QProcess::NormalExit)
-        return { -1, QString(), process.errorString() };
-    return { process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
-        QString::fromUtf8(process.readAllStandardError()) };
+    return runProgram(program, arguments, { .timeoutMs = 120000 });
 }
 
 QByteArray readFile(const QString &path)
@@ -92,7 +81,7 @@ QStringList commandNames(const QString &overview)
 void TestInstall::initTestCase()
 {
     QVERIFY(m_prefix.isValid());
-    const Result result = run(QStringLiteral(CMAKE_COMMAND),
+    const ProcessResult result = run(QStringLiteral(CMAKE_COMMAND),
         { "--install", QStringLiteral(APPRAISAL_BUILD_DIR), "--prefix", m_prefix.path() });
     QVERIFY2(result.exitCode == 0, qPrintable(result.out + result.err));
 }
@@ -226,7 +215,7 @@ void TestInstall::hadtoolCommandLine()
     QFETCH(int, exitCode);
     QFETCH(QString, out);
     QFETCH(QString, err);
-    const Result result = run(installed("bin/hadtool"), arguments);
+    const ProcessResult result = run(installed("bin/hadtool"), arguments);
     QCOMPARE(result.exitCode, exitCode);
     for (const auto &[text, expected] : { std::pair(result.out, out), std::pair(result.err, err) }) {
         if (expected.isEmpty())

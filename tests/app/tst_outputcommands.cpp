@@ -2,7 +2,6 @@
 #include "app/processstate.h"
 #include "app/prompt.h"
 #include "app/ui/mainform.h"
-#include "hadtoolprocess.h"
 #include "output/currentprinter.h"
 #include "output/pagefiles.h"
 #include "output/pagesettingsstore.h"
@@ -10,6 +9,7 @@
 #include "output/ui/pagesetupdialog.h"
 #include "output/ui/preview.h"
 #include "pdfpages.h"
+#include "runprogram.h"
 #include "testframe.h"
 
 #include <QAction>
@@ -282,7 +282,7 @@ void TestOutputCommands::exportMatchesHadtoolOfTheSavedReport()
     QCOMPARE(Prompt::shown().size(), 1);
 
     const QString printed = f.file.dir.filePath("hadtool.pdf");
-    const HadtoolResult result = runHadtool({ "pdf", f.file.path, "--index", "0", "-o", printed });
+    const ProcessResult result = runHadtool({ "pdf", f.file.path, "--index", "0", "-o", printed });
     QVERIFY2(result.exitCode == 0, qPrintable(result.err));
     const QList<PdfPage> ours = readPdfPages(exported);
     const QList<PdfPage> theirs = readPdfPages(printed);

@@ -2,8 +2,8 @@
 #include "db/connection.h"
 #include "db/dataset.h"
 #include "db/hadfile.h"
-#include "hadtoolprocess.h"
 #include "otheruser.h"
+#include "runprogram.h"
 #include "testenv.h"
 
 #include <QCryptographicHash>
@@ -37,30 +37,6 @@ private slots:
 };
 
 namespace {
-
-QString hadtoolPath()
-{
-    return QDir(QCoreApplication::applicationDirPath()).filePath("hadtool");
-}
-
-// Runs a prepared process to its end; a crash gives exit code -1.
-HadtoolResult finish(QProcess &process)
-{
-    process.start();
-    if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit)
-        return {};
-    return { process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
-        QString::fromUtf8(process.readAllStandardError()) };
-}
-
-HadtoolResult runHadtoolIn(const QString &workingFolder, const QStringList &arguments)
-{
-    QProcess process;
-    process.setProgram(hadtoolPath());
-    process.setArguments(arguments);
-    process.setWorkingDirectory(workingFolder);
-    return finish(process);
-}
 
 // SHA-256 of a database file and of the journal files beside it; "-" for
 // one that is not there.
@@ -205,10 +181,10 @@ void TestHadtool::newThenListPrintsEveryReportInOrder()
 {
     TestAppDir dir;
     const QString path = dir.filePath("报告 2004.had");
-    const HadtoolResult created = runHadtool({ "new", path });
+    const ProcessResult created = runHadtool({ "new", path });
     QCOMPARE(created.exitCode, 0);
     QCOMPARE(created.err, QString());
-    const HadtoolResult empty = runHadtool({ "list", path });
+    const ProcessResult empty = runHadtool({ "list", path });
     QCOMPARE(empty.exitCode, 0);
     QCOMPARE(empty.out, QString());
     {
@@ -222,7 +198,7 @@ void TestHadtool::newThenListPrintsEveryReportInOrder()
         const char16_t controls[] = u"零\u0000一\u0001删\u007f下\u0085行\u001b[0m";
         addReport(reports, { QString::fromUtf16(controls, std::size(controls) - 1) });
     }
-    const HadtoolResult listed = runHadtool({ "list", path });
+    const ProcessResult listed = runHadtool({ "list", path });
     QCOMPARE(listed.exitCode, 0);
     QCOMPARE(listed.out,
         "2004-001\t解放路1号\t王五\t张三\n"
@@ -236,12 +212,12 @@ void TestHadtool::newRefusesAnExistingFileUnlessForced()
     TestAppDir dir;
     dir.writeFile("old.had", "old");
     const QString path = dir.filePath("old.had");
-    const HadtoolResult refused = runHadtool({ "new", path });
+    const ProcessResult refused = runHadtool({ "new", path });
     QCOMPARE(refused.exitCode, 1);
     QVERIFY2(refused.err.contains("数据库 " + path + " 已存在!"), qPrintable(refused.err));
     QCOMPARE(dir.readFile("old.had"), QByteArray("old"));
 
-    const HadtoolResult forced = runHadtool({ "new", "--force", path });
+    const ProcessResult forced = runHadtool({ "new", "--force", path });
     QCOMPARE(forced.exitCode, 0);
     Connection connection;
     HadFile::open(connection, path);
@@ -273,7 +249,7 @@ void TestHadtool::failures()
     dir.writeFile("text.had", "just text");
     if (arguments.size() > 1)
         arguments[1] = dir.filePath(arguments[1]);
-    const HadtoolResult result = runHadtool(arguments);
+    const ProcessResult result = runHadtool(arguments);
     QCOMPARE(result.exitCode, exitCode);
     QCOMPARE(result.out, QString());
     QVERIFY2(result.err.contains(message), qPrintable(result.err));
@@ -334,7 +310,7 @@ void TestHadtool::readingLeavesEveryFileAsItWas()
     const QStringList sums = fingerprint(path);
     const QStringList entries = folderEntries(folder);
 
-    const HadtoolResult listed = runHadtool({ "list", path });
+    const ProcessResult listed = runHadtool({ "list", path });
     QTEST(listed.exitCode, "exitCode");
     QTEST(listed.out, "listed");
     QCOMPARE(listed.err, listError.isEmpty() ? QString() : "hadtool: " + listError.arg(path) + "\n");
@@ -404,7 +380,7 @@ void TestHadtool::listReadsFilesTheUserMayOnlyRead()
 
     QProcess process;
     OtherUser::prepare(process, hadtoolPath(), { "list", path });
-    const HadtoolResult listed = finish(process);
+    const ProcessResult listed = runProcess(process);
     QFile::setPermissions(folder, all | passable);
     QTEST(listed.exitCode, "exitCode");
     QTEST(listed.out, "listed");
@@ -424,7 +400,7 @@ void TestHadtool::lostOutputIsAFailure()
     process.setProgram(hadtoolPath());
     process.setArguments({ "list", path });
     process.setStandardOutputFile("/dev/full");
-    const HadtoolResult result = finish(process);
+    const ProcessResult result = runProcess(process);
     QCOMPARE(result.exitCode, 1);
     QVERIFY2(result.err.startsWith("hadtool: 写标准输出错误: "), qPrintable(result.err));
 }
@@ -457,8 +433,9 @@ void TestHadtool::newRefusesBadPathsBeforeTouchingAnything()
     QVERIFY(QDir().mkpath(dir.filePath("blocked.had-wal")));
     const QStringList entries = folderEntries(dir.path());
     for (const bool force : { false, true }) {
-        const HadtoolResult result = runHadtoolIn(
-            dir.path(), force ? QStringList { "new", "--force", argument } : QStringList { "new", argument });
+        const ProcessResult result
+            = runHadtool(force ? QStringList { "new", "--force", argument } : QStringList { "new", argument },
+                { .workingFolder = dir.path() });
         QCOMPARE(result.exitCode, 1);
         const QString path = QDir(dir.path()).absoluteFilePath(argument);
         QCOMPARE(
@@ -506,7 +483,7 @@ void TestHadtool::failedNewLeavesNoFileUnderItsName()
     }
     // The name is free for the next attempt.
     QCOMPARE(runHadtool({ "new", path }).exitCode, 0);
-    const HadtoolResult listed = runHadtool({ "list", path });
+    const ProcessResult listed = runHadtool({ "list", path });
     QCOMPARE(listed.exitCode, 0);
     QCOMPARE(listed.err, QString());
 }
@@ -551,7 +528,7 @@ void TestHadtool::forcedNewRefusesAFileInUse()
             other.execute(hold);
         QCOMPARE(reportCount(other), 2);
 
-        const HadtoolResult refused = runHadtool({ "new", "--force", path });
+        const ProcessResult refused = runHadtool({ "new", "--force", path });
         QCOMPARE(refused.exitCode, 1);
         QVERIFY2(refused.err.contains("不能删除数据库 " + path + "\n"), qPrintable(refused.err));
         QCOMPARE(reportCount(other), 2);
@@ -563,7 +540,7 @@ void TestHadtool::forcedNewRefusesAFileInUse()
         HadFile::open(again, path);
         QCOMPARE(reportCount(again), 2);
     }
-    const HadtoolResult replaced = runHadtool({ "new", "--force", path });
+    const ProcessResult replaced = runHadtool({ "new", "--force", path });
     QCOMPARE(replaced.exitCode, 0);
     QCOMPARE(runHadtool({ "list", path }).out, QString());
     QCOMPARE(folderEntries(dir.path()), QStringList { "报告.had" });

@@ -1,8 +1,8 @@
 #include "app/apperror.h"
 #include "db/componentrows.h"
 #include "db/reporttemplate.h"
-#include "hadtoolprocess.h"
 #include "reportfile.h"
+#include "runprogram.h"
 #include "testenv.h"
 
 #include <QtEndian>
@@ -452,7 +452,7 @@ void TestReportTemplate::hadtoolWritesAStoredReport()
     file.reports.last();
     const QString out = file.dir.filePath("Template/解放路1号.Btp");
     QDir().mkpath(file.dir.filePath("Template"));
-    const HadtoolResult result
+    const ProcessResult result
         = runHadtool(QStringList { "template", file.path } + choice + QStringList { "-o", out });
     QCOMPARE(result.err, QString());
     QCOMPARE(result.exitCode, 0);
@@ -468,7 +468,7 @@ void TestReportTemplate::hadtoolShowsATemplate()
         { "", "a\\b", "", "", "", "", "\x01" } };
     const QString path = dir.filePath("模板.Btp");
     ReportTemplateFile::write(path, value);
-    const HadtoolResult result = runHadtool({ "template", "--show", path });
+    const ProcessResult result = runHadtool({ "template", "--show", path });
     QCOMPARE(result.err, QString());
     QCOMPARE(result.exitCode, 0);
     QStringList expected;
@@ -517,7 +517,7 @@ void TestReportTemplate::hadtoolFailures()
     QStringList words { "template" };
     for (const QString &word : arguments)
         words << (word.contains('.') ? file.dir.filePath(word) : word);
-    const HadtoolResult result = runHadtool(words);
+    const ProcessResult result = runHadtool(words);
     QCOMPARE(result.exitCode, exitCode);
     QCOMPARE(result.out, QString());
     QVERIFY2(result.err.contains(message), qPrintable(result.err));

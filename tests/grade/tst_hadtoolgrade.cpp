@@ -1,7 +1,7 @@
 #include "app/programfolders.h"
 #include "db/componentrows.h"
-#include "hadtoolprocess.h"
 #include "reportfile.h"
+#include "runprogram.h"
 #include "testenv.h"
 
 #include <QtTest>
@@ -93,7 +93,7 @@ void TestHadtoolGrade::tableFile()
     QFETCH(QString, expected);
     TestAppDir dir;
     dir.writeFile("表 1.tsv", table);
-    const HadtoolResult result = runHadtool({ "grade", "--table", dir.filePath("表 1.tsv") });
+    const ProcessResult result = runHadtool({ "grade", "--table", dir.filePath("表 1.tsv") });
     QCOMPARE(result.err, QString());
     QCOMPARE(result.out, expected);
     QCOMPARE(result.exitCode, 0);
@@ -101,7 +101,7 @@ void TestHadtoolGrade::tableFile()
 
 void TestHadtoolGrade::standardInput()
 {
-    const HadtoolResult result = runHadtool({ "grade", "--table", "-" }, WorkedExample);
+    const ProcessResult result = runHadtool({ "grade", "--table", "-" }, { .input = WorkedExample });
     QCOMPARE(result.err, QString());
     QCOMPARE(result.out, WorkedExampleLines);
     QCOMPARE(result.exitCode, 0);
@@ -138,7 +138,7 @@ void TestHadtoolGrade::storedReport()
     TestAppDir dir;
     const QString path = sampleCopy(dir);
     const QByteArray before = dir.readFile(QFileInfo(path).fileName());
-    const HadtoolResult result = runHadtool(QStringList { "grade", path } + choice);
+    const ProcessResult result = runHadtool(QStringList { "grade", path } + choice);
     QCOMPARE(result.err, QString());
     QCOMPARE(result.out, expected);
     QCOMPARE(result.exitCode, 0);
@@ -199,7 +199,7 @@ void TestHadtoolGrade::failures()
     arguments.replaceInStrings(QRegularExpression("^TABLE$"), file.dir.filePath("table.tsv"));
     arguments.replaceInStrings(QRegularExpression("^missing"), file.dir.filePath("missing"));
 
-    const HadtoolResult result = runHadtool(QStringList { "grade" } + arguments);
+    const ProcessResult result = runHadtool(QStringList { "grade" } + arguments);
     QCOMPARE(result.exitCode, exitCode);
     QCOMPARE(result.out, QString());
     QVERIFY2(result.err.contains(message), qPrintable(result.err));

@@ -4,9 +4,9 @@
 #include "db/connection.h"
 #include "db/dataset.h"
 #include "db/hadfile.h"
-#include "hadtoolprocess.h"
 #include "output/pagesettingsstore.h"
 #include "output/units.h"
+#include "runprogram.h"
 #include "testenv.h"
 
 #include <QImage>
@@ -39,23 +39,6 @@ private:
 namespace {
 
 constexpr double PointsPerMM = 72 / 25.4;
-
-using Result = HadtoolResult;
-
-// pdftotext's output: standard output as UTF-8.
-QString pdftotext(const QStringList &arguments)
-{
-    QProcess process;
-    process.start("pdftotext", arguments);
-    if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit)
-        return {};
-    return QString::fromUtf8(process.readAllStandardOutput());
-}
-
-Result hadtool(const QStringList &arguments)
-{
-    return runHadtool(arguments);
-}
 
 // Lines of hadtool's own messages on standard error (Qt's notes aside).
 QStringList messages(const QString &err)
@@ -93,7 +76,7 @@ QString unescaped(QString text)
 
 QList<Page> pdfWords(const QString &pdf)
 {
-    const QString text = pdftotext({ "-bbox", pdf, "-" });
+    const QString text = runProgram("pdftotext", { "-bbox", pdf, "-" }).out;
     QList<Page> pages;
     static const QRegularExpression page("<page width=\"([0-9.]+)\" height=\"([0-9.]+)\">");
     static const QRegularExpression word(
@@ -237,7 +220,7 @@ void TestReportPdf::textsSitAtTheLayoutsPlaces()
     static QList<Page> pages;
     if (pages.isEmpty()) {
         const QString pdf = m_out.filePath("first.pdf");
-        const Result result = hadtool({ "pdf", m_sample, "--index", "0", "-o", pdf });
+        const ProcessResult result = runHadtool({ "pdf", m_sample, "--index", "0", "-o", pdf });
         QCOMPARE(result.exitCode, 0);
         QCOMPARE(messages(result.err), QStringList());
         pages = pdfWords(pdf);
@@ -272,7 +255,7 @@ void TestReportPdf::allReportsGoIntoOneFile()
     if (QStandardPaths::findExecutable("pdftotext").isEmpty())
         QSKIP("pdftotext (poppler-utils) is not installed");
     const QString pdf = m_out.filePath("all.pdf");
-    const Result result = hadtool({ "pdf", m_sample, "--all", "-o", pdf });
+    const ProcessResult result = runHadtool({ "pdf", m_sample, "--all", "-o", pdf });
     QCOMPARE(result.exitCode, 0);
     QStringList progress = result.err.split(u'\n').filter(QRegularExpression("^\\d+/\\d+$"));
     QCOMPARE(progress.first(), QString("1/10"));
@@ -281,7 +264,7 @@ void TestReportPdf::allReportsGoIntoOneFile()
     const QList<Page> pages = pdfWords(pdf);
     QCOMPARE(pages.size(), 20);
     // Cover and body in turn, each body with its report's number, in list order.
-    const Result list = hadtool({ "list", m_sample });
+    const ProcessResult list = runHadtool({ "list", m_sample });
     const QStringList rows = list.out.split(u'\n', Qt::SkipEmptyParts);
     QCOMPARE(rows.size(), 10);
     for (int i = 0; i < 10; ++i) {
@@ -309,7 +292,7 @@ void TestReportPdf::eachReportKeepsItsOwnPaper()
     makeDatabase(path, { { "A4", TPageSettings() }, { "B5", b5 } });
     QVERIFY(Prompt::shown().isEmpty());
     const QString pdf = m_out.filePath("papers.pdf");
-    const Result result = hadtool({ "pdf", path, "--all", "-o", pdf });
+    const ProcessResult result = runHadtool({ "pdf", path, "--all", "-o", pdf });
     QCOMPARE(result.exitCode, 0);
     const QList<Page> pages = pdfWords(pdf);
     QCOMPARE(pages.size(), 4);
@@ -328,7 +311,7 @@ void TestReportPdf::messagesGoToStandardErrorAndFail()
     const QString path = dir.filePath("nosettings.had");
     makeDatabase(path, { { "空白", std::nullopt } });
     const QString pdf = dir.filePath("out.pdf");
-    const Result result = hadtool({ "pdf", path, "--index", "0", "-o", pdf });
+    const ProcessResult result = runHadtool({ "pdf", path, "--index", "0", "-o", pdf });
     QCOMPARE(result.exitCode, 1);
     QCOMPARE(messages(result.err), QStringList { "hadtool: 初始化打印机错误!" });
     QVERIFY(QFileInfo(pdf).size() > 0); // drawn on the printer's present paper
@@ -351,8 +334,8 @@ void TestReportPdf::pngDrawsThePageAsThePreview()
     QFETCH(int, dpi);
     QFETCH(QSize, size);
     const QString png = m_out.filePath(QStringLiteral("page%1-%2.png").arg(page).arg(dpi));
-    const Result result = hadtool({ "png", m_sample, "--file-no", "2004-008", "--page", QString::number(page),
-        "--dpi", QString::number(dpi), "-o", png });
+    const ProcessResult result = runHadtool({ "png", m_sample, "--file-no", "2004-008", "--page",
+        QString::number(page), "--dpi", QString::number(dpi), "-o", png });
     QCOMPARE(result.exitCode, 0);
     QCOMPARE(messages(result.err), QStringList());
     const QImage image(png);
@@ -404,7 +387,7 @@ void TestReportPdf::failuresLeaveTheOutputAlone()
         else if (argument == "OUT" || argument.startsWith("missing/"))
             argument = dir.filePath(argument == "OUT" ? "out" : argument);
     }
-    const Result result = hadtool(arguments);
+    const ProcessResult result = runHadtool(arguments);
     QCOMPARE(result.exitCode, exitCode);
     QVERIFY2(result.err.contains(message), qPrintable(result.err));
     QCOMPARE(dir.readFile("out"), QByteArray("old"));

@@ -3,7 +3,6 @@
 #include "app/prompt.h"
 #include "db/hadfile.h"
 #include "db/reportfields.h"
-#include "hadtoolprocess.h"
 #include "output/currentprinter.h"
 #include "output/pagefiles.h"
 #include "output/pagesettingsstore.h"
@@ -12,6 +11,7 @@
 #include "output/reportprinting.h"
 #include "pdfpages.h"
 #include "reportfile.h"
+#include "runprogram.h"
 
 #include <QDir>
 #include <QStandardPaths>
@@ -259,7 +259,7 @@ void TestReportPrinting::exportMatchesHadtool()
     QCOMPARE(Prompt::shown().first().fileName, QStringLiteral("2004-008 广州市越秀区东山路1号.pdf"));
 
     const QString printed = f.path("hadtool.pdf");
-    const HadtoolResult result = runHadtool({ "pdf", f.file.path, "--index", "0", "-o", printed });
+    const ProcessResult result = runHadtool({ "pdf", f.file.path, "--index", "0", "-o", printed });
     QVERIFY2(result.exitCode == 0, qPrintable(result.err));
 
     const QList<PdfPage> ours = readPdfPages(exported);

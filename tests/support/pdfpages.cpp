@@ -1,6 +1,7 @@
 #include "pdfpages.h"
 
-#include <QProcess>
+#include "runprogram.h"
+
 #include <QRegularExpression>
 #include <QStringList>
 
@@ -10,14 +11,11 @@ namespace {
 
 constexpr double PointsPerMM = 72 / 25.4;
 
+// Standard output of a run that succeeded, or an empty text.
 QString run(const QString &program, const QStringList &arguments)
 {
-    QProcess process;
-    process.start(program, arguments);
-    if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit
-        || process.exitCode() != 0)
-        return {};
-    return QString::fromUtf8(process.readAllStandardOutput());
+    const ProcessResult result = runProgram(program, arguments);
+    return result.exitCode == 0 ? result.out : QString();
 }
 
 } // namespace

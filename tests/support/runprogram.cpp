@@ -1,18 +1,36 @@
-#include "hadtoolprocess.h"
+#include "runprogram.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QProcess>
 
-HadtoolResult runHadtool(const QStringList &arguments, const QByteArray &input)
+ProcessResult runProcess(QProcess &process, const RunOptions &options)
 {
-    QProcess process;
-    process.start(
-        QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("hadtool")), arguments);
-    process.write(input);
+    if (!options.workingFolder.isEmpty())
+        process.setWorkingDirectory(options.workingFolder);
+    process.start();
+    process.write(options.input);
     process.closeWriteChannel();
-    if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit)
-        return {};
+    if (!process.waitForFinished(options.timeoutMs) || process.exitStatus() != QProcess::NormalExit)
+        return { -1, QString(), process.errorString() };
     return { process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
         QString::fromUtf8(process.readAllStandardError()) };
+}
+
+ProcessResult runProgram(const QString &program, const QStringList &arguments, const RunOptions &options)
+{
+    QProcess process;
+    process.setProgram(program);
+    process.setArguments(arguments);
+    return runProcess(process, options);
+}
+
+QString hadtoolPath()
+{
+    return QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("hadtool"));
+}
+
+ProcessResult runHadtool(const QStringList &arguments, const RunOptions &options)
+{
+    return runProgram(hadtoolPath(), arguments, options);
 }

@@ -4,15 +4,34 @@
 #include <QString>
 #include <QStringList>
 
-// What a run of the built hadtool gave: its exit status and its output
-// decoded as UTF-8. exitCode is -1 when it crashed or did not finish.
-struct HadtoolResult
+class QProcess;
+
+// What a run of a program gave: its exit status and its output decoded as
+// UTF-8. exitCode is -1 when it crashed or did not finish; err then says why.
+struct ProcessResult
 {
     int exitCode = -1;
     QString out;
     QString err;
 };
 
-// Runs the hadtool built beside the test with the given arguments and
-// standard input, and waits for it to end.
-HadtoolResult runHadtool(const QStringList &arguments, const QByteArray &input = {});
+struct RunOptions
+{
+    QByteArray input {}; // written to its standard input, which is then closed
+    QString workingFolder {}; // the test's own when empty
+    int timeoutMs = 60000;
+};
+
+// Starts a process set up with its program, arguments and anything else it
+// needs, and waits for it to end.
+ProcessResult runProcess(QProcess &process, const RunOptions &options = {});
+
+// Runs program with the given arguments and waits for it to end.
+ProcessResult runProgram(
+    const QString &program, const QStringList &arguments, const RunOptions &options = {});
+
+// The hadtool built beside the test.
+QString hadtoolPath();
+
+// Runs the hadtool built beside the test with the given arguments.
+ProcessResult runHadtool(const QStringList &arguments, const RunOptions &options = {});
