@@ -102,15 +102,6 @@ void chooseLandscape(QWidget *dialog, const char *closeButton)
     dialog->findChild<QPushButton *>(closeButton)->click();
 }
 
-QStringList lines(const QString &text)
-{
-    QStringList result;
-    for (const QString &line : text.split(u'\n'))
-        if (!line.trimmed().isEmpty())
-            result.append(line.simplified());
-    return result;
-}
-
 } // namespace
 
 void TestOutputCommands::previewShowsTheWindowsUnsavedEdits()

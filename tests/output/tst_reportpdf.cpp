@@ -6,6 +6,7 @@
 #include "db/hadfile.h"
 #include "output/pagesettingsstore.h"
 #include "output/units.h"
+#include "pdfpages.h"
 #include "runprogram.h"
 #include "testenv.h"
 
@@ -38,60 +39,10 @@ private:
 
 namespace {
 
-constexpr double PointsPerMM = 72 / 25.4;
-
 // Lines of hadtool's own messages on standard error (Qt's notes aside).
 QStringList messages(const QString &err)
 {
     return err.split(u'\n').filter(QRegularExpression("^hadtool: "));
-}
-
-// A word of a PDF page with its box in millimetres from the sheet's corner.
-struct Word
-{
-    QString text;
-    double left;
-    double top;
-    double right;
-    double bottom;
-};
-
-struct Page
-{
-    double width; // mm
-    double height;
-    QList<Word> words;
-};
-
-// Fonts map some characters to their radical forms; compare in compatibility form.
-QString normalized(const QString &text)
-{
-    return text.normalized(QString::NormalizationForm_KC);
-}
-
-QString unescaped(QString text)
-{
-    return text.replace("&lt;", "<").replace("&gt;", ">").replace("&quot;", "\"").replace("&amp;", "&");
-}
-
-QList<Page> pdfWords(const QString &pdf)
-{
-    const QString text = runProgram("pdftotext", { "-bbox", pdf, "-" }).out;
-    QList<Page> pages;
-    static const QRegularExpression page("<page width=\"([0-9.]+)\" height=\"([0-9.]+)\">");
-    static const QRegularExpression word(
-        "<word xMin=\"([0-9.]+)\" yMin=\"([0-9.]+)\" xMax=\"([0-9.]+)\" yMax=\"([0-9.]+)\">([^<]*)</word>");
-    for (const QString &line : text.split(u'\n')) {
-        if (const QRegularExpressionMatch m = page.match(line); m.hasMatch()) {
-            pages.append(
-                { m.captured(1).toDouble() / PointsPerMM, m.captured(2).toDouble() / PointsPerMM, {} });
-        } else if (const QRegularExpressionMatch w = word.match(line); w.hasMatch() && !pages.isEmpty()) {
-            pages.last().words.append({ normalized(unescaped(w.captured(5))),
-                w.captured(1).toDouble() / PointsPerMM, w.captured(2).toDouble() / PointsPerMM,
-                w.captured(3).toDouble() / PointsPerMM, w.captured(4).toDouble() / PointsPerMM });
-        }
-    }
-    return pages;
 }
 
 // A new database with a report for each number, with its page settings or,
@@ -124,7 +75,7 @@ struct Deviation
     double dy;
 };
 
-Deviation deviation(const Word &w, Anchor anchor, double x, Vertical vertical, double y)
+Deviation deviation(const PdfWord &w, Anchor anchor, double x, Vertical vertical, double y)
 {
     const double atX = anchor == Anchor::Left ? w.left
         : anchor == Anchor::Right             ? w.right
@@ -217,7 +168,7 @@ void TestReportPdf::textsSitAtTheLayoutsPlaces()
     if (QStandardPaths::findExecutable("pdftotext").isEmpty())
         QSKIP("pdftotext (poppler-utils) is not installed");
 
-    static QList<Page> pages;
+    static QList<PdfWordsPage> pages;
     if (pages.isEmpty()) {
         const QString pdf = m_out.filePath("first.pdf");
         const ProcessResult result = runHadtool({ "pdf", m_sample, "--index", "0", "-o", pdf });
@@ -225,7 +176,7 @@ void TestReportPdf::textsSitAtTheLayoutsPlaces()
         QCOMPARE(messages(result.err), QStringList());
         pages = pdfWords(pdf);
         QCOMPARE(pages.size(), 2);
-        for (const Page &p : pages) { // A4 portrait
+        for (const PdfWordsPage &p : pages) { // A4 portrait
             QVERIFY(qAbs(p.width - 210) < 0.5);
             QVERIFY(qAbs(p.height - 297) < 0.5);
         }
@@ -236,9 +187,9 @@ void TestReportPdf::textsSitAtTheLayoutsPlaces()
     // pdftotext gives are those of the glyphs' own font, and where Chinese
     // characters stand in a Latin face they sit higher, by 0.55 mm at 15
     // points (a tenth of the size).
-    const QString wanted = normalized(text);
+    const QString wanted = compatibilityForm(text);
     std::optional<Deviation> best;
-    for (const Word &word : pages.at(page - 1).words) {
+    for (const PdfWord &word : pages.at(page - 1).words) {
         if (!word.text.startsWith(wanted))
             continue;
         const Deviation d = deviation(word, Anchor(anchor), x, Vertical(vertical), y);
@@ -261,7 +212,7 @@ void TestReportPdf::allReportsGoIntoOneFile()
     QCOMPARE(progress.first(), QString("1/10"));
     QCOMPARE(progress.last(), QString("10/10"));
     QCOMPARE(progress.size(), 10);
-    const QList<Page> pages = pdfWords(pdf);
+    const QList<PdfWordsPage> pages = pdfWords(pdf);
     QCOMPARE(pages.size(), 20);
     // Cover and body in turn, each body with its report's number, in list order.
     const ProcessResult list = runHadtool({ "list", m_sample });
@@ -269,11 +220,11 @@ void TestReportPdf::allReportsGoIntoOneFile()
     QCOMPARE(rows.size(), 10);
     for (int i = 0; i < 10; ++i) {
         const QString fileNo = rows.at(i).section(u'\t', 0, 0);
-        const QList<Word> &cover = pages.at(2 * i).words;
-        const QList<Word> &body = pages.at(2 * i + 1).words;
-        QVERIFY(
-            std::any_of(cover.cbegin(), cover.cend(), [](const Word &w) { return w.text == "房屋地址:"; }));
-        QVERIFY2(std::any_of(body.cbegin(), body.cend(), [&](const Word &w) { return w.text == fileNo; }),
+        const QList<PdfWord> &cover = pages.at(2 * i).words;
+        const QList<PdfWord> &body = pages.at(2 * i + 1).words;
+        QVERIFY(std::any_of(
+            cover.cbegin(), cover.cend(), [](const PdfWord &w) { return w.text == "房屋地址:"; }));
+        QVERIFY2(std::any_of(body.cbegin(), body.cend(), [&](const PdfWord &w) { return w.text == fileNo; }),
             qPrintable(fileNo));
     }
 }
@@ -294,7 +245,7 @@ void TestReportPdf::eachReportKeepsItsOwnPaper()
     const QString pdf = m_out.filePath("papers.pdf");
     const ProcessResult result = runHadtool({ "pdf", path, "--all", "-o", pdf });
     QCOMPARE(result.exitCode, 0);
-    const QList<Page> pages = pdfWords(pdf);
+    const QList<PdfWordsPage> pages = pdfWords(pdf);
     QCOMPARE(pages.size(), 4);
     const QList<QSizeF> sheets = { { 210, 297 }, { 210, 297 }, { 257, 182 }, { 257, 182 } };
     for (int i = 0; i < 4; ++i) {

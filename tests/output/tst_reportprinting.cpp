@@ -50,15 +50,6 @@ struct Fixture
     ReportFile file { 1 };
 };
 
-QStringList lines(const QString &text)
-{
-    QStringList result;
-    for (const QString &line : text.split(u'\n'))
-        if (!line.trimmed().isEmpty())
-            result.append(line.simplified());
-    return result;
-}
-
 // The files in the folder other than the database and the PDF files named in the tests.
 QStringList otherFiles(const QString &folder)
 {

@@ -3,8 +3,8 @@
 #include "runprogram.h"
 
 #include <QRegularExpression>
-#include <QStringList>
 
+#include <climits>
 #include <cmath>
 
 namespace {
@@ -18,21 +18,27 @@ QString run(const QString &program, const QStringList &arguments)
     return result.exitCode == 0 ? result.out : QString();
 }
 
+QString unescaped(QString text)
+{
+    return text.replace("&lt;", "<").replace("&gt;", ">").replace("&quot;", "\"").replace("&amp;", "&");
+}
+
 } // namespace
 
 QList<PdfPage> readPdfPages(const QString &path)
 {
+    // With a page range pdfinfo gives the size of every page in it.
+    const QString info = run(QStringLiteral("pdfinfo"),
+        { QStringLiteral("-f"), QStringLiteral("1"), QStringLiteral("-l"), QString::number(INT_MAX), path });
     static const QRegularExpression pages(
         QStringLiteral("^Pages:\\s+(\\d+)"), QRegularExpression::MultilineOption);
-    const QRegularExpressionMatch count = pages.match(run(QStringLiteral("pdfinfo"), { path }));
+    const QRegularExpressionMatch count = pages.match(info);
     if (!count.hasMatch())
         return {};
     const int n = count.captured(1).toInt();
     static const QRegularExpression size(QStringLiteral("^Page\\s+(\\d+) size:\\s+([0-9.]+) x ([0-9.]+) pts"),
         QRegularExpression::MultilineOption);
     QList<PdfPage> result(n);
-    const QString info = run(QStringLiteral("pdfinfo"),
-        { QStringLiteral("-f"), QStringLiteral("1"), QStringLiteral("-l"), QString::number(n), path });
     for (auto it = size.globalMatch(info); it.hasNext();) {
         const QRegularExpressionMatch m = it.next();
         const int page = m.captured(1).toInt();
@@ -45,7 +51,41 @@ QList<PdfPage> readPdfPages(const QString &path)
         = run(QStringLiteral("pdftotext"), { QStringLiteral("-layout"), path, QStringLiteral("-") })
               .split(u'\f');
     for (int i = 0; i < n && i < texts.size(); ++i)
-        result[i].text = texts.at(i).normalized(QString::NormalizationForm_KC);
+        result[i].text = compatibilityForm(texts.at(i));
+    return result;
+}
+
+QList<PdfWordsPage> pdfWords(const QString &path)
+{
+    const QString text = runProgram("pdftotext", { "-bbox", path, "-" }).out;
+    QList<PdfWordsPage> pages;
+    static const QRegularExpression page("<page width=\"([0-9.]+)\" height=\"([0-9.]+)\">");
+    static const QRegularExpression word(
+        "<word xMin=\"([0-9.]+)\" yMin=\"([0-9.]+)\" xMax=\"([0-9.]+)\" yMax=\"([0-9.]+)\">([^<]*)</word>");
+    for (const QString &line : text.split(u'\n')) {
+        if (const QRegularExpressionMatch m = page.match(line); m.hasMatch()) {
+            pages.append(
+                { m.captured(1).toDouble() / PointsPerMM, m.captured(2).toDouble() / PointsPerMM, {} });
+        } else if (const QRegularExpressionMatch w = word.match(line); w.hasMatch() && !pages.isEmpty()) {
+            pages.last().words.append({ compatibilityForm(unescaped(w.captured(5))),
+                w.captured(1).toDouble() / PointsPerMM, w.captured(2).toDouble() / PointsPerMM,
+                w.captured(3).toDouble() / PointsPerMM, w.captured(4).toDouble() / PointsPerMM });
+        }
+    }
+    return pages;
+}
+
+QString compatibilityForm(const QString &text)
+{
+    return text.normalized(QString::NormalizationForm_KC);
+}
+
+QStringList lines(const QString &text)
+{
+    QStringList result;
+    for (const QString &line : text.split(u'\n'))
+        if (!line.trimmed().isEmpty())
+            result.append(line.simplified());
     return result;
 }
 

@@ -3,6 +3,7 @@
 #include <QList>
 #include <QSizeF>
 #include <QString>
+#include <QStringList>
 
 // A page of a PDF file as poppler-utils read it back.
 struct PdfPage
@@ -14,6 +15,33 @@ struct PdfPage
 // The pages of a PDF file, in order (pdfinfo for the sizes, pdftotext for
 // the texts). Empty when the file is missing or not a PDF file.
 QList<PdfPage> readPdfPages(const QString &path);
+
+// A word of a PDF page with its box in millimetres from the sheet's corner.
+struct PdfWord
+{
+    QString text;
+    double left;
+    double top;
+    double right;
+    double bottom;
+};
+
+struct PdfWordsPage
+{
+    double width; // mm
+    double height;
+    QList<PdfWord> words;
+};
+
+// The pages of a PDF file with their words (pdftotext -bbox).
+QList<PdfWordsPage> pdfWords(const QString &path);
+
+// Fonts map some characters to their radical forms, so texts read back from
+// a PDF file are compared in compatibility form; the texts above are in it.
+QString compatibilityForm(const QString &text);
+
+// The lines of a text that are not blank, each with its spaces simplified.
+QStringList lines(const QString &text);
 
 // Whether two sizes in millimetres agree to half a millimetre (a PDF file
 // gives its page sizes in whole points).
