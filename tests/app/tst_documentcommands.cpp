@@ -93,11 +93,6 @@ void checkDatabaseDialog(
     QCOMPARE(dialog.defaultSuffix, "had");
 }
 
-void deleteClosedWindows()
-{
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
-
 } // namespace
 
 void TestDocumentCommands::newDatabase_data()

@@ -9,6 +9,7 @@
 #include "db/hadfile.h"
 #include "editor/childwin.h"
 #include "testenv.h"
+#include "testframe.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -32,8 +33,6 @@
 #include <QUrl>
 #include <QVBoxLayout>
 #include <QtTest>
-
-#include <memory>
 
 namespace {
 
@@ -69,33 +68,20 @@ const QStringList ReportCommands
 // The edit commands follow the focused text field instead.
 const QStringList EditCommands = { "EditUndo1", "EditCut1", "EditCopy1", "EditPaste1", "EditSelectAll1" };
 
-// One frame on a fresh program folder. The frame finds its folder through
-// APPRAISAL_HOME, as an installed copy would.
+// One frame on a fresh program folder.
 class Frame
 {
 public:
-    Frame() { qputenv("APPRAISAL_HOME", dir.path().toUtf8()); }
-    ~Frame()
-    {
-        form.reset();
-        qunsetenv("APPRAISAL_HOME");
-    }
-
     TMainForm *create()
     {
-        form = std::make_unique<TMainForm>();
-        form->resize(1000, 700);
+        form = frameOver(dir.path());
         return form.get();
     }
-    // Creates and shows the frame (its first showing opens the start-up
-    // database) and makes it the active window.
+    // Creates and shows the frame and makes it the active window.
     TMainForm *show()
     {
-        create();
-        form->show();
-        form->activateWindow();
-        if (!QTest::qWaitForWindowActive(form.get()))
-            qWarning("frame did not become active");
+        form = showFrameOver(dir.path());
+        activateFrame(form.get());
         return form.get();
     }
 
@@ -118,14 +104,8 @@ public:
     }
 
     TestAppDir dir;
-    std::unique_ptr<TMainForm> form;
+    TestFrame form;
 };
-
-// Closed report windows are deleted when the event loop gets to them.
-void deleteClosedWindows()
-{
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
 
 // A menu's entries as names, "-" for a separator line.
 QString entriesOf(const QList<QAction *> &actions)

@@ -22,9 +22,7 @@ struct ToolsFrame
     ToolsFrame()
     {
         form = showFrameOver(file.dir.path());
-        form->activateWindow();
-        if (!QTest::qWaitForWindowActive(form.get()))
-            qWarning("frame did not become active");
+        activateFrame(form.get());
     }
     // Opens the database in one more report window (the same file may be
     // open in several).
