@@ -1,4 +1,3 @@
-#include "../editor/windowfixture.h"
 #include "app/processstate.h"
 #include "app/prompt.h"
 #include "app/ui/documentcommands.h"
@@ -6,6 +5,7 @@
 #include "editor/componenttable.h"
 #include "editor/reportlist.h"
 #include "testframe.h"
+#include "windowfixture.h"
 
 #include <QAction>
 #include <QMdiArea>

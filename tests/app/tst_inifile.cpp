@@ -1,9 +1,9 @@
-#include "../db/otheruser.h"
 #include "app/apperror.h"
 #include "app/cp936.h"
 #include "app/inifile.h"
 #include "app/processstate.h"
 #include "app/prompt.h"
+#include "otheruser.h"
 #include "testenv.h"
 
 #include <QtTest>

@@ -1,4 +1,3 @@
-#include "../editor/windowfixture.h"
 #include "app/processstate.h"
 #include "app/prompt.h"
 #include "app/ui/mainform.h"
@@ -11,6 +10,7 @@
 #include "pdfpages.h"
 #include "runprogram.h"
 #include "testframe.h"
+#include "windowfixture.h"
 
 #include <QAction>
 #include <QMdiArea>

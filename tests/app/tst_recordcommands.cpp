@@ -1,4 +1,3 @@
-#include "../editor/windowfixture.h"
 #include "app/processstate.h"
 #include "app/prompt.h"
 #include "app/ui/mainform.h"
@@ -7,6 +6,7 @@
 #include "editor/fieldtext.h"
 #include "editor/reportlist.h"
 #include "testframe.h"
+#include "windowfixture.h"
 
 #include <QAction>
 #include <QDir>

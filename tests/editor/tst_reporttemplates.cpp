@@ -1,4 +1,3 @@
-#include "../output/promptcheck.h"
 #include "app/errorreport.h"
 #include "app/filebytes.h"
 #include "app/prompt.h"
@@ -7,6 +6,7 @@
 #include "editor/fieldtext.h"
 #include "editor/reportlist.h"
 #include "editor/reporttemplates.h"
+#include "promptcheck.h"
 #include "windowfixture.h"
 
 #include <QDir>
