@@ -5,6 +5,7 @@
 #include "output/pagesettingsstore.h"
 #include "output/printerpage.h"
 #include "output/ui/pagesetupdialog.h"
+#include "promptcheck.h"
 #include "reportfile.h"
 #include "testdevice.h"
 
@@ -200,14 +201,6 @@ struct Fixture
     RecordingPreview preview { log };
     std::unique_ptr<TFrm_PageSetup> dialog;
 };
-
-void verifyOnlyError(const QString &text)
-{
-    QCOMPARE(Prompt::shown().size(), 1);
-    QCOMPARE(Prompt::shown().first().caption, AppTitle);
-    QCOMPARE(Prompt::shown().first().icon, PromptIcon::Error);
-    QCOMPARE(Prompt::shown().first().text, text);
-}
 
 } // namespace
 
@@ -626,7 +619,7 @@ void TestPageSetup::typedPageSize()
         QVERIFY(Prompt::shown().isEmpty());
         QVERIFY(!field->hasFocus());
     } else {
-        verifyOnlyError(message);
+        verifyOnlyMessage(message, PromptIcon::Error);
         QVERIFY(field->hasFocus());
     }
     QTEST(f.boxes(), "shown");
@@ -694,7 +687,7 @@ void TestPageSetup::otherBoxesLeft()
         QVERIFY(Prompt::shown().isEmpty());
         QVERIFY(!field->hasFocus());
     } else {
-        verifyOnlyError(message);
+        verifyOnlyMessage(message, PromptIcon::Error);
         QVERIFY(field->hasFocus());
     }
     QTEST(field->value(), "shown");
@@ -713,7 +706,7 @@ void TestPageSetup::refusedValueDropsTheClickThatLeftTheBox()
     QTest::keyClicks(width, "40");
 
     QTest::mouseClick(f.landscape(), Qt::LeftButton);
-    verifyOnlyError("设置值不能小于 50，设为默认值");
+    verifyOnlyMessage("设置值不能小于 50，设为默认值", PromptIcon::Error);
     QVERIFY(width->hasFocus());
     QVERIFY(f.portrait()->isChecked());
     QCOMPARE(f.boxes(), QSize(210, 297));
@@ -1110,7 +1103,7 @@ void TestPageSetup::confirmWhenTheRowCannotBeWritten()
     QVERIFY(f.open(TPageSettings()));
     f.file.reports.close();
     f.close("确定");
-    verifyOnlyError("写当前项目的页面设置到数据库错误!");
+    verifyOnlyMessage("写当前项目的页面设置到数据库错误!", PromptIcon::Error);
     QCOMPARE(f.log, QStringList { "modified" });
 }
 

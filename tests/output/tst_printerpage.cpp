@@ -5,6 +5,7 @@
 #include "output/currentprinter.h"
 #include "output/printerpage.h"
 #include "output/units.h"
+#include "promptcheck.h"
 #include "testdevice.h"
 #include "testenv.h"
 
@@ -35,15 +36,6 @@ QSize sheetMM()
     if (!GetPrinterPageSizeMM(dpi.dpiX, dpi.dpiY, width, height))
         return QSize();
     return QSize(width, height);
-}
-
-void verifyOnlyWarning(const QString &text)
-{
-    QCOMPARE(Prompt::shown().size(), 1);
-    const PromptRecord &shown = Prompt::shown().first();
-    QCOMPARE(shown.caption, AppTitle);
-    QCOMPARE(shown.icon, PromptIcon::Warning);
-    QCOMPARE(shown.text, text);
 }
 
 } // namespace
@@ -182,7 +174,7 @@ void TestPrinterPage::refusesPaperItCannotExpress()
 
     QVERIFY(!SetupPrinterPage("自定义纸张", pageWidth, pageHeight, orientation));
 
-    verifyOnlyWarning("初始化打印机错误!");
+    verifyOnlyMessage("初始化打印机错误!", PromptIcon::Warning);
     QVERIFY(device.applied.isEmpty());
     QCOMPARE(device.reloads, reloads);
     if (reloads == 0)
@@ -284,7 +276,7 @@ void TestPrinterPage::sheetSizeFailureKeepsOutputs()
 
     QVERIFY(!GetPrinterPageSizeMM(dpiX, dpiY, width, height));
 
-    verifyOnlyWarning("设置打印尺寸错误!");
+    verifyOnlyMessage("设置打印尺寸错误!", PromptIcon::Warning);
     QCOMPARE(width, -7);
     QCOMPARE(height, 13);
 }
