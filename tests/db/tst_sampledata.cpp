@@ -1,5 +1,4 @@
 #include "app/processstate.h"
-#include "app/programfolders.h"
 #include "app/prompt.h"
 #include "db/componentrows.h"
 #include "db/connection.h"
@@ -39,17 +38,6 @@ const QString LibraryName = QStringLiteral("ApprStandar.mdb");
 // The words the component table's choice list offers.
 const QStringList ChoiceParts = { "地基基础", "承重结构", "围护结构" };
 const QStringList ChoiceStructures = { "地基", "基础", "砌体", "混凝土", "木结构", "钢结构", "简易结构" };
-
-// A fresh copy of a file the build put into the shared data folder, so that
-// no test touches the build's own output.
-QString copyOfBuilt(const TestAppDir &dir, const QString &name)
-{
-    const QString built = QDir(ProgramFolders::sharedDataDir()).filePath(name);
-    const QString copy = dir.filePath(name);
-    if (!QFile::copy(built, copy))
-        qFatal("%s was not built", qPrintable(built));
-    return copy;
-}
 
 // The sample database, opened as the report window opens it.
 struct Sample

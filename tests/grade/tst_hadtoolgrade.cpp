@@ -1,4 +1,3 @@
-#include "app/programfolders.h"
 #include "db/componentrows.h"
 #include "reportfile.h"
 #include "runprogram.h"
@@ -39,17 +38,6 @@ const QString WorkedExampleLines
       "整体隶属度为： μA＝0.30, μB＝0.60, μC＝0.12, μD＝0.00\n"
       "\n"
       "综上所述,该房屋的危险性等级为B级\n";
-
-// A fresh copy of the sample database the build made.
-QString sampleCopy(const TestAppDir &dir)
-{
-    const QString name = QStringLiteral("2004年房屋安全鉴定报告.had");
-    const QString built = QDir(ProgramFolders::sharedDataDir()).filePath(name);
-    const QString copy = dir.filePath(name);
-    if (!QFile::copy(built, copy))
-        qFatal("%s was not built", qPrintable(built));
-    return copy;
-}
 
 } // namespace
 
@@ -136,7 +124,7 @@ void TestHadtoolGrade::storedReport()
     QFETCH(QStringList, choice);
     QFETCH(QString, expected);
     TestAppDir dir;
-    const QString path = sampleCopy(dir);
+    const QString path = copyOfBuilt(dir, QStringLiteral("2004年房屋安全鉴定报告.had"));
     const QByteArray before = dir.readFile(QFileInfo(path).fileName());
     const ProcessResult result = runHadtool(QStringList { "grade", path } + choice);
     QCOMPARE(result.err, QString());

@@ -1,6 +1,7 @@
 #include "testenv.h"
 
 #include "app/processstate.h"
+#include "app/programfolders.h"
 #include "app/prompt.h"
 #include "output/currentprinter.h"
 
@@ -42,6 +43,15 @@ QByteArray TestAppDir::readFile(const QString &relative) const
 {
     QFile file(filePath(relative));
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QString copyOfBuilt(const TestAppDir &dir, const QString &name)
+{
+    const QString built = QDir(ProgramFolders::sharedDataDir()).filePath(name);
+    const QString copy = dir.filePath(name);
+    if (!QFile::copy(built, copy))
+        qFatal("%s was not built", qPrintable(built));
+    return copy;
 }
 
 QString lastPromptText()

@@ -24,5 +24,9 @@ private:
     QString m_path;
 };
 
+// A fresh copy in dir of a file the build put into the shared data folder,
+// so that no test touches the build's own output.
+QString copyOfBuilt(const TestAppDir &dir, const QString &name);
+
 // The text of the last prompt shown, or an empty text.
 QString lastPromptText();
