@@ -2,6 +2,7 @@
 #include "app/prompt.h"
 #include "app/ui/documentcommands.h"
 #include "app/ui/mainform.h"
+#include "db/hadfile.h"
 #include "editor/componenttable.h"
 #include "editor/reportlist.h"
 #include "testframe.h"

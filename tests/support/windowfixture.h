@@ -5,7 +5,6 @@
 
 #include "app/processstate.h"
 #include "db/componentrows.h"
-#include "db/hadfile.h"
 #include "editor/childwin.h"
 #include "reportfile.h"
 
@@ -28,11 +27,8 @@ struct ReportsFile : ReportFile
 {
     explicit ReportsFile(
         const QList<Columns> &rows = {}, const QString &relative = QStringLiteral("Data/报告.had"))
-        : ReportFile(NoFileYet(), relative)
+        : ReportFile(0, relative)
     {
-        HadFile::createDatabaseFile(path);
-        HadFile::open(connection, path);
-        reports.open(HadFile::SelectAllReports);
         for (const Columns &row : rows)
             add(row);
     }
