@@ -7,9 +7,7 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QLayout>
 #include <QTimer>
-#include <QVBoxLayout>
 #include <QtTest>
 
 #include <functional>
@@ -32,23 +30,6 @@ struct ToolsFrame
     ReportFile file { 1, QStringLiteral("Data/甲.had") };
     TestFrame form;
 };
-
-// A control of a report window by its name. Where the window does not have
-// it yet, a stand-in of the given kind takes its place, so that the tests
-// drive whatever report window the frame opens.
-template<typename Kind> QWidget *reportControl(TfrmChildWin *window, const QString &name)
-{
-    if (auto *control = window->findChild<QWidget *>(name))
-        return control;
-    QWidget *inside = window->widget();
-    if (!inside->layout())
-        new QVBoxLayout(inside);
-    auto *control = new Kind(inside);
-    control->setObjectName(name);
-    inside->layout()->addWidget(control);
-    control->show();
-    return control;
-}
 
 struct DialogRun
 {

@@ -5,7 +5,6 @@
 
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QTextEdit>
 #include <QToolButton>
 
 // The character palette opened from the main window over a report window:
@@ -26,46 +25,19 @@ private slots:
 
 namespace {
 
-QString textOf(QWidget *box)
-{
-    if (auto *plain = qobject_cast<QPlainTextEdit *>(box))
-        return plain->toPlainText();
-    if (auto *rich = qobject_cast<QTextEdit *>(box))
-        return rich->toPlainText();
-    return box->property("text").toString();
-}
-
-// Gives a memo a text, a selection from anchor to position, and the focus.
-void prepareMemo(QWidget *box, const QString &text, int anchor, int position)
-{
-    const auto prepare = [&](auto *memo) {
-        memo->setPlainText(text);
-        QTextCursor cursor = memo->textCursor();
-        cursor.setPosition(anchor);
-        cursor.setPosition(position, QTextCursor::KeepAnchor);
-        memo->setTextCursor(cursor);
-    };
-    if (auto *plain = qobject_cast<QPlainTextEdit *>(box))
-        prepare(plain);
-    else if (auto *rich = qobject_cast<QTextEdit *>(box))
-        prepare(rich);
-    box->setFocus();
-}
-
-QTextCursor cursorOf(QWidget *box)
-{
-    if (auto *plain = qobject_cast<QPlainTextEdit *>(box))
-        return plain->textCursor();
-    return qobject_cast<QTextEdit *>(box)->textCursor();
-}
-
-// A report window on the report page, with its findings memo focused.
-QWidget *focusedFindings(ToolsFrame &frame, const QString &text, int anchor, int position)
+// A report window on the report page, with its findings memo holding a
+// text with a selection from anchor to position, and focused.
+QPlainTextEdit *focusedFindings(ToolsFrame &frame, const QString &text, int anchor, int position)
 {
     TfrmChildWin *window = frame.open();
     frame.action("actnView2")->trigger(); // the page of the report texts
-    QWidget *memo = reportControl<QPlainTextEdit>(window, "memApprCircs");
-    prepareMemo(memo, text, anchor, position);
+    auto *memo = window->findChild<QPlainTextEdit *>("memApprCircs");
+    memo->setPlainText(text);
+    QTextCursor cursor = memo->textCursor();
+    cursor.setPosition(anchor);
+    cursor.setPosition(position, QTextCursor::KeepAnchor);
+    memo->setTextCursor(cursor);
+    memo->setFocus();
     return memo;
 }
 
@@ -84,7 +56,7 @@ void TestInsertCharacter::paletteShowsItsNineteenCharacters()
     const char32_t expected[] = { 0xFF5E, 0xFF0B, 0xFF0D, 0x00D7, 0x00F7, 0x221A, 0x2030, 0xFF05, 0x2460,
         0x2461, 0x2462, 0x2463, 0x2464, 0x2465, 0x2466, 0x2467, 0x2468, 0x2469, 0x33A1 };
     ToolsFrame frame;
-    QWidget *memo = focusedFindings(frame, "", 0, 0);
+    QPlainTextEdit *memo = focusedFindings(frame, "", 0, 0);
     QString all;
     QList<QPoint> places;
     const DialogRun run = whileOpen<TfrmInsertCharacter>(
@@ -111,7 +83,7 @@ void TestInsertCharacter::paletteShowsItsNineteenCharacters()
         });
     QVERIFY(run.opened);
     QVERIFY(run.leftOpen); // open after every button
-    QCOMPARE(textOf(memo), all);
+    QCOMPARE(memo->toPlainText(), all);
     QCOMPARE(Prompt::shown().size(), 0);
     // Three rows of 7, 7 and 5 buttons, 43 pixels apart.
     for (int i = 1; i < places.size(); ++i) {
@@ -155,7 +127,7 @@ void TestInsertCharacter::insertsAtTheCaret()
     QFETCH(QString, expected);
     QFETCH(int, caret);
     ToolsFrame frame;
-    QWidget *memo = focusedFindings(frame, text, anchor, position);
+    QPlainTextEdit *memo = focusedFindings(frame, text, anchor, position);
     QVERIFY(memo->hasFocus());
     const DialogRun run = whileOpen<TfrmInsertCharacter>(
         frame.action("actnEditInsertCharacter"), [&](TfrmInsertCharacter *palette) {
@@ -164,9 +136,9 @@ void TestInsertCharacter::insertsAtTheCaret()
         });
     QVERIFY(run.opened);
     QVERIFY(run.leftOpen);
-    QCOMPARE(textOf(memo), expected);
-    QCOMPARE(cursorOf(memo).position(), caret);
-    QVERIFY(!cursorOf(memo).hasSelection());
+    QCOMPARE(memo->toPlainText(), expected);
+    QCOMPARE(memo->textCursor().position(), caret);
+    QVERIFY(!memo->textCursor().hasSelection());
     QCOMPARE(Prompt::shown().size(), 0);
 }
 
@@ -181,8 +153,8 @@ void TestInsertCharacter::refusesAnythingButAMultiLineTextBox()
 {
     QFETCH(QString, control);
     ToolsFrame frame;
-    QWidget *memo = focusedFindings(frame, "墙体开裂", 2, 2);
-    QWidget *field = reportControl<QLineEdit>(frame.form->activeReportWindow(), "labedtFileNo");
+    QPlainTextEdit *memo = focusedFindings(frame, "墙体开裂", 2, 2);
+    auto *field = frame.form->activeReportWindow()->findChild<QLineEdit *>("labedtFileNo");
     field->setProperty("text", "2004-001");
     field->setFocus();
     TfrmInsertCharacter::FocusedControl focused = [&frame] {
@@ -205,7 +177,7 @@ void TestInsertCharacter::refusesAnythingButAMultiLineTextBox()
     QCOMPARE(shown.caption, AppTitle);
     QCOMPARE(shown.buttons, PromptButtons(PromptButton::Ok));
     QCOMPARE(field->property("text").toString(), "2004-001");
-    QCOMPARE(textOf(memo), "墙体开裂");
+    QCOMPARE(memo->toPlainText(), "墙体开裂");
 }
 
 void TestInsertCharacter::closesOnAnyCharacterKey_data()
@@ -226,12 +198,12 @@ void TestInsertCharacter::closesOnAnyCharacterKey()
     QFETCH(int, key);
     QFETCH(bool, closes);
     ToolsFrame frame;
-    QWidget *memo = focusedFindings(frame, "墙体开裂", 4, 4);
+    QPlainTextEdit *memo = focusedFindings(frame, "墙体开裂", 4, 4);
     const DialogRun run = whileOpen<TfrmInsertCharacter>(frame.action("actnEditInsertCharacter"),
         [&](TfrmInsertCharacter *palette) { QTest::keyClick(palette, Qt::Key(key)); });
     QVERIFY(run.opened);
     QCOMPARE(run.leftOpen, !closes);
-    QCOMPARE(textOf(memo), "墙体开裂"); // nothing typed into the report
+    QCOMPARE(memo->toPlainText(), "墙体开裂"); // nothing typed into the report
     QCOMPARE(Prompt::shown().size(), 0);
 }
 
