@@ -1,6 +1,7 @@
 #include "app/processstate.h"
 #include "app/prompt.h"
 #include "app/ui/mainform.h"
+#include "modaldialog.h"
 #include "output/currentprinter.h"
 #include "output/pagefiles.h"
 #include "output/pagesettingsstore.h"
@@ -17,10 +18,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStandardPaths>
-#include <QTimer>
 #include <QtTest>
-
-#include <functional>
 
 // The frame's preview, print, page setup and PDF export commands on real
 // report windows, printing to the PDF printer.
@@ -65,23 +63,6 @@ struct Frame
     }
 
     void run(const char *command) { form->action(QString::fromLatin1(command))->trigger(); }
-
-    // Runs a command that opens a modal dialog, acting in the dialog once
-    // it is the active window.
-    void inDialog(const char *command, const std::function<void(QWidget *)> &act)
-    {
-        bool ran = false;
-        QTimer::singleShot(0, form.get(), [&] {
-            QWidget *dialog = QApplication::activeModalWidget();
-            QVERIFY(dialog);
-            dialog->activateWindow();
-            QTRY_COMPARE(QApplication::activeWindow(), dialog);
-            act(dialog);
-            ran = true;
-        });
-        run(command);
-        QVERIFY(ran);
-    }
 
     // The value of a page file of the program's page folder.
     static QString pageValue(int page, int index)
@@ -183,10 +164,11 @@ void TestOutputCommands::pageSetupCommand()
     }
     f.window->setModified(false);
 
-    f.inDialog("Actn_FilePageSetup", [&](QWidget *dialog) {
-        QCOMPARE(dialog->parentWidget(), f.form.get());
-        chooseLandscape(dialog, qPrintable(close));
-    });
+    inModalDialog([&] { f.run("Actn_FilePageSetup"); },
+        [&](QWidget *dialog) {
+            QCOMPARE(dialog->parentWidget(), f.form.get());
+            chooseLandscape(dialog, qPrintable(close));
+        });
 
     QCOMPARE(f.window->Modified(), confirmed);
     const TPageSettings current = Process.CurrentPageSettings;

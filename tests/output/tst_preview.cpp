@@ -1,6 +1,7 @@
 #include "app/processstate.h"
 #include "app/prompt.h"
 #include "db/reportfields.h"
+#include "modaldialog.h"
 #include "output/currentprinter.h"
 #include "output/pagefiles.h"
 #include "output/pagesettingsstore.h"
@@ -17,7 +18,6 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTimer>
 #include <QWheelEvent>
 #include <QtTest>
 
@@ -117,22 +117,14 @@ QImage withoutRatio(QImage image)
 }
 
 // Runs the page setup dialog that the preview's button opens, acting in it
-// once it is shown.
+// once it is the active window.
 void inPageSetup(TFrm_Preview *preview, const std::function<void(TFrm_PageSetup *)> &act)
 {
-    bool ran = false;
-    QTimer::singleShot(0, preview, [&] {
-        auto *dialog = qobject_cast<TFrm_PageSetup *>(QApplication::activeModalWidget());
-        QVERIFY(dialog);
-        QCOMPARE(dialog->parentWidget(), preview);
-        dialog->activateWindow();
-        // A dialog counts as active with its owner before it is active itself.
-        QTRY_COMPARE(QApplication::activeWindow(), dialog);
-        act(dialog);
-        ran = true;
-    });
-    preview->findChild<QPushButton *>("bitbtnPrintSetup")->click();
-    QVERIFY(ran);
+    inModalDialog<TFrm_PageSetup>([&] { preview->findChild<QPushButton *>("bitbtnPrintSetup")->click(); },
+        [&](TFrm_PageSetup *dialog) {
+            QCOMPARE(dialog->parentWidget(), preview);
+            act(dialog);
+        });
 }
 
 void turnToLandscapeAndClose(TFrm_PageSetup *dialog, const char *closeButton)
