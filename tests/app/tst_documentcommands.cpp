@@ -69,14 +69,7 @@ struct Frame
     }
     void run(const char *command) { form->action(QString::fromLatin1(command))->trigger(); }
     QString shown() const { return textOf(window, "labedtFileNo"); }
-    QStringList listed() const
-    {
-        QStringList numbers;
-        ReportListModel *model = window->reportList()->reportModel();
-        for (int i = 0; i < model->rowCount(); ++i)
-            numbers << model->cellText(i, ReportListModel::Number);
-        return numbers;
-    }
+    QStringList listed() const { return ::listed(window); }
 
     ReportsFile file;
     TestFrame form;

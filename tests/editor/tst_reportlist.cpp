@@ -51,15 +51,6 @@ const QList<Columns> Reports = {
         { "Client", "LEE" } },
 };
 
-QStringList listed(TfrmChildWin *w, int column = ReportListModel::Number)
-{
-    QStringList texts;
-    ReportListModel *model = w->reportList()->reportModel();
-    for (int i = 0; i < model->rowCount(); ++i)
-        texts << model->cellText(i, column);
-    return texts;
-}
-
 } // namespace
 
 void TestReportList::entriesFollowTheDataSet()

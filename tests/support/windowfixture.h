@@ -6,6 +6,7 @@
 #include "app/processstate.h"
 #include "db/componentrows.h"
 #include "editor/childwin.h"
+#include "editor/reportlist.h"
 #include "reportfile.h"
 
 #include <QApplication>
@@ -108,6 +109,16 @@ inline void showActive(QWidget *w)
     QApplication::setActiveWindow(w);
     if (!QTest::qWaitForWindowActive(w))
         qWarning("the window did not become active");
+}
+
+// One column of a report window's report list, in list order.
+inline QStringList listed(TfrmChildWin *w, int column = ReportListModel::Number)
+{
+    QStringList texts;
+    ReportListModel *model = w->reportList()->reportModel();
+    for (int i = 0; i < model->rowCount(); ++i)
+        texts << model->cellText(i, column);
+    return texts;
 }
 
 template<typename T = QWidget> T *child(QWidget *window, const QString &name)
