@@ -1,6 +1,7 @@
 #include "app/apperror.h"
 #include "db/componentrows.h"
 #include "db/reporttemplate.h"
+#include "recordbytes.h"
 #include "reportfile.h"
 #include "runprogram.h"
 #include "testenv.h"
@@ -42,21 +43,6 @@ private slots:
 };
 
 namespace {
-
-// One length-prefixed record: little-endian length, then the bytes.
-QByteArray record(const QByteArray &bytes)
-{
-    char length[4];
-    qToLittleEndian(qint32(bytes.size()), length);
-    return QByteArray(length, 4) + bytes;
-}
-
-QByteArray int32(qint32 value)
-{
-    char bytes[4];
-    qToLittleEndian(value, bytes);
-    return QByteArray(bytes, 4);
-}
 
 // A template file taken apart without the reader under test: the 28 field
 // records, N with its offset, and the cell records up to the end of the file

@@ -10,11 +10,11 @@
 #include "output/reportdrawing.h"
 #include "output/units.h"
 #include "promptcheck.h"
+#include "recordbytes.h"
 #include "reportfile.h"
 #include "testenv.h"
 
 #include <QDir>
-#include <QtEndian>
 #include <QtTest>
 
 // The page files: their bytes, the values they carry from a report to its
@@ -61,17 +61,9 @@ ReportPageValues sampleValues()
     return MakeReportPageValues(sampleTexts(), "123.5");
 }
 
-QByteArray int32(qint32 value)
-{
-    QByteArray bytes(4, '\0');
-    qToLittleEndian(value, bytes.data());
-    return bytes;
-}
-
 QByteArray valueBytes(const QString &text)
 {
-    const QByteArray encoded = Cp936::encode(text);
-    return int32(qint32(encoded.size())) + encoded;
+    return record(Cp936::encode(text));
 }
 
 QByteArray header(qint32 kind)
