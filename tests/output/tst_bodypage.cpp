@@ -2,10 +2,10 @@
 #include "app/processstate.h"
 #include "app/prompt.h"
 #include "output/bodypage.h"
-#include "output/recordingcanvas.h"
 #include "output/reportdrawing.h"
 #include "output/units.h"
 #include "promptcheck.h"
+#include "recordingcanvas.h"
 #include "testenv.h"
 
 #include <QtTest>

@@ -1,10 +1,10 @@
 #include "app/processstate.h"
 #include "app/prompt.h"
 #include "output/coverpage.h"
-#include "output/recordingcanvas.h"
 #include "output/reportdrawing.h"
 #include "output/units.h"
 #include "promptcheck.h"
+#include "recordingcanvas.h"
 #include "testenv.h"
 
 #include <QtTest>

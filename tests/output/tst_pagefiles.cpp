@@ -6,11 +6,11 @@
 #include "output/coverpage.h"
 #include "output/pagefiles.h"
 #include "output/pagevalues.h"
-#include "output/recordingcanvas.h"
 #include "output/reportdrawing.h"
 #include "output/units.h"
 #include "promptcheck.h"
 #include "recordbytes.h"
+#include "recordingcanvas.h"
 #include "reportfile.h"
 #include "testenv.h"
 

@@ -2,10 +2,10 @@
 #include "app/prompt.h"
 #include "output/currentprinter.h"
 #include "output/printerdevice.h"
-#include "output/recordingcanvas.h"
 #include "output/reportdrawing.h"
 #include "output/units.h"
 #include "promptcheck.h"
+#include "recordingcanvas.h"
 #include "testenv.h"
 
 #include <QtTest>

@@ -1,4 +1,4 @@
-#include "output/recordingcanvas.h"
+#include "recordingcanvas.h"
 
 #include "app/apperror.h"
 
