@@ -91,34 +91,29 @@ private:
     QTemporaryFile m_temporary;
 };
 
-// A PDF file of reports, printed as the program prints them: each report
-// with its own page settings and paper on the PDF printer, two pages per
-// report, the signature sections from the report's own texts. While the
-// writer lives, its PDF printer is the current printer; afterwards the
-// previous printer, page settings, printer page geometry, page count and
-// signature source are back as they were. The page files go to a private
-// temporary folder, so the program's own page files stay untouched.
-class ReportPdfWriter
+// Report pages prepared one report after the other, as the preview and
+// printing prepare them, into a private temporary folder, so the program's
+// own page files stay untouched. While it lives, its printer is the current
+// printer and the signature sections come from the report prepared last;
+// afterwards the previous printer, page settings, printer page geometry,
+// page count and signature source are back as they were.
+class PreparedReportPages
 {
 public:
-    // Throws AppError when the temporary files cannot be created.
-    explicit ReportPdfWriter(const QString &path);
-    ReportPdfWriter(const ReportPdfWriter &) = delete;
-    ReportPdfWriter &operator=(const ReportPdfWriter &) = delete;
-    // An unfinished file is dropped; the file at the path stays as it was.
-    ~ReportPdfWriter();
+    // Throws AppError when the temporary folder cannot be created.
+    explicit PreparedReportPages(std::unique_ptr<PrinterDevice> printer);
+    PreparedReportPages(const PreparedReportPages &) = delete;
+    PreparedReportPages &operator=(const PreparedReportPages &) = delete;
+    ~PreparedReportPages();
 
-    // Adds the pages of the reports' current report with the given texts.
-    // Throws AppError.
-    void addReport(DataSet &reports, const ReportTexts &texts, const QString &areaTotal);
-    // Ends the job and puts the file in place. Throws AppError.
-    void finish();
-
-    int pagesPrinted() const { return m_job->pagesPrinted(); }
+    // Prepares the reports' current report with the given texts (see
+    // PrepareReportPages); afterwards the files of pages 1 to
+    // Process.PageCount hold its pages.
+    void prepare(DataSet &reports, const ReportTexts &texts, const QString &areaTotal);
+    QString pageFile(int page) const;
 
 private:
     QTemporaryDir m_folder;
-    ReplacementFile m_file;
     SignatureValues m_signatures;
 
     std::unique_ptr<PrinterDevice> m_previousPrinter;
@@ -126,8 +121,32 @@ private:
     TPrinterPageGeometry m_previousGeometry;
     int m_previousPageCount = 0;
     SignatureSource m_previousSignatures;
+};
 
-    std::unique_ptr<PagePrintJob> m_job;
+// A PDF file of reports, printed as the program prints them: each report
+// with its own page settings and paper on the PDF printer, two pages per
+// report, the signature sections from the report's own texts, the pages
+// prepared by PreparedReportPages. A writer dropped unfinished leaves the
+// file at the path as it was.
+class ReportPdfWriter
+{
+public:
+    // Throws AppError when the temporary files cannot be created.
+    explicit ReportPdfWriter(const QString &path);
+    ReportPdfWriter(const ReportPdfWriter &) = delete;
+    ReportPdfWriter &operator=(const ReportPdfWriter &) = delete;
+
+    // Adds the pages of the reports' current report with the given texts.
+    // Throws AppError.
+    void addReport(DataSet &reports, const ReportTexts &texts, const QString &areaTotal);
+    // Ends the job and puts the file in place. Throws AppError.
+    void finish();
+
+private:
+    ReplacementFile m_file;
+    PreparedReportPages m_pages;
+    // After m_pages: an unfinished job ends while its printer is current.
+    PagePrintJob m_job;
 };
 
 // The PDF export command's work: asks for the file (AskPdfFileName with the
