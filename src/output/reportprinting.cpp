@@ -52,12 +52,6 @@ ReportPageValues pageValues(const PrintedReport &report)
     return MakeReportPageValues(report.texts, report.areaTotal);
 }
 
-void requireReport(const PrintedReport &report)
-{
-    if (!report.reports)
-        throw AppError(QStringLiteral("没有打开的鉴定报告。"));
-}
-
 // Points a printer that writes a file at another file for one job and back
 // at its own file afterwards.
 class OutputFileRedirect
@@ -85,6 +79,14 @@ private:
 
 } // namespace
 
+PrintedReport RequirePrintedReport(const PrintedReportSource &source)
+{
+    std::optional<PrintedReport> report = source ? source() : std::nullopt;
+    if (!report || !report->reports)
+        throw AppError(QStringLiteral("没有打开的鉴定报告。"));
+    return *report;
+}
+
 void PrepareReportPages(DataSet &reports, const ReportPageValues &values, const QString &folder)
 {
     setUpPaperFromRow(reports);
@@ -93,7 +95,6 @@ void PrepareReportPages(DataSet &reports, const ReportPageValues &values, const 
 
 void PreparePrintedPages(const PrintedReport &report)
 {
-    requireReport(report);
     setUpPaperFromRow(*report.reports);
     BuildPrintedPages(report);
 }
@@ -249,7 +250,6 @@ void ReportPdfWriter::finish()
 
 QString ExportReportPdf(const PrintedReport &report)
 {
-    requireReport(report);
     const QString path = AskPdfFileName(QStringLiteral("导出PDF"), ProposedPdfName(report.texts));
     if (path.isEmpty())
         return QString();

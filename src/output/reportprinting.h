@@ -39,6 +39,10 @@ struct PrintedReport
 // The report to print at the moment of asking; nothing when there is none.
 using PrintedReportSource = std::function<std::optional<PrintedReport>()>;
 
+// The report the source gives now. Throws AppError "没有打开的鉴定报告。"
+// when there is none.
+PrintedReport RequirePrintedReport(const PrintedReportSource &source);
+
 // Prepares a report's pages as the preview and printing prepare them: the
 // page settings of the reports' current row become the current ones, the
 // current printer gets their paper, and the two page files are written into
@@ -47,7 +51,8 @@ using PrintedReportSource = std::function<std::optional<PrintedReport>()>;
 // that cannot be written throws AppError.
 void PrepareReportPages(DataSet &reports, const ReportPageValues &values, const QString &folder);
 
-// The same for a printed report, into the program's page folder.
+// The same for a printed report (one that RequirePrintedReport gives), into
+// the program's page folder.
 void PreparePrintedPages(const PrintedReport &report);
 
 // Writes the printed report's page files into the program's page folder
@@ -149,8 +154,9 @@ private:
     PagePrintJob m_job;
 };
 
-// The PDF export command's work: asks for the file (AskPdfFileName with the
-// proposed name of the report) and writes the report's two pages into it
+// The PDF export command's work for a report that RequirePrintedReport
+// gives: asks for the file (AskPdfFileName with the proposed name of the
+// report) and writes the report's two pages into it
 // with ReportPdfWriter. Returns the path written, or an empty text when the
 // user cancelled. Throws AppError "导出PDF文件 … 错误!" with the reason.
 QString ExportReportPdf(const PrintedReport &report);

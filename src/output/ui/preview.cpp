@@ -79,10 +79,7 @@ TFrm_Preview::TFrm_Preview(QWidget *owner, const PrintedReportSource &source)
     resize(InitialClientSize);
     placeControls();
 
-    const std::optional<PrintedReport> report = m_source ? m_source() : std::nullopt;
-    if (!report || !report->reports)
-        throw AppError(QStringLiteral("没有打开的鉴定报告。"));
-    PreparePrintedPages(*report);
+    PreparePrintedPages(RequirePrintedReport(m_source));
 
     if (Process.PageCount == 1)
         m_next->setEnabled(false);
@@ -289,10 +286,8 @@ void TFrm_Preview::printCurrent()
 void TFrm_Preview::pageSetup()
 {
     try {
-        const std::optional<PrintedReport> report = m_source ? m_source() : std::nullopt;
-        if (!report || !report->reports)
-            throw AppError(QStringLiteral("没有打开的鉴定报告。"));
-        showPageSetup(this, { report->reports, report->markModified, this });
+        const PrintedReport report = RequirePrintedReport(m_source);
+        showPageSetup(this, { report.reports, report.markModified, this });
     } catch (...) {
         Prompt::error(QStringLiteral("页面设置窗口错误!"));
     }
@@ -312,10 +307,7 @@ void TFrm_Preview::RelayoutPreview()
         takePreviewDpi();
         m_scrollBox->setPicturePlace(
             QPoint(std::max(0, (m_scrollBox->width() - m_picture->width()) / 2), PictureTop));
-        const std::optional<PrintedReport> report = m_source ? m_source() : std::nullopt;
-        if (!report || !report->reports)
-            throw AppError(QStringLiteral("没有打开的鉴定报告。"));
-        BuildPrintedPages(*report);
+        BuildPrintedPages(RequirePrintedReport(m_source));
     });
 }
 
