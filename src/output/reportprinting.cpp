@@ -43,8 +43,7 @@ QString failureText(const std::exception &failure)
 void setUpPaperFromRow(DataSet &reports)
 {
     LoadPageSettingsFromRow(reports);
-    const TPageSettings &settings = Process.CurrentPageSettings;
-    SetupPrinterPage(settings.PageStyle, settings.PageWidth, settings.PageHeight, settings.PageOrientation);
+    SetupCurrentPaper();
 }
 
 ReportPageValues pageValues(const PrintedReport &report)

@@ -299,8 +299,7 @@ void TFrm_Preview::pageSetup()
 void TFrm_Preview::RelayoutPreview()
 {
     setRepaintingSuspended(true);
-    const TPageSettings &page = Process.CurrentPageSettings;
-    SetupPrinterPage(page.PageStyle, page.PageWidth, page.PageHeight, page.PageOrientation);
+    SetupCurrentPaper();
     m_picture->hide();
     runReported([this] {
         SizePreviewImage();
