@@ -1,6 +1,7 @@
 #include "output/reportprinting.h"
 
 #include "app/apperror.h"
+#include "app/errorreport.h"
 #include "app/processstate.h"
 #include "app/prompt.h"
 #include "db/dataset.h"
@@ -31,13 +32,6 @@ QString &pageFilesReportName()
 {
     static QString name;
     return name;
-}
-
-QString failureText(const std::exception &failure)
-{
-    if (const auto *error = dynamic_cast<const AppError *>(&failure))
-        return error->message();
-    return QString::fromLocal8Bit(failure.what());
 }
 
 void setUpPaperFromRow(DataSet &reports)
