@@ -50,6 +50,12 @@ int positionTowardsCursor(int range, int cursor, int window, int factor)
     return static_cast<int>(std::trunc(double(range) * cursor / window - double(factor) * window / cursor));
 }
 
+// The start that centres a length in the room; 0 when it does not fit.
+int centred(int room, int length)
+{
+    return std::max(0, (room - length) / 2);
+}
+
 } // namespace
 
 TFrm_Preview *TFrm_Preview::OpenPreview(QWidget *owner, const PrintedReportSource &source)
@@ -83,17 +89,13 @@ TFrm_Preview::TFrm_Preview(QWidget *owner, const PrintedReportSource &source)
 
     if (Process.PageCount == 1)
         m_next->setEnabled(false);
-    m_currentPage = 1;
     m_prior->setEnabled(false);
 
-    m_picture->clear();
-    m_zoom = 100;
-    SizePreviewImage();
+    takePagePixels();
     m_zoom = wholePageZoom();
     SizePreviewImage();
     takePreviewDpi();
-    m_scrollBox->setPicturePlace(
-        QPoint(std::max(0, (m_scrollBox->width() - m_picture->width()) / 2), PictureTop));
+    m_scrollBox->setPicturePlace(QPoint(centred(m_scrollBox->width(), m_picture->width()), PictureTop));
     ShowPreviewPage();
 }
 
@@ -153,11 +155,16 @@ void TFrm_Preview::takePreviewDpi()
     m_previewDpi = QSize(m_picture->logicalDpiX(), m_picture->logicalDpiY());
 }
 
-void TFrm_Preview::SizePreviewImage()
+void TFrm_Preview::takePagePixels()
 {
     PrinterDevice &printer = CurrentPrinter::device();
     m_pagePixels = PreviewPagePixels(printer.physicalPageSize(), printer.resolution(),
         QSize(m_picture->logicalDpiX(), m_picture->logicalDpiY()));
+}
+
+void TFrm_Preview::SizePreviewImage()
+{
+    takePagePixels();
     m_picture->setPictureSize(
         QSize(m_pagePixels.width() * m_zoom / 100, m_pagePixels.height() * m_zoom / 100));
     m_scrollBox->pictureResized();
@@ -228,8 +235,8 @@ void TFrm_Preview::toggleZoom(const QPoint &cursorOnScreen)
             m_scrollBox->setRange(Qt::Horizontal, picture.width());
             m_scrollBox->setPosition(Qt::Vertical, 0);
             m_scrollBox->setRange(Qt::Vertical, picture.height());
-            m_scrollBox->setPicturePlace(QPoint(std::max(0, (m_scrollBox->width() - picture.width()) / 2),
-                std::max(0, (m_scrollBox->height() - picture.height()) / 2)));
+            m_scrollBox->setPicturePlace(QPoint(centred(m_scrollBox->width(), picture.width()),
+                centred(m_scrollBox->height(), picture.height())));
         } else {
             m_zoom = 100;
             SizePreviewImage();
@@ -304,8 +311,7 @@ void TFrm_Preview::RelayoutPreview()
     runReported([this] {
         SizePreviewImage();
         takePreviewDpi();
-        m_scrollBox->setPicturePlace(
-            QPoint(std::max(0, (m_scrollBox->width() - m_picture->width()) / 2), PictureTop));
+        m_scrollBox->setPicturePlace(QPoint(centred(m_scrollBox->width(), m_picture->width()), PictureTop));
         BuildPrintedPages(RequirePrintedReport(m_source));
     });
 }
