@@ -6,7 +6,7 @@
 #include "db/reportfields.h"
 #include "output/pagevalues.h"
 #include "output/reportprinting.h"
-#include "reportpages.h"
+#include "stderrmessages.h"
 #include "storedreport.h"
 #include "subcommand.h"
 

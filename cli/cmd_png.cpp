@@ -2,10 +2,12 @@
 
 #include "app/apperror.h"
 #include "app/filebytes.h"
+#include "db/reportfields.h"
 #include "output.h"
 #include "output/pageprinting.h"
 #include "output/printerdevice.h"
-#include "reportpages.h"
+#include "output/reportprinting.h"
+#include "stderrmessages.h"
 #include "storedreport.h"
 #include "subcommand.h"
 
@@ -31,9 +33,11 @@ int run(Arguments &arguments)
         throw UsageError { QStringLiteral("missing -o OUT.png") };
 
     StoredReport file(input, choice);
-    ReportPageSession session(PrinterDevice::pdf());
-    session.prepare(file.reports());
-    const QImage image = RenderPreviewPage(session.pageFile(*page), dpi, dpi);
+    StderrMessages messages;
+    PreparedReportPages pages(PrinterDevice::pdf());
+    const ReportTexts texts = ReportTexts::fromRow(file.reports());
+    pages.prepare(file.reports(), texts, BuildingAreaTotal(texts));
+    const QImage image = RenderPreviewPage(pages.pageFile(*page), dpi, dpi);
 
     const QString path = absolutePath(*output);
     QByteArray png;
@@ -41,7 +45,7 @@ int run(Arguments &arguments)
     if (!buffer.open(QIODevice::WriteOnly) || !image.save(&buffer, "PNG"))
         throw AppError(QStringLiteral("不能把第 %1 页画成 PNG 图片。").arg(*page));
     FileBytes::write(path, png);
-    return session.messages() == 0 ? 0 : 1;
+    return messages.count() == 0 ? 0 : 1;
 }
 
 const Subcommand command {

@@ -3,21 +3,24 @@
 #include "app/apperror.h"
 #include "app/prompt.h"
 
-#include <exception>
-
 void showGeneralError(const QString &text)
 {
     Prompt::error(text);
+}
+
+QString failureText(const std::exception &failure)
+{
+    if (const auto *error = dynamic_cast<const AppError *>(&failure))
+        return error->message();
+    return QString::fromLocal8Bit(failure.what());
 }
 
 bool detail::reportCurrentException()
 {
     try {
         throw;
-    } catch (const AppError &e) {
-        showGeneralError(e.message());
     } catch (const std::exception &e) {
-        showGeneralError(QString::fromLocal8Bit(e.what()));
+        showGeneralError(failureText(e));
     }
     return false;
 }

@@ -2,22 +2,26 @@
 
 #include <QString>
 
+#include <exception>
+
 // The general error report: one message box with the failure's own text,
 // captioned with the product title.
 void showGeneralError(const QString &text);
 
+// The text a failure shows the user: an AppError's message, the what() text
+// of any other exception.
+QString failureText(const std::exception &failure);
+
 // Runs one user command. A failure that reaches this point (an AppError or
 // any other exception) is shown once through the general error report; what
 // the command did before it failed stays done. Returns false on failure.
-template<typename Command>
-bool runReported(Command &&command);
+template<typename Command> bool runReported(Command &&command);
 
 namespace detail {
 bool reportCurrentException();
 }
 
-template<typename Command>
-bool runReported(Command &&command)
+template<typename Command> bool runReported(Command &&command)
 {
     try {
         command();

@@ -1,6 +1,5 @@
 #include "output/coverpage.h"
 
-#include "app/apperror.h"
 #include "app/processstate.h"
 #include "app/prompt.h"
 #include "output/reportdrawing.h"
@@ -31,13 +30,6 @@ const CoverEntry CoverEntries[CoverValueCount] = {
 QString PageMarkText()
 {
     return QStringLiteral("【") + AppTitle + QStringLiteral("】");
-}
-
-const QString &PageValueAt(const QStringList &values, int index)
-{
-    if (index < 0 || index >= values.size())
-        throw AppError(QStringLiteral("页面数据缺少第 %1 项。").arg(index + 1));
-    return values.at(index);
 }
 
 void DrawCoverPage(ReportCanvas &canvas, bool IsPreview, int DpiX, int DpiY, double pageWidth,

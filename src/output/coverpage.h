@@ -27,7 +27,3 @@ void DrawCoverPage(ReportCanvas &canvas, bool IsPreview, int DpiX, int DpiY, dou
 // edge. Geometry in inches. Other failures show "打印封面页脚错误!".
 void DrawPageMark(ReportCanvas &canvas, bool IsPreview, int DpiX, int DpiY, double pageWidth,
     double pageHeight, double rightMargin, double footerMargin);
-
-// The value at an index of a page's values; throws AppError when the list
-// is too short.
-const QString &PageValueAt(const QStringList &values, int index);

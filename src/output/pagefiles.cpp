@@ -61,6 +61,20 @@ PageContent parsePageFile(const QByteArray &bytes, int count)
     return page;
 }
 
+// The page file's kind and values (count as for parsePageFile). A damaged
+// file shows its fault and gives nothing; a file that cannot be read
+// throws AppError.
+std::optional<PageContent> readPageFile(const QString &fileName, int count)
+{
+    const QByteArray bytes = FileBytes::read(fileName);
+    try {
+        return parsePageFile(bytes, count);
+    } catch (const RecordFile::FormatError &e) {
+        Prompt::error(e.message());
+        return std::nullopt;
+    }
+}
+
 } // namespace
 
 PageGeometry CurrentPageGeometry()
@@ -101,47 +115,38 @@ void BuildReportPages(const QString &folder, const ReportPageValues &values)
 
 std::optional<QStringList> ReadPageValues(const QString &fileName, int count)
 {
-    const QByteArray bytes = FileBytes::read(fileName);
-    try {
-        return parsePageFile(bytes, count).values;
-    } catch (const RecordFile::FormatError &e) {
-        Prompt::error(e.message());
+    const std::optional<PageContent> page = readPageFile(fileName, count);
+    if (!page)
         return std::nullopt;
-    }
+    return page->values;
 }
 
 void DrawPageFile(ReportCanvas &canvas, bool IsPreview, const PageGeometry &geometry, int DpiX, int DpiY,
     const QString &fileName, const QSize &previewPagePixels)
 {
-    const QByteArray bytes = FileBytes::read(fileName);
-    PageContent page;
-    try {
-        page = parsePageFile(bytes, -1);
-    } catch (const RecordFile::FormatError &e) {
-        Prompt::error(e.message());
+    const std::optional<PageContent> page = readPageFile(fileName, -1);
+    if (!page)
         return;
-    }
     try {
         const CanvasRect sheet = IsPreview
             ? CanvasRect { 0, 0, previewPagePixels.width(), previewPagePixels.height() }
-            : CanvasRect { 0, 0, NearestUnit(geometry.PageWidth * InchesPerMM * DpiX) + 5,
-                  NearestUnit(geometry.PageHeight * InchesPerMM * DpiY) + 5 };
+            : CanvasRect { 0, 0, NearestUnit(MMToInches(geometry.PageWidth) * DpiX) + 5,
+                  NearestUnit(MMToInches(geometry.PageHeight) * DpiY) + 5 };
         canvas.fillRect(sheet);
 
-        const double W = geometry.PageWidth * InchesPerMM;
-        const double H = geometry.PageHeight * InchesPerMM;
-        const double L = geometry.LeftMargin * InchesPerMM;
-        const double T = geometry.TopMargin * InchesPerMM;
-        const double R = geometry.RightMargin * InchesPerMM;
-        const double F = geometry.FooterMargin * InchesPerMM;
-        switch (static_cast<TPageKind>(page.kind)) {
+        const double W = MMToInches(geometry.PageWidth);
+        const double H = MMToInches(geometry.PageHeight);
+        const double L = MMToInches(geometry.LeftMargin);
+        const double T = MMToInches(geometry.TopMargin);
+        const double R = MMToInches(geometry.RightMargin);
+        const double F = MMToInches(geometry.FooterMargin);
+        switch (static_cast<TPageKind>(page->kind)) {
         case TPageKind::Cover:
-            DrawCoverPage(canvas, IsPreview, DpiX, DpiY, W, L, T, R, page.values);
+            DrawCoverPage(canvas, IsPreview, DpiX, DpiY, W, L, T, R, page->values);
             break;
         case TPageKind::Body:
-            DrawBodyHeader(canvas, IsPreview, DpiX, DpiY, W, L, T, R, page.values);
-            DrawBodyPage(
-                canvas, IsPreview, DpiX, DpiY, L, (geometry.TopMargin + 1) * InchesPerMM, page.values);
+            DrawBodyHeader(canvas, IsPreview, DpiX, DpiY, W, L, T, R, page->values);
+            DrawBodyPage(canvas, IsPreview, DpiX, DpiY, L, MMToInches(geometry.TopMargin + 1), page->values);
             break;
         default:
             return;

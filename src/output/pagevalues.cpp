@@ -1,6 +1,14 @@
 #include "output/pagevalues.h"
 
+#include "app/apperror.h"
 #include "db/reportfields.h"
+
+const QString &PageValueAt(const QStringList &values, int index)
+{
+    if (index < 0 || index >= values.size())
+        throw AppError(QStringLiteral("页面数据缺少第 %1 项。").arg(index + 1));
+    return values.at(index);
+}
 
 ReportPageValues MakeReportPageValues(const ReportTexts &texts, const QString &areaTotal)
 {

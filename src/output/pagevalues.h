@@ -51,6 +51,10 @@ enum Index {
 };
 }
 
+// The value at an index of a page's values; throws AppError when the list
+// is too short.
+const QString &PageValueAt(const QStringList &values, int index);
+
 struct ReportPageValues
 {
     CoverValues cover;

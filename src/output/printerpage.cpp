@@ -70,10 +70,16 @@ bool SetupPrinterPage(const QString &paperStyle, int /*width*/, int /*height*/, 
     }
 }
 
+bool SetupCurrentPaper()
+{
+    const TPageSettings &page = Process.CurrentPageSettings;
+    return SetupPrinterPage(page.PageStyle, page.PageWidth, page.PageHeight, page.PageOrientation);
+}
+
 PrinterDpi GetPrinterDpi()
 {
     const QSize dpi = CurrentPrinter::device().resolution();
-    return {dpi.width(), dpi.height()};
+    return { dpi.width(), dpi.height() };
 }
 
 int DotsToMM(int dots, int dpi)

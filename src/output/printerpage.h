@@ -14,6 +14,10 @@
 // printer's job settings as they were; returns whether the paper was set.
 bool SetupPrinterPage(const QString &paperStyle, int width, int height, int orientation);
 
+// SetupPrinterPage with the paper style, size and orientation of
+// CurrentPageSettings.
+bool SetupCurrentPaper();
+
 struct PrinterDpi
 {
     int dpiX = 0;

@@ -5,6 +5,8 @@
 #include "output/currentprinter.h"
 #include "output/units.h"
 
+#include <QSizeF>
+
 #include <cmath>
 #include <limits>
 #include <optional>
@@ -18,11 +20,6 @@ int checkedUnits(double value)
         || value > std::numeric_limits<int>::max())
         throw AppError(QStringLiteral("坐标 %1 超出画布范围。").arg(value));
     return static_cast<int>(value);
-}
-
-int nearest(double value)
-{
-    return NearestUnit(value);
 }
 
 int truncated(double value)
@@ -55,6 +52,15 @@ double textHeight(ReportCanvas &canvas, const QString &text, int DpiY)
 {
     requirePositive(DpiY);
     return canvas.textExtent(text).height() / static_cast<double>(DpiY);
+}
+
+// Both from one measurement.
+QSizeF textSize(ReportCanvas &canvas, const QString &text, int DpiX, int DpiY)
+{
+    requirePositive(DpiX);
+    requirePositive(DpiY);
+    const QSize extent = canvas.textExtent(text);
+    return { extent.width() / static_cast<double>(DpiX), extent.height() / static_cast<double>(DpiY) };
 }
 
 // The left and right edge of a text of width w in the cell, by alignment.
@@ -198,10 +204,9 @@ void DrawCellText(
     ReportCanvas &canvas, const QString &text, int DpiX, int DpiY, const TCell &cell, TCellAlign align)
 {
     guarded(QStringLiteral("绘制文本错误!"), [&] {
-        const double w = textWidth(canvas, text, DpiX);
-        const double h = textHeight(canvas, text, DpiY);
-        const int x = nearest(DpiX * horizontalSpan(cell, w, align).left);
-        const int y = truncated(DpiY * (cell.Top + ((cell.Bottom - cell.Top) - h) / 2));
+        const QSizeF size = textSize(canvas, text, DpiX, DpiY);
+        const int x = NearestUnit(DpiX * horizontalSpan(cell, size.width(), align).left);
+        const int y = truncated(DpiY * (cell.Top + ((cell.Bottom - cell.Top) - size.height()) / 2));
         canvas.textOut(x, y, text);
     });
 }
@@ -210,12 +215,11 @@ void DrawClippedCellText(
     ReportCanvas &canvas, const QString &text, int DpiX, int DpiY, const TCell &cell, TCellAlign align)
 {
     guarded(QStringLiteral("绘制文本错误!"), [&] {
-        const double w = textWidth(canvas, text, DpiX);
-        const double h = textHeight(canvas, text, DpiY);
-        const Span span = horizontalSpan(cell, w, align);
-        const double e = ((cell.Bottom - cell.Top) - h) / 2;
-        const CanvasRect box { nearest(DpiX * span.left), truncated(DpiY * (cell.Top + e) + 2),
-            nearest(DpiX * span.right), truncated(DpiY * (cell.Bottom - e) + 2) };
+        const QSizeF size = textSize(canvas, text, DpiX, DpiY);
+        const Span span = horizontalSpan(cell, size.width(), align);
+        const double e = ((cell.Bottom - cell.Top) - size.height()) / 2;
+        const CanvasRect box { NearestUnit(DpiX * span.left), truncated(DpiY * (cell.Top + e) + 2),
+            NearestUnit(DpiX * span.right), truncated(DpiY * (cell.Bottom - e) + 2) };
         MadeFont font(canvas, { QStringLiteral("宋体"), ClippedFontHeight(DpiY), 1 });
         font.select();
         canvas.textOutClipped(box.left, box.top, box, text);

@@ -1,6 +1,7 @@
 #include "output/reportprinting.h"
 
 #include "app/apperror.h"
+#include "app/errorreport.h"
 #include "app/processstate.h"
 #include "app/prompt.h"
 #include "db/dataset.h"
@@ -33,29 +34,15 @@ QString &pageFilesReportName()
     return name;
 }
 
-QString failureText(const std::exception &failure)
-{
-    if (const auto *error = dynamic_cast<const AppError *>(&failure))
-        return error->message();
-    return QString::fromLocal8Bit(failure.what());
-}
-
 void setUpPaperFromRow(DataSet &reports)
 {
     LoadPageSettingsFromRow(reports);
-    const TPageSettings &settings = Process.CurrentPageSettings;
-    SetupPrinterPage(settings.PageStyle, settings.PageWidth, settings.PageHeight, settings.PageOrientation);
+    SetupCurrentPaper();
 }
 
 ReportPageValues pageValues(const PrintedReport &report)
 {
     return MakeReportPageValues(report.texts, report.areaTotal);
-}
-
-void requireReport(const PrintedReport &report)
-{
-    if (!report.reports)
-        throw AppError(QStringLiteral("没有打开的鉴定报告。"));
 }
 
 // Points a printer that writes a file at another file for one job and back
@@ -85,6 +72,14 @@ private:
 
 } // namespace
 
+PrintedReport RequirePrintedReport(const PrintedReportSource &source)
+{
+    std::optional<PrintedReport> report = source ? source() : std::nullopt;
+    if (!report || !report->reports)
+        throw AppError(QStringLiteral("没有打开的鉴定报告。"));
+    return *report;
+}
+
 void PrepareReportPages(DataSet &reports, const ReportPageValues &values, const QString &folder)
 {
     setUpPaperFromRow(reports);
@@ -93,7 +88,6 @@ void PrepareReportPages(DataSet &reports, const ReportPageValues &values, const 
 
 void PreparePrintedPages(const PrintedReport &report)
 {
-    requireReport(report);
     setUpPaperFromRow(*report.reports);
     BuildPrintedPages(report);
 }
@@ -194,8 +188,7 @@ void ReplacementFile::commit()
     m_temporary.setAutoRemove(false);
 }
 
-ReportPdfWriter::ReportPdfWriter(const QString &path)
-    : m_file(path)
+PreparedReportPages::PreparedReportPages(std::unique_ptr<PrinterDevice> printer)
 {
     if (!m_folder.isValid())
         throw AppError(QStringLiteral("不能创建临时文件夹: ") + m_folder.errorString());
@@ -203,43 +196,53 @@ ReportPdfWriter::ReportPdfWriter(const QString &path)
     m_previousGeometry = Process.PrinterPageGeometry;
     m_previousPageCount = Process.PageCount;
     m_previousSignatures = Process.ActiveSignatures;
-    m_previousPrinter = CurrentPrinter::exchange(PrinterDevice::pdf(m_file.temporaryName()));
+    m_previousPrinter = CurrentPrinter::exchange(std::move(printer));
     Process.ActiveSignatures = [this] { return std::optional<SignatureValues>(m_signatures); };
-    m_job = std::make_unique<PagePrintJob>(CurrentPrinter::device());
 }
 
-ReportPdfWriter::~ReportPdfWriter()
+PreparedReportPages::~PreparedReportPages()
 {
-    m_job.reset(); // ends an unfinished job while its printer still exists
-    if (m_previousPrinter)
-        CurrentPrinter::install(std::move(m_previousPrinter));
-    else
-        CurrentPrinter::reset();
+    CurrentPrinter::install(std::move(m_previousPrinter));
     Process.CurrentPageSettings = m_previousSettings;
     Process.PrinterPageGeometry = m_previousGeometry;
     Process.PageCount = m_previousPageCount;
     Process.ActiveSignatures = m_previousSignatures;
 }
 
-void ReportPdfWriter::addReport(DataSet &reports, const ReportTexts &texts, const QString &areaTotal)
+void PreparedReportPages::prepare(DataSet &reports, const ReportTexts &texts, const QString &areaTotal)
 {
     m_signatures = MakeSignatureValues(texts);
     PrepareReportPages(reports, MakeReportPageValues(texts, areaTotal), m_folder.path());
+}
+
+QString PreparedReportPages::pageFile(int page) const
+{
+    return PageFileName(m_folder.path(), page);
+}
+
+ReportPdfWriter::ReportPdfWriter(const QString &path)
+    : m_file(path)
+    , m_pages(PrinterDevice::pdf(m_file.temporaryName()))
+    , m_job(CurrentPrinter::device())
+{ }
+
+void ReportPdfWriter::addReport(DataSet &reports, const ReportTexts &texts, const QString &areaTotal)
+{
+    m_pages.prepare(reports, texts, areaTotal);
     for (int page = 1; page <= Process.PageCount; ++page)
-        m_job->printPage(PageFileName(m_folder.path(), page));
+        m_job.printPage(m_pages.pageFile(page));
 }
 
 void ReportPdfWriter::finish()
 {
-    if (m_job->pagesPrinted() == 0)
+    if (m_job.pagesPrinted() == 0)
         throw AppError(QStringLiteral("没有可写入PDF文件的页面。"));
-    m_job->finish();
+    m_job.finish();
     m_file.commit();
 }
 
 QString ExportReportPdf(const PrintedReport &report)
 {
-    requireReport(report);
     const QString path = AskPdfFileName(QStringLiteral("导出PDF"), ProposedPdfName(report.texts));
     if (path.isEmpty())
         return QString();

@@ -39,6 +39,10 @@ struct PrintedReport
 // The report to print at the moment of asking; nothing when there is none.
 using PrintedReportSource = std::function<std::optional<PrintedReport>()>;
 
+// The report the source gives now. Throws AppError "没有打开的鉴定报告。"
+// when there is none.
+PrintedReport RequirePrintedReport(const PrintedReportSource &source);
+
 // Prepares a report's pages as the preview and printing prepare them: the
 // page settings of the reports' current row become the current ones, the
 // current printer gets their paper, and the two page files are written into
@@ -47,7 +51,8 @@ using PrintedReportSource = std::function<std::optional<PrintedReport>()>;
 // that cannot be written throws AppError.
 void PrepareReportPages(DataSet &reports, const ReportPageValues &values, const QString &folder);
 
-// The same for a printed report, into the program's page folder.
+// The same for a printed report (one that RequirePrintedReport gives), into
+// the program's page folder.
 void PreparePrintedPages(const PrintedReport &report);
 
 // Writes the printed report's page files into the program's page folder
@@ -91,34 +96,29 @@ private:
     QTemporaryFile m_temporary;
 };
 
-// A PDF file of reports, printed as the program prints them: each report
-// with its own page settings and paper on the PDF printer, two pages per
-// report, the signature sections from the report's own texts. While the
-// writer lives, its PDF printer is the current printer; afterwards the
-// previous printer, page settings, printer page geometry, page count and
-// signature source are back as they were. The page files go to a private
-// temporary folder, so the program's own page files stay untouched.
-class ReportPdfWriter
+// Report pages prepared one report after the other, as the preview and
+// printing prepare them, into a private temporary folder, so the program's
+// own page files stay untouched. While it lives, its printer is the current
+// printer and the signature sections come from the report prepared last;
+// afterwards the previous printer, page settings, printer page geometry,
+// page count and signature source are back as they were.
+class PreparedReportPages
 {
 public:
-    // Throws AppError when the temporary files cannot be created.
-    explicit ReportPdfWriter(const QString &path);
-    ReportPdfWriter(const ReportPdfWriter &) = delete;
-    ReportPdfWriter &operator=(const ReportPdfWriter &) = delete;
-    // An unfinished file is dropped; the file at the path stays as it was.
-    ~ReportPdfWriter();
+    // Throws AppError when the temporary folder cannot be created.
+    explicit PreparedReportPages(std::unique_ptr<PrinterDevice> printer);
+    PreparedReportPages(const PreparedReportPages &) = delete;
+    PreparedReportPages &operator=(const PreparedReportPages &) = delete;
+    ~PreparedReportPages();
 
-    // Adds the pages of the reports' current report with the given texts.
-    // Throws AppError.
-    void addReport(DataSet &reports, const ReportTexts &texts, const QString &areaTotal);
-    // Ends the job and puts the file in place. Throws AppError.
-    void finish();
-
-    int pagesPrinted() const { return m_job->pagesPrinted(); }
+    // Prepares the reports' current report with the given texts (see
+    // PrepareReportPages); afterwards the files of pages 1 to
+    // Process.PageCount hold its pages.
+    void prepare(DataSet &reports, const ReportTexts &texts, const QString &areaTotal);
+    QString pageFile(int page) const;
 
 private:
     QTemporaryDir m_folder;
-    ReplacementFile m_file;
     SignatureValues m_signatures;
 
     std::unique_ptr<PrinterDevice> m_previousPrinter;
@@ -126,12 +126,37 @@ private:
     TPrinterPageGeometry m_previousGeometry;
     int m_previousPageCount = 0;
     SignatureSource m_previousSignatures;
-
-    std::unique_ptr<PagePrintJob> m_job;
 };
 
-// The PDF export command's work: asks for the file (AskPdfFileName with the
-// proposed name of the report) and writes the report's two pages into it
+// A PDF file of reports, printed as the program prints them: each report
+// with its own page settings and paper on the PDF printer, two pages per
+// report, the signature sections from the report's own texts, the pages
+// prepared by PreparedReportPages. A writer dropped unfinished leaves the
+// file at the path as it was.
+class ReportPdfWriter
+{
+public:
+    // Throws AppError when the temporary files cannot be created.
+    explicit ReportPdfWriter(const QString &path);
+    ReportPdfWriter(const ReportPdfWriter &) = delete;
+    ReportPdfWriter &operator=(const ReportPdfWriter &) = delete;
+
+    // Adds the pages of the reports' current report with the given texts.
+    // Throws AppError.
+    void addReport(DataSet &reports, const ReportTexts &texts, const QString &areaTotal);
+    // Ends the job and puts the file in place. Throws AppError.
+    void finish();
+
+private:
+    ReplacementFile m_file;
+    PreparedReportPages m_pages;
+    // After m_pages: an unfinished job ends while its printer is current.
+    PagePrintJob m_job;
+};
+
+// The PDF export command's work for a report that RequirePrintedReport
+// gives: asks for the file (AskPdfFileName with the proposed name of the
+// report) and writes the report's two pages into it
 // with ReportPdfWriter. Returns the path written, or an empty text when the
 // user cancelled. Throws AppError "导出PDF文件 … 错误!" with the reason.
 QString ExportReportPdf(const PrintedReport &report);

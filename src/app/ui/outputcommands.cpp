@@ -1,6 +1,5 @@
 #include "app/ui/outputcommands.h"
 
-#include "app/apperror.h"
 #include "app/errorreport.h"
 #include "app/processstate.h"
 #include "app/prompt.h"
@@ -12,18 +11,6 @@
 
 #include <QAction>
 #include <QPointer>
-
-namespace {
-
-PrintedReport requireReport(const PrintedReportSource &source)
-{
-    std::optional<PrintedReport> report = source ? source() : std::nullopt;
-    if (!report || !report->reports)
-        throw AppError(QStringLiteral("没有打开的鉴定报告。"));
-    return *report;
-}
-
-} // namespace
 
 OutputCommands::OutputCommands(Frame frame, QObject *parent)
     : QObject(parent)
@@ -65,7 +52,7 @@ void OutputCommands::Preview()
 void OutputCommands::Print()
 {
     runReported([this] {
-        PreparePrintedPages(requireReport(m_frame.activeReport));
+        PreparePrintedPages(RequirePrintedReport(m_frame.activeReport));
         PrintReportPages(1, Process.PageCount);
     });
 }
@@ -73,14 +60,14 @@ void OutputCommands::Print()
 void OutputCommands::PageSetup()
 {
     runReported([this] {
-        const PrintedReport report = requireReport(m_frame.activeReport);
+        const PrintedReport report = RequirePrintedReport(m_frame.activeReport);
         showPageSetup(m_frame.owner, { report.reports, report.markModified, TFrm_Preview::current() });
     });
 }
 
 void OutputCommands::ExportPdf()
 {
-    runReported([this] { ExportReportPdf(requireReport(m_frame.activeReport)); });
+    runReported([this] { ExportReportPdf(RequirePrintedReport(m_frame.activeReport)); });
 }
 
 std::optional<PrintedReport> printedReport(TfrmChildWin *window)

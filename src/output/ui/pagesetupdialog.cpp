@@ -427,7 +427,7 @@ void TFrm_PageSetup::ApplyPaperToPrinter()
         page.PageWidth = m_pageWidth->value();
         page.PageHeight = m_pageHeight->value();
         m_printerTouched = true;
-        SetupPrinterPage(page.PageStyle, page.PageWidth, page.PageHeight, page.PageOrientation);
+        SetupCurrentPaper();
         const PrinterDpi dpi = GetPrinterDpi();
         int width = page.PageWidth;
         int height = page.PageHeight;
@@ -648,10 +648,8 @@ void TFrm_PageSetup::reject()
     } catch (const std::exception &) {
         Prompt::error(QStringLiteral("恢复页面设置原始数据错误!"));
     }
-    if (m_printerTouched) {
-        const TPageSettings &page = Process.CurrentPageSettings;
-        SetupPrinterPage(page.PageStyle, page.PageWidth, page.PageHeight, page.PageOrientation);
-    }
+    if (m_printerTouched)
+        SetupCurrentPaper();
     QDialog::reject();
 }
 

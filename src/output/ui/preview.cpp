@@ -50,6 +50,12 @@ int positionTowardsCursor(int range, int cursor, int window, int factor)
     return static_cast<int>(std::trunc(double(range) * cursor / window - double(factor) * window / cursor));
 }
 
+// The start that centres a length in the room; 0 when it does not fit.
+int centred(int room, int length)
+{
+    return std::max(0, (room - length) / 2);
+}
+
 } // namespace
 
 TFrm_Preview *TFrm_Preview::OpenPreview(QWidget *owner, const PrintedReportSource &source)
@@ -79,24 +85,17 @@ TFrm_Preview::TFrm_Preview(QWidget *owner, const PrintedReportSource &source)
     resize(InitialClientSize);
     placeControls();
 
-    const std::optional<PrintedReport> report = m_source ? m_source() : std::nullopt;
-    if (!report || !report->reports)
-        throw AppError(QStringLiteral("没有打开的鉴定报告。"));
-    PreparePrintedPages(*report);
+    PreparePrintedPages(RequirePrintedReport(m_source));
 
     if (Process.PageCount == 1)
         m_next->setEnabled(false);
-    m_currentPage = 1;
     m_prior->setEnabled(false);
 
-    m_picture->clear();
-    m_zoom = 100;
-    SizePreviewImage();
+    takePagePixels();
     m_zoom = wholePageZoom();
     SizePreviewImage();
     takePreviewDpi();
-    m_scrollBox->setPicturePlace(
-        QPoint(std::max(0, (m_scrollBox->width() - m_picture->width()) / 2), PictureTop));
+    m_scrollBox->setPicturePlace(QPoint(centred(m_scrollBox->width(), m_picture->width()), PictureTop));
     ShowPreviewPage();
 }
 
@@ -156,11 +155,16 @@ void TFrm_Preview::takePreviewDpi()
     m_previewDpi = QSize(m_picture->logicalDpiX(), m_picture->logicalDpiY());
 }
 
-void TFrm_Preview::SizePreviewImage()
+void TFrm_Preview::takePagePixels()
 {
     PrinterDevice &printer = CurrentPrinter::device();
     m_pagePixels = PreviewPagePixels(printer.physicalPageSize(), printer.resolution(),
         QSize(m_picture->logicalDpiX(), m_picture->logicalDpiY()));
+}
+
+void TFrm_Preview::SizePreviewImage()
+{
+    takePagePixels();
     m_picture->setPictureSize(
         QSize(m_pagePixels.width() * m_zoom / 100, m_pagePixels.height() * m_zoom / 100));
     m_scrollBox->pictureResized();
@@ -231,8 +235,8 @@ void TFrm_Preview::toggleZoom(const QPoint &cursorOnScreen)
             m_scrollBox->setRange(Qt::Horizontal, picture.width());
             m_scrollBox->setPosition(Qt::Vertical, 0);
             m_scrollBox->setRange(Qt::Vertical, picture.height());
-            m_scrollBox->setPicturePlace(QPoint(std::max(0, (m_scrollBox->width() - picture.width()) / 2),
-                std::max(0, (m_scrollBox->height() - picture.height()) / 2)));
+            m_scrollBox->setPicturePlace(QPoint(centred(m_scrollBox->width(), picture.width()),
+                centred(m_scrollBox->height(), picture.height())));
         } else {
             m_zoom = 100;
             SizePreviewImage();
@@ -289,10 +293,8 @@ void TFrm_Preview::printCurrent()
 void TFrm_Preview::pageSetup()
 {
     try {
-        const std::optional<PrintedReport> report = m_source ? m_source() : std::nullopt;
-        if (!report || !report->reports)
-            throw AppError(QStringLiteral("没有打开的鉴定报告。"));
-        showPageSetup(this, { report->reports, report->markModified, this });
+        const PrintedReport report = RequirePrintedReport(m_source);
+        showPageSetup(this, { report.reports, report.markModified, this });
     } catch (...) {
         Prompt::error(QStringLiteral("页面设置窗口错误!"));
     }
@@ -304,18 +306,13 @@ void TFrm_Preview::pageSetup()
 void TFrm_Preview::RelayoutPreview()
 {
     setRepaintingSuspended(true);
-    const TPageSettings &page = Process.CurrentPageSettings;
-    SetupPrinterPage(page.PageStyle, page.PageWidth, page.PageHeight, page.PageOrientation);
+    SetupCurrentPaper();
     m_picture->hide();
     runReported([this] {
         SizePreviewImage();
         takePreviewDpi();
-        m_scrollBox->setPicturePlace(
-            QPoint(std::max(0, (m_scrollBox->width() - m_picture->width()) / 2), PictureTop));
-        const std::optional<PrintedReport> report = m_source ? m_source() : std::nullopt;
-        if (!report || !report->reports)
-            throw AppError(QStringLiteral("没有打开的鉴定报告。"));
-        BuildPrintedPages(*report);
+        m_scrollBox->setPicturePlace(QPoint(centred(m_scrollBox->width(), m_picture->width()), PictureTop));
+        BuildPrintedPages(RequirePrintedReport(m_source));
     });
 }
 

@@ -73,6 +73,9 @@ private:
     void placeControls();
     QPushButton *button(const char *name, const QString &caption, int index);
 
+    // The printer's sheet in screen pixels at 100 % into m_pagePixels.
+    void takePagePixels();
+    // Sizes the picture for the sheet at m_zoom, from new page pixels.
     void SizePreviewImage();
     int wholePageZoom() const;
     void takePreviewDpi();
