@@ -307,7 +307,9 @@ void Connection::open(const QString &path, const QStringList &requiredTables, Ac
     }
     connect(path, QStringLiteral("mode=rw"));
     try {
-        requireSchema(requiredTables, requiredColumns);
+        // A file that needed recovering has not had its schema checked yet.
+        if (recovering)
+            requireSchema(requiredTables, requiredColumns);
         switchToWal();
     } catch (const EngineError &e) {
         close();
