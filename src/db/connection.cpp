@@ -117,8 +117,7 @@ QString temporaryNameBeside(const QString &path)
 void removeWithJournals(const QString &path)
 {
     QFile::remove(path);
-    for (const QString &suffix : JournalSuffixes)
-        QFile::remove(path + suffix);
+    Connection::removeJournals(path);
 }
 
 // Journal files left by a database that is gone (or, under its exclusive
@@ -650,4 +649,18 @@ bool Connection::isFileOpen(const QString &path)
 {
     const QString canonical = QFileInfo(path).canonicalFilePath();
     return !canonical.isEmpty() && openFiles().contains(canonical);
+}
+
+void Connection::removeJournals(const QString &path)
+{
+    for (const QString &suffix : JournalSuffixes)
+        QFile::remove(path + suffix);
+}
+
+bool Connection::removeFile(const QString &path)
+{
+    if (isFileOpen(path) || !QFile::remove(path))
+        return false;
+    removeJournals(path);
+    return true;
 }
