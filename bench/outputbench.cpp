@@ -121,9 +121,8 @@ void benchPages(const QString &folder, int pages)
 QString makeDatabase(const QString &folder, int count)
 {
     const QString path = QDir(folder).filePath(QStringLiteral("reports-%1.had").arg(count));
+    HadFile::createDatabaseFile(path);
     TFrm_DataModule module;
-    if (!module.CreateDatabase(path))
-        throw AppError(QStringLiteral("cannot create ") + path);
     Connection source;
     HadFile::open(source, samplePath(), Connection::Access::ReadOnly);
     DataSet samples(source);

@@ -74,7 +74,7 @@ int run(Arguments &arguments)
 }
 
 const Subcommand command {
-    30,
+    25,
     "grade",
     "FILE.had (--index N | --file-no NO) | --table FILE.tsv",
     "compute the danger grade of a report's component table",

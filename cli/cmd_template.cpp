@@ -40,7 +40,7 @@ int run(Arguments &arguments)
 }
 
 const Subcommand command {
-    40,
+    50,
     "template",
     "FILE.had (--index N | --file-no NO) -o OUT.Btp | --show FILE.Btp",
     "write a stored report as a report template, or show a template",

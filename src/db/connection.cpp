@@ -117,8 +117,7 @@ QString temporaryNameBeside(const QString &path)
 void removeWithJournals(const QString &path)
 {
     QFile::remove(path);
-    for (const QString &suffix : JournalSuffixes)
-        QFile::remove(path + suffix);
+    Connection::removeJournals(path);
 }
 
 // Journal files left by a database that is gone (or, under its exclusive
@@ -307,7 +306,9 @@ void Connection::open(const QString &path, const QStringList &requiredTables, Ac
     }
     connect(path, QStringLiteral("mode=rw"));
     try {
-        requireSchema(requiredTables, requiredColumns);
+        // A file that needed recovering has not had its schema checked yet.
+        if (recovering)
+            requireSchema(requiredTables, requiredColumns);
         switchToWal();
     } catch (const EngineError &e) {
         close();
@@ -648,4 +649,18 @@ bool Connection::isFileOpen(const QString &path)
 {
     const QString canonical = QFileInfo(path).canonicalFilePath();
     return !canonical.isEmpty() && openFiles().contains(canonical);
+}
+
+void Connection::removeJournals(const QString &path)
+{
+    for (const QString &suffix : JournalSuffixes)
+        QFile::remove(path + suffix);
+}
+
+bool Connection::removeFile(const QString &path)
+{
+    if (isFileOpen(path) || !QFile::remove(path))
+        return false;
+    removeJournals(path);
+    return true;
 }

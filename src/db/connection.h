@@ -81,6 +81,12 @@ public:
 
     // Whether some connection of this program has the file open.
     static bool isFileOpen(const QString &path);
+    // Removes the journal files the engine may keep beside a database file.
+    static void removeJournals(const QString &path);
+    // Removes a database file that no connection of this program has open,
+    // then its journal files. Returns false, removing nothing, when the file
+    // is open or the system refuses to remove it.
+    static bool removeFile(const QString &path);
 
     enum class Replace { Never, WhenUnused };
     // Makes a new database file at path in one step: build fills a new

@@ -6,12 +6,6 @@
 #include <QFile>
 #include <QTemporaryFile>
 
-namespace {
-
-const char *const JournalSuffixes[] = { "-wal", "-shm", "-journal" };
-
-} // namespace
-
 namespace DatabaseCopy {
 
 bool copy(const QString &source, const QString &target)
@@ -29,9 +23,9 @@ bool copy(const QString &source, const QString &target)
         if (!partial.open())
             return false;
         partial.close();
-        connection.execute(QStringLiteral("VACUUM INTO :Target"), {{QStringLiteral("Target"), partial.fileName()}});
-        for (const char *suffix : JournalSuffixes)
-            QFile::remove(target + QLatin1String(suffix));
+        connection.execute(
+            QStringLiteral("VACUUM INTO :Target"), { { QStringLiteral("Target"), partial.fileName() } });
+        Connection::removeJournals(target);
         if (!QFile::rename(partial.fileName(), target))
             return false;
         partial.setAutoRemove(false);
@@ -43,13 +37,7 @@ bool copy(const QString &source, const QString &target)
 
 bool remove(const QString &path)
 {
-    if (Connection::isFileOpen(path))
-        return false;
-    if (!QFile::remove(path))
-        return false;
-    for (const char *suffix : JournalSuffixes)
-        QFile::remove(path + QLatin1String(suffix));
-    return true;
+    return Connection::removeFile(path);
 }
 
 } // namespace DatabaseCopy

@@ -605,27 +605,39 @@ void DataSet::fetchBlock(int index) const
     }
 }
 
-QList<QStringList> DataSet::columnTexts(const QStringList &columns) const
+QList<int> DataSet::columnFields(const QStringList &columns, QString &selectList) const
 {
-    requireOpen();
     QList<int> fields;
     QStringList quoted;
     for (const QString &c : columns) {
         fields.append(fieldIndex(c));
         quoted.append(QLatin1Char('"') + m_fields.at(fields.last()) + QLatin1Char('"'));
     }
+    selectList = quoted.join(QStringLiteral(", "));
+    return fields;
+}
+
+QHash<qint64, QStringList> DataSet::textsByRowId(QSqlQuery &query, const QList<int> &fields) const
+{
     QHash<qint64, QStringList> byRowId;
-    byRowId.reserve(m_rowIds.size());
-    QSqlQuery query = m_connection.run(QStringLiteral("select \"%1\".%2, %3 from \"%1\"")
-                                           .arg(m_table, m_rowId, quoted.join(QStringLiteral(", ")))
-            + m_condition,
-        m_params);
     while (query.next()) {
         QStringList texts;
         for (int i = 0; i < fields.size(); ++i)
             texts.append(textOf(fields.at(i), query.value(i + 1)));
         byRowId.insert(query.value(0).toLongLong(), texts);
     }
+    return byRowId;
+}
+
+QList<QStringList> DataSet::columnTexts(const QStringList &columns) const
+{
+    requireOpen();
+    QString selectList;
+    const QList<int> fields = columnFields(columns, selectList);
+    QSqlQuery query = m_connection.run(
+        QStringLiteral("select \"%1\".%2, %3 from \"%1\"").arg(m_table, m_rowId, selectList) + m_condition,
+        m_params);
+    const QHash<qint64, QStringList> byRowId = textsByRowId(query, fields);
     QList<QStringList> result;
     result.reserve(m_rowIds.size());
     for (int index = 0; index < m_rowIds.size(); ++index) {
@@ -652,26 +664,16 @@ QList<QStringList> DataSet::columnTexts(const QStringList &columns, int first, i
     QList<QStringList> result;
     if (first >= end)
         return result;
-    QList<int> fields;
-    QStringList quoted;
-    for (const QString &c : columns) {
-        fields.append(fieldIndex(c));
-        quoted.append(QLatin1Char('"') + m_fields.at(fields.last()) + QLatin1Char('"'));
-    }
+    QString selectList;
+    const QList<int> fields = columnFields(columns, selectList);
     QVariantList ids;
     for (int i = first; i < end; ++i)
         ids.append(m_rowIds.at(i));
     const QString marks = QStringList(ids.size(), QStringLiteral("?")).join(u',');
     const QString sql = QStringLiteral("select %1, %2 from \"%3\" where %1 in (%4)")
-                            .arg(m_rowId, quoted.join(QStringLiteral(", ")), m_table, marks);
+                            .arg(m_rowId, selectList, m_table, marks);
     QSqlQuery query = m_connection.runPositional(sql, ids);
-    QHash<qint64, QStringList> byRowId;
-    while (query.next()) {
-        QStringList texts;
-        for (int i = 0; i < fields.size(); ++i)
-            texts.append(textOf(fields.at(i), query.value(i + 1)));
-        byRowId.insert(query.value(0).toLongLong(), texts);
-    }
+    const QHash<qint64, QStringList> byRowId = textsByRowId(query, fields);
     result.reserve(end - first);
     for (int i = first; i < end; ++i)
         // A row deleted by another connection since the set was opened reads as empty.

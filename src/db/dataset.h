@@ -112,6 +112,12 @@ private:
     void postIfEditing();
     void moveTo(int index);
     int fieldIndex(const QString &name) const;
+    // The fields of the named columns; their quoted names, comma-separated,
+    // go to selectList.
+    QList<int> columnFields(const QStringList &columns, QString &selectList) const;
+    // The texts of the fields of each row the query returns, by the row id
+    // in the query's first column.
+    QHash<qint64, QStringList> textsByRowId(QSqlQuery &query, const QList<int> &fields) const;
     QVariant value(int field) const;
     QString textOf(int field, const QVariant &value) const;
     void assign(const QString &name, const QVariant &value);

@@ -64,16 +64,21 @@ QString ReportTemplate::cell(int column, int row) const
     return lines.at(row - 1)[column];
 }
 
-ReportTemplate ReportTemplate::fromStored(const DataSet &reports, const Connection &connection)
+ReportTemplate ReportTemplate::fromTexts(const ReportTexts &shown, QList<ComponentRow> lines)
 {
-    const ReportTexts shown = ReportTexts::fromRow(reports);
     ReportTemplate value;
     for (qsizetype i = 0; i < columns().size(); ++i)
         value.texts[i] = shown.text(columns().at(i));
-    value.lines = ComponentRows::load(connection, reports.asString(QStringLiteral("FileNo")));
+    value.lines = std::move(lines);
     for (ComponentRow &line : value.lines)
         line[ComponentColumn::Number].clear();
     return value;
+}
+
+ReportTemplate ReportTemplate::fromStored(const DataSet &reports, const Connection &connection)
+{
+    const ReportTexts shown = ReportTexts::fromRow(reports);
+    return fromTexts(shown, ComponentRows::load(connection, reports.asString(QStringLiteral("FileNo"))));
 }
 
 namespace ReportTemplateFile {

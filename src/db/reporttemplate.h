@@ -9,6 +9,7 @@
 
 class Connection;
 class DataSet;
+struct ReportTexts;
 
 // A report template (".Btp"): the texts of one report without its number,
 // dates and page settings, and the lines of its component table without
@@ -51,6 +52,9 @@ struct ReportTemplate
     // for any other cell.
     QString cell(int column, int row) const;
 
+    // The template of a report whose fields show the given texts and whose
+    // table has the given lines (their line numbers are dropped).
+    static ReportTemplate fromTexts(const ReportTexts &shown, QList<ComponentRow> lines);
     // The template of a stored report: the current row of a report data set
     // (its texts as the report window shows them) and the component rows
     // stored under its number. Throws AppError.

@@ -22,14 +22,7 @@ QString TemplateFolder()
 
 ReportTemplate ReportTemplateOf(const TfrmChildWin &window)
 {
-    ReportTemplate value;
-    const ReportTexts shown = window.controlTexts();
-    for (const QString &column : ReportTemplate::columns())
-        value.setText(column, shown.text(column));
-    value.lines = window.componentPage()->rows();
-    for (ComponentRow &line : value.lines)
-        line[ComponentColumn::Number].clear();
-    return value;
+    return ReportTemplate::fromTexts(window.controlTexts(), window.componentPage()->rows());
 }
 
 void ApplyReportTemplate(TfrmChildWin &window, const ReportTemplate &value)

@@ -1,8 +1,7 @@
 #include "grade/dangercounts.h"
 
 #include "app/apperror.h"
-
-#include <limits>
+#include "app/numbertext.h"
 
 std::optional<ComponentClass> ClassOfComponent(QStringView part, QStringView name)
 {
@@ -38,28 +37,10 @@ std::optional<ComponentClass> ClassOfComponent(QStringView part, QStringView nam
 
 qint32 ReadComponentCount(const QString &text)
 {
-    const auto invalid
-        = [&] { return AppError(QStringLiteral("'%1' is not a valid integer value").arg(text)); };
-    qsizetype i = 0;
-    const char16_t first = text.isEmpty() ? 0 : text.front().unicode();
-    const bool negative = first == u'-';
-    if (negative || first == u'+')
-        i = 1;
-    if (i == text.size())
-        throw invalid();
-    // Accumulates the magnitude; one more than the largest int32 is allowed
-    // for the negative end of the range.
-    const qint64 limit = qint64(std::numeric_limits<qint32>::max()) + (negative ? 1 : 0);
-    qint64 magnitude = 0;
-    for (; i < text.size(); ++i) {
-        const char16_t c = text.at(i).unicode();
-        if (c < u'0' || c > u'9')
-            throw invalid();
-        magnitude = magnitude * 10 + (c - u'0');
-        if (magnitude > limit)
-            throw invalid();
-    }
-    return qint32(negative ? -magnitude : magnitude);
+    const std::optional<int> count = NumberText::wholeNumber(text);
+    if (!count)
+        throw AppError(QStringLiteral("'%1' is not a valid integer value").arg(text));
+    return *count;
 }
 
 void TDangerCounts::add(

@@ -113,21 +113,10 @@ QString TwoDecimals::percentText() const
 
 QString TwoDecimals::fixedText() const
 {
-    // Degrees, the common case, are 0 to 100 hundredths: plain 64-bit
-    // arithmetic spares the 128-bit division.
-    const bool small = m_hundredths > -(WideInt(1) << 62) && m_hundredths < (WideInt(1) << 62);
     const bool negative = m_hundredths < 0;
-    QString text;
-    int cents;
-    if (small) {
-        const qint64 magnitude = qint64(negative ? -m_hundredths : m_hundredths);
-        cents = int(magnitude % 100);
-        text = QString::number(magnitude / 100);
-    } else {
-        const WideInt magnitude = negative ? -m_hundredths : m_hundredths;
-        cents = int(magnitude % 100);
-        text = wideText(magnitude / 100);
-    }
+    const WideInt magnitude = negative ? -m_hundredths : m_hundredths;
+    const int cents = int(magnitude % 100);
+    QString text = wideText(magnitude / 100);
     if (negative)
         text.prepend(u'-');
     const char16_t decimals[3] = { u'.', char16_t(u'0' + cents / 10), char16_t(u'0' + cents % 10) };
