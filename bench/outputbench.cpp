@@ -15,6 +15,7 @@
 #include "app/apperror.h"
 #include "app/fontsubstitutes.h"
 #include "app/processstate.h"
+#include "app/programfolders.h"
 #include "db/connection.h"
 #include "db/datamodule.h"
 #include "db/dataset.h"
@@ -43,10 +44,10 @@ extern char **environ;
 
 namespace {
 
+// The sample database as the build (or the package) ships it.
 QString samplePath()
 {
-    return QDir(QCoreApplication::applicationDirPath())
-        .filePath(QStringLiteral("Data/2004年房屋安全鉴定报告.had"));
+    return QDir(ProgramFolders::sharedDataDir()).filePath(QStringLiteral("2004年房屋安全鉴定报告.had"));
 }
 
 // The texts of the sample's first report, with each memo four times as long.
