@@ -255,57 +255,34 @@ void TfrmChildWin::onChange(QWidget *control, const std::function<void()> &handl
 void TfrmChildWin::wireChangeHandlers()
 {
     using ReportFields::Kind;
-    QSet<QString> ownHandlers;
-    const std::pair<const char *, const char *> listed[] = {
-        { "labedtClient1", "labedtClient2" },
-        { "labedtAddress1", "labedtAddress2" },
-        { "labedtPropertyRightMan1", "labedtPropertyRightMan2" },
+    // The report list columns that show a bound column as it is typed.
+    static const QHash<QString, int> listColumns = {
+        { QStringLiteral("FileNo"), ReportListModel::Number },
+        { QStringLiteral("Client"), ReportListModel::Client },
+        { QStringLiteral("Address"), ReportListModel::Address },
+        { QStringLiteral("PropertyRightMan"), ReportListModel::Owner },
     };
-    const int listColumns[] = { ReportListModel::Client, ReportListModel::Address, ReportListModel::Owner };
-    for (int i = 0; i < 3; ++i) {
-        const QString field = QString::fromLatin1(listed[i].first);
-        const QString mirror = QString::fromLatin1(listed[i].second);
-        onChange(control(field),
-            [this, field, mirror, column = listColumns[i]] { requestFieldChanged(field, mirror, column); });
-        ownHandlers << field;
-    }
-    const std::pair<const char *, const char *> mirrored[] = {
-        { "labedtLinkPhone1", "labedtLinkPhone2" },
-        { "labedtPropertyRightCertificate1", "labedtPropertyRightCertificate2" },
-        { "labedtApprPurpose1", "labedtApprPurpose2" },
-    };
-    for (const auto &[name, mirror] : mirrored) {
-        const QString field = QString::fromLatin1(name);
-        onChange(control(field),
-            [this, field, mirror = QString::fromLatin1(mirror)] { requestFieldChanged(field, mirror, -1); });
-        ownHandlers << field;
-    }
-    onChange(control(QStringLiteral("dtpickTrustDate1")), [this] {
-        auto *picker = m_pages->datePicker(QStringLiteral("TrustDate"));
-        FieldText::setText(control(QStringLiteral("labedtTrustDate2")), chineseDate(picker->date()));
-        genericChange();
-    });
-    ownHandlers << QStringLiteral("dtpickTrustDate1");
-    onChange(control(QStringLiteral("labedtFileNo")), [this] { fileNoChanged(); });
-    ownHandlers << QStringLiteral("labedtFileNo");
     for (const ReportFields::Binding &b : ReportFields::bindings()) {
-        if (b.kind != Kind::Area)
-            continue;
-        onChange(control(b.control), [this] { SumBuildingArea(); });
-        ownHandlers << b.control;
-    }
-
-    // Every other control of the window marks the report modified, the
-    // read-only ones included.
-    QList<QWidget *> generic;
-    for (const ReportFields::Binding &b : ReportFields::bindings()) {
-        if (!ownHandlers.contains(b.control))
-            generic << control(b.control);
+        const int listColumn = listColumns.value(b.column, -1);
+        // Any other control marks the report modified, the read-only ones
+        // included.
+        std::function<void()> handler = [this] { genericChange(); };
+        if (b.kind == Kind::Area) {
+            handler = [this] { SumBuildingArea(); };
+        } else if (b.kind == Kind::Date && !b.mirror.isEmpty()) {
+            handler = [this, b] {
+                FieldText::setText(control(b.mirror), chineseDate(m_pages->datePicker(b.column)->date()));
+                genericChange();
+            };
+        } else if (listColumn >= 0 || !b.mirror.isEmpty()) {
+            handler = [this, b, listColumn] { requestFieldChanged(b.control, b.mirror, listColumn); };
+        }
+        onChange(control(b.control), handler);
         if (!b.mirror.isEmpty())
-            generic << control(b.mirror);
+            onChange(control(b.mirror), [this] { genericChange(); });
     }
-    generic << m_pages->sumField() << m_componentPage->resultMemo() << m_search->memo();
-    for (QWidget *w : std::as_const(generic))
+    QWidget *const others[] = { m_pages->sumField(), m_componentPage->resultMemo(), m_search->memo() };
+    for (QWidget *w : others)
         onChange(w, [this] { genericChange(); });
 
     // Entering the component table or editing a cell is a change.
@@ -330,8 +307,8 @@ int TfrmChildWin::currentEntry() const
     return m_reports.isOpen() ? m_reports.recNo() - 1 : -1;
 }
 
-// A request field repeated on the report page: the mirror follows; the
-// number, client, address and owner also show in the current list entry.
+// A request field: a mirror on the report page follows; the number, client,
+// address and owner also show in the current list entry.
 void TfrmChildWin::requestFieldChanged(const QString &field, const QString &mirror, int listColumn)
 {
     const QString text = FieldText::text(control(field));
@@ -345,18 +322,6 @@ void TfrmChildWin::requestFieldChanged(const QString &field, const QString &mirr
         return;
     }
     m_listModel->setCellText(currentEntry(), listColumn, text);
-    setModified(true);
-}
-
-void TfrmChildWin::fileNoChanged()
-{
-    if (Process.WindowOpening) {
-        setModified(false);
-        return;
-    }
-    if (m_reports.isOpen() && m_reports.recNo() >= 1)
-        m_listModel->setCellText(currentEntry(), ReportListModel::Number,
-            FieldText::text(control(QStringLiteral("labedtFileNo"))));
     setModified(true);
 }
 

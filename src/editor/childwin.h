@@ -159,7 +159,6 @@ private:
     void onChange(QWidget *control, const std::function<void()> &handler);
     void genericChange();
     void requestFieldChanged(const QString &field, const QString &mirror, int listColumn);
-    void fileNoChanged();
     void focusChanged(QWidget *old, QWidget *now);
     void commitFileNoChange();
     void reopenAfterFailedSearch(const QString &statement, DataSet::Bookmark shown);
