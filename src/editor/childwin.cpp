@@ -40,6 +40,16 @@
 
 #include <cmath>
 
+namespace {
+
+// The date of a report's date column in a ReportTexts.
+template<class Texts> auto &dateOf(Texts &texts, const QString &column)
+{
+    return column == QLatin1String("TrustDate") ? texts.trustDate : texts.apprDate;
+}
+
+} // namespace
+
 TfrmChildWin::TfrmChildWin(const QString &fileName, const ReportWindowCommands &commands)
     : m_fileName(fileName)
 {
@@ -400,16 +410,10 @@ void TfrmChildWin::LoadReport(DataSet &query)
     commitFileNoChange();
     const ReportTexts texts = ReportTexts::fromRow(query);
     for (const ReportFields::Binding &b : ReportFields::bindings()) {
-        if (b.kind == ReportFields::Kind::Date) {
-            const QDate date = b.column == QLatin1String("TrustDate") ? texts.trustDate : texts.apprDate;
-            setPickerDate(b.column, date);
-            if (!b.mirror.isEmpty())
-                FieldText::setText(control(b.mirror), chineseDate(date));
-            continue;
-        }
-        FieldText::setText(control(b.control), texts.text(b.column));
-        if (!b.mirror.isEmpty())
-            FieldText::setText(control(b.mirror), texts.text(b.column));
+        if (b.kind == ReportFields::Kind::Date)
+            showDate(b, dateOf(texts, b.column));
+        else
+            showText(b, texts.text(b.column));
     }
     LoadPageSettingsFromRow(query);
     if (m_fileNoEntered)
@@ -440,13 +444,10 @@ void TfrmChildWin::ClearReport()
     commitFileNoChange();
     const QDate today = QDate::currentDate();
     for (const ReportFields::Binding &b : ReportFields::bindings()) {
-        if (b.kind == ReportFields::Kind::Date) {
+        if (b.kind == ReportFields::Kind::Date)
             setPickerDate(b.column, today);
-            continue;
-        }
-        FieldText::setText(control(b.control), QString());
-        if (!b.mirror.isEmpty())
-            FieldText::setText(control(b.mirror), QString());
+        else
+            showText(b, QString());
     }
     FieldText::setText(control(QStringLiteral("labedtTrustDate2")), chineseDate(today, true));
     LoadPageDefaults();
@@ -459,8 +460,7 @@ ReportTexts TfrmChildWin::controlTexts() const
     ReportTexts texts;
     for (const ReportFields::Binding &b : ReportFields::bindings()) {
         if (b.kind == ReportFields::Kind::Date) {
-            const QDate date = m_pages->datePicker(b.column)->date();
-            (b.column == QLatin1String("TrustDate") ? texts.trustDate : texts.apprDate) = date;
+            dateOf(texts, b.column) = m_pages->datePicker(b.column)->date();
             continue;
         }
         texts.setText(b.column, FieldText::text(control(b.mirror.isEmpty() ? b.control : b.mirror)));
@@ -478,18 +478,27 @@ void TfrmChildWin::setControlText(const QString &column, const QString &text)
     const ReportFields::Binding *b = ReportFields::find(column);
     if (!b)
         return;
-    if (b->kind == ReportFields::Kind::Date) {
-        const QDate date = DateConventions::parseDate(text);
-        if (!date.isValid())
-            return;
-        setPickerDate(column, date);
-        if (!b->mirror.isEmpty())
-            FieldText::setText(control(b->mirror), chineseDate(date));
+    if (b->kind != ReportFields::Kind::Date) {
+        showText(*b, text);
         return;
     }
-    FieldText::setText(control(b->control), text);
-    if (!b->mirror.isEmpty())
-        FieldText::setText(control(b->mirror), text);
+    const QDate date = DateConventions::parseDate(text);
+    if (date.isValid())
+        showDate(*b, date);
+}
+
+void TfrmChildWin::showText(const ReportFields::Binding &field, const QString &text)
+{
+    FieldText::setText(control(field.control), text);
+    if (!field.mirror.isEmpty())
+        FieldText::setText(control(field.mirror), text);
+}
+
+void TfrmChildWin::showDate(const ReportFields::Binding &field, const QDate &date)
+{
+    setPickerDate(field.column, date);
+    if (!field.mirror.isEmpty())
+        FieldText::setText(control(field.mirror), chineseDate(date));
 }
 
 void TfrmChildWin::FillReportList(DataSet &query)

@@ -164,6 +164,10 @@ private:
     void reopenAfterFailedSearch(const QString &statement, DataSet::Bookmark shown);
     void centrePanels();
     void setPickerDate(const QString &column, const QDate &date);
+    // A text column's control and its mirror get a text; a date column's
+    // picker and its mirror a date.
+    void showText(const ReportFields::Binding &field, const QString &text);
+    void showDate(const ReportFields::Binding &field, const QDate &date);
     QWidget *control(const QString &name) const;
     int currentEntry() const;
 
