@@ -588,6 +588,7 @@ void TfrmChildWin::search()
     const SqlParams params { { QStringLiteral("FieldValue"), u'%' + m_search->term() + u'%' } };
     const DataSet::Bookmark shown = m_reports.bookmark();
     const QString previous = m_reports.statement();
+    const SqlParams previousParams = m_reports.params();
     m_reports.close();
     m_reports.setStatement(statement, params);
     try {
@@ -595,10 +596,9 @@ void TfrmChildWin::search()
     } catch (const AppError &) {
         // The list keeps its entries: the data set goes back to them and
         // to the report shown.
-        reopenAfterFailedSearch(previous, shown);
+        reopenAfterFailedSearch(previous, previousParams, shown);
         throw;
     }
-    m_statementParams = params;
     m_reports.first();
     QPlainTextEdit *memo = m_search->memo();
     FieldText::setText(memo, QString());
@@ -615,10 +615,11 @@ void TfrmChildWin::search()
     }
 }
 
-void TfrmChildWin::reopenAfterFailedSearch(const QString &statement, DataSet::Bookmark shown)
+void TfrmChildWin::reopenAfterFailedSearch(
+    const QString &statement, const SqlParams &params, DataSet::Bookmark shown)
 {
     try {
-        m_reports.open(statement, m_statementParams);
+        m_reports.open(statement, params);
         if (shown != DataSet::NoBookmark)
             m_reports.gotoBookmark(shown);
     } catch (const AppError &) {

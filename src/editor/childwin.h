@@ -161,7 +161,7 @@ private:
     void requestFieldChanged(const QString &field, const QString &mirror, int listColumn);
     void focusChanged(QWidget *old, QWidget *now);
     void commitFileNoChange();
-    void reopenAfterFailedSearch(const QString &statement, DataSet::Bookmark shown);
+    void reopenAfterFailedSearch(const QString &statement, const SqlParams &params, DataSet::Bookmark shown);
     void centrePanels();
     void setPickerDate(const QString &column, const QDate &date);
     // A text column's control and its mirror get a text; a date column's
@@ -188,7 +188,6 @@ private:
     QStackedWidget *m_notebook = nullptr;
     QTabBar *m_tabSet = nullptr;
     QPointer<QWidget> m_lastFocused;
-    SqlParams m_statementParams; // of the report data set's statement
     QWidget *m_fileNo = nullptr; // labedtFileNo
 
     // The number in labedtFileNo when it received the focus; set while
