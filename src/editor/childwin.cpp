@@ -30,6 +30,7 @@
 #include <QMdiArea>
 #include <QMenu>
 #include <QPlainTextEdit>
+#include <QScopeGuard>
 #include <QSplitter>
 #include <QStackedWidget>
 #include <QTabBar>
@@ -203,12 +204,9 @@ QWidget *TfrmChildWin::control(const QString &name) const
     return m_pages->control(name);
 }
 
-// Closes the connection and the report data set; the data set gets its
-// statement for all reports.
+// The report data set gets its statement for all reports.
 void TfrmChildWin::ConnectDatabase()
 {
-    m_reports.close();
-    m_connection.close();
     m_reports.setStatement(HadFile::SelectAllReports);
 }
 
@@ -231,15 +229,11 @@ void TfrmChildWin::openDatabase()
 
     wireChangeHandlers();
 
-    if (!m_reports.isEmpty()) {
-        FillReportList(m_reports);
-        m_reports.first();
-        showCurrentEntry();
-        LoadReport(m_reports);
-        LoadComponentRows(m_reports);
-    }
+    FillReportList(m_reports);
+    m_reports.first();
+    showCurrentEntry();
+    showReport(m_reports);
 
-    SetComponentGridHeaders();
     showPage(0);
     m_pages->reportBox()->scrollToTop();
     setModified(false);
@@ -354,7 +348,7 @@ void TfrmChildWin::commitFileNoChange()
 {
     if (!m_fileNoEntered)
         return;
-    const QString number = FieldText::text(control(QStringLiteral("labedtFileNo")));
+    const QString number = FieldText::text(m_fileNo);
     if (number != FileNoOnEnter)
         ComponentRows::renumber(m_connection, number, FileNoOnEnter);
     FileNoOnEnter = number;
@@ -417,7 +411,7 @@ void TfrmChildWin::LoadReport(DataSet &query)
     }
     LoadPageSettingsFromRow(query);
     if (m_fileNoEntered)
-        FileNoOnEnter = FieldText::text(control(QStringLiteral("labedtFileNo")));
+        FileNoOnEnter = FieldText::text(m_fileNo);
 }
 
 void TfrmChildWin::StoreReport(DataSet &query)
@@ -521,12 +515,16 @@ void TfrmChildWin::GoToReport(int entry)
     if (m_modified)
         saveReport();
     dataModule().MoveToReport(m_reports, entry);
-    if (!m_reports.eof()) {
-        LoadReport(m_reports);
-        LoadComponentRows(m_reports);
-    }
+    if (!m_reports.eof())
+        showReport(m_reports);
     m_list->viewport()->update();
     setModified(false);
+}
+
+void TfrmChildWin::showReport(DataSet &query)
+{
+    LoadReport(query);
+    LoadComponentRows(query);
 }
 
 void TfrmChildWin::LoadComponentRows(DataSet &query)
@@ -537,18 +535,12 @@ void TfrmChildWin::LoadComponentRows(DataSet &query)
 void TfrmChildWin::SaveComponentRows()
 {
     commitFileNoChange();
-    ComponentRows::save(
-        m_connection, FieldText::text(control(QStringLiteral("labedtFileNo"))), m_componentPage->rows());
+    ComponentRows::save(m_connection, FieldText::text(m_fileNo), m_componentPage->rows());
 }
 
 void TfrmChildWin::ResetComponentGrid()
 {
     m_componentPage->ResetComponentGrid();
-}
-
-void TfrmChildWin::SetComponentGridHeaders()
-{
-    m_componentPage->SetComponentGridHeaders();
 }
 
 void TfrmChildWin::saveReport()
@@ -571,16 +563,8 @@ void TfrmChildWin::saveReport()
 
 void TfrmChildWin::search()
 {
-    struct Busy
-    {
-        SearchSheet *sheet;
-        explicit Busy(SearchSheet *s)
-            : sheet(s)
-        {
-            sheet->setBusy(true);
-        }
-        ~Busy() { sheet->setBusy(false); }
-    } busy(m_search);
+    m_search->setBusy(true);
+    const auto idle = qScopeGuard([this] { m_search->setBusy(false); });
 
     saveReport();
     const QString statement = QStringLiteral("Select * from ProjectTab where ") + m_search->column()
@@ -610,8 +594,7 @@ void TfrmChildWin::search()
         ClearReport();
         ResetComponentGrid();
     } else {
-        LoadReport(m_reports);
-        LoadComponentRows(m_reports);
+        showReport(m_reports);
     }
 }
 
@@ -701,8 +684,8 @@ int TfrmChildWin::currentPage() const
 
 void TfrmChildWin::showPage(int page)
 {
+    // The tab set's handler turns the notebook's page.
     m_tabSet->setCurrentIndex(page);
-    m_notebook->setCurrentIndex(page);
 }
 
 int TfrmChildWin::currentListTab() const

@@ -104,7 +104,9 @@ public:
     void LoadComponentRows(DataSet &query);
     void SaveComponentRows();
     void ResetComponentGrid();
-    void SetComponentGridHeaders();
+    // LoadReport, then LoadComponentRows: the query's current report on
+    // the pages and in the component table.
+    void showReport(DataSet &query);
 
     // The save command's work: nothing while unmodified; otherwise the
     // controls are stored into the current row and posted and the

@@ -143,8 +143,6 @@ void ComponentTablePage::SetComponentGridHeaders()
 
 void ComponentTablePage::ResetComponentGrid()
 {
-    m_grid->setColumnCount(Columns);
-    SetComponentGridHeaders();
     QList<ComponentRow> empty(ResetLineCount);
     for (int i = 0; i < empty.size(); ++i)
         empty[i][ComponentColumn::Number] = QString::number(i + 1);

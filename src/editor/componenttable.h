@@ -41,7 +41,7 @@ public:
 
     // Writes the seven header texts.
     void SetComponentGridHeaders();
-    // Seven columns and ten empty lines numbered 1 to 10, with the headers.
+    // Ten empty lines numbered 1 to 10.
     void ResetComponentGrid();
     // The table gets exactly these lines (cell 0 as given); with none it
     // gets one empty line numbered 1. The first line becomes current.
