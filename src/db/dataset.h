@@ -36,6 +36,7 @@ public:
     // The statement and parameters used by open().
     void setStatement(const QString &sql, const SqlParams &params = {});
     const QString &statement() const { return m_sql; }
+    const SqlParams &params() const { return m_params; }
     // Runs the statement; the first row (if any) becomes current. Throws AppError.
     void open();
     void open(const QString &sql, const SqlParams &params = {});

@@ -30,6 +30,7 @@
 #include <QMdiArea>
 #include <QMenu>
 #include <QPlainTextEdit>
+#include <QScopeGuard>
 #include <QSplitter>
 #include <QStackedWidget>
 #include <QTabBar>
@@ -39,6 +40,16 @@
 #include <QVBoxLayout>
 
 #include <cmath>
+
+namespace {
+
+// The date of a report's date column in a ReportTexts.
+template<class Texts> auto &dateOf(Texts &texts, const QString &column)
+{
+    return column == QLatin1String("TrustDate") ? texts.trustDate : texts.apprDate;
+}
+
+} // namespace
 
 TfrmChildWin::TfrmChildWin(const QString &fileName, const ReportWindowCommands &commands)
     : m_fileName(fileName)
@@ -193,12 +204,9 @@ QWidget *TfrmChildWin::control(const QString &name) const
     return m_pages->control(name);
 }
 
-// Closes the connection and the report data set; the data set gets its
-// statement for all reports.
+// The report data set gets its statement for all reports.
 void TfrmChildWin::ConnectDatabase()
 {
-    m_reports.close();
-    m_connection.close();
     m_reports.setStatement(HadFile::SelectAllReports);
 }
 
@@ -221,15 +229,11 @@ void TfrmChildWin::openDatabase()
 
     wireChangeHandlers();
 
-    if (!m_reports.isEmpty()) {
-        FillReportList(m_reports);
-        m_reports.first();
-        showCurrentEntry();
-        LoadReport(m_reports);
-        LoadComponentRows(m_reports);
-    }
+    FillReportList(m_reports);
+    m_reports.first();
+    showCurrentEntry();
+    showReport(m_reports);
 
-    SetComponentGridHeaders();
     showPage(0);
     m_pages->reportBox()->scrollToTop();
     setModified(false);
@@ -255,57 +259,34 @@ void TfrmChildWin::onChange(QWidget *control, const std::function<void()> &handl
 void TfrmChildWin::wireChangeHandlers()
 {
     using ReportFields::Kind;
-    QSet<QString> ownHandlers;
-    const std::pair<const char *, const char *> listed[] = {
-        { "labedtClient1", "labedtClient2" },
-        { "labedtAddress1", "labedtAddress2" },
-        { "labedtPropertyRightMan1", "labedtPropertyRightMan2" },
+    // The report list columns that show a bound column as it is typed.
+    static const QHash<QString, int> listColumns = {
+        { QStringLiteral("FileNo"), ReportListModel::Number },
+        { QStringLiteral("Client"), ReportListModel::Client },
+        { QStringLiteral("Address"), ReportListModel::Address },
+        { QStringLiteral("PropertyRightMan"), ReportListModel::Owner },
     };
-    const int listColumns[] = { ReportListModel::Client, ReportListModel::Address, ReportListModel::Owner };
-    for (int i = 0; i < 3; ++i) {
-        const QString field = QString::fromLatin1(listed[i].first);
-        const QString mirror = QString::fromLatin1(listed[i].second);
-        onChange(control(field),
-            [this, field, mirror, column = listColumns[i]] { requestFieldChanged(field, mirror, column); });
-        ownHandlers << field;
-    }
-    const std::pair<const char *, const char *> mirrored[] = {
-        { "labedtLinkPhone1", "labedtLinkPhone2" },
-        { "labedtPropertyRightCertificate1", "labedtPropertyRightCertificate2" },
-        { "labedtApprPurpose1", "labedtApprPurpose2" },
-    };
-    for (const auto &[name, mirror] : mirrored) {
-        const QString field = QString::fromLatin1(name);
-        onChange(control(field),
-            [this, field, mirror = QString::fromLatin1(mirror)] { requestFieldChanged(field, mirror, -1); });
-        ownHandlers << field;
-    }
-    onChange(control(QStringLiteral("dtpickTrustDate1")), [this] {
-        auto *picker = m_pages->datePicker(QStringLiteral("TrustDate"));
-        FieldText::setText(control(QStringLiteral("labedtTrustDate2")), chineseDate(picker->date()));
-        genericChange();
-    });
-    ownHandlers << QStringLiteral("dtpickTrustDate1");
-    onChange(control(QStringLiteral("labedtFileNo")), [this] { fileNoChanged(); });
-    ownHandlers << QStringLiteral("labedtFileNo");
     for (const ReportFields::Binding &b : ReportFields::bindings()) {
-        if (b.kind != Kind::Area)
-            continue;
-        onChange(control(b.control), [this] { SumBuildingArea(); });
-        ownHandlers << b.control;
-    }
-
-    // Every other control of the window marks the report modified, the
-    // read-only ones included.
-    QList<QWidget *> generic;
-    for (const ReportFields::Binding &b : ReportFields::bindings()) {
-        if (!ownHandlers.contains(b.control))
-            generic << control(b.control);
+        const int listColumn = listColumns.value(b.column, -1);
+        // Any other control marks the report modified, the read-only ones
+        // included.
+        std::function<void()> handler = [this] { genericChange(); };
+        if (b.kind == Kind::Area) {
+            handler = [this] { SumBuildingArea(); };
+        } else if (b.kind == Kind::Date && !b.mirror.isEmpty()) {
+            handler = [this, b] {
+                FieldText::setText(control(b.mirror), chineseDate(m_pages->datePicker(b.column)->date()));
+                genericChange();
+            };
+        } else if (listColumn >= 0 || !b.mirror.isEmpty()) {
+            handler = [this, b, listColumn] { requestFieldChanged(b.control, b.mirror, listColumn); };
+        }
+        onChange(control(b.control), handler);
         if (!b.mirror.isEmpty())
-            generic << control(b.mirror);
+            onChange(control(b.mirror), [this] { genericChange(); });
     }
-    generic << m_pages->sumField() << m_componentPage->resultMemo() << m_search->memo();
-    for (QWidget *w : std::as_const(generic))
+    QWidget *const others[] = { m_pages->sumField(), m_componentPage->resultMemo(), m_search->memo() };
+    for (QWidget *w : others)
         onChange(w, [this] { genericChange(); });
 
     // Entering the component table or editing a cell is a change.
@@ -330,8 +311,8 @@ int TfrmChildWin::currentEntry() const
     return m_reports.isOpen() ? m_reports.recNo() - 1 : -1;
 }
 
-// A request field repeated on the report page: the mirror follows; the
-// number, client, address and owner also show in the current list entry.
+// A request field: a mirror on the report page follows; the number, client,
+// address and owner also show in the current list entry.
 void TfrmChildWin::requestFieldChanged(const QString &field, const QString &mirror, int listColumn)
 {
     const QString text = FieldText::text(control(field));
@@ -345,18 +326,6 @@ void TfrmChildWin::requestFieldChanged(const QString &field, const QString &mirr
         return;
     }
     m_listModel->setCellText(currentEntry(), listColumn, text);
-    setModified(true);
-}
-
-void TfrmChildWin::fileNoChanged()
-{
-    if (Process.WindowOpening) {
-        setModified(false);
-        return;
-    }
-    if (m_reports.isOpen() && m_reports.recNo() >= 1)
-        m_listModel->setCellText(currentEntry(), ReportListModel::Number,
-            FieldText::text(control(QStringLiteral("labedtFileNo"))));
     setModified(true);
 }
 
@@ -379,7 +348,7 @@ void TfrmChildWin::commitFileNoChange()
 {
     if (!m_fileNoEntered)
         return;
-    const QString number = FieldText::text(control(QStringLiteral("labedtFileNo")));
+    const QString number = FieldText::text(m_fileNo);
     if (number != FileNoOnEnter)
         ComponentRows::renumber(m_connection, number, FileNoOnEnter);
     FileNoOnEnter = number;
@@ -435,20 +404,14 @@ void TfrmChildWin::LoadReport(DataSet &query)
     commitFileNoChange();
     const ReportTexts texts = ReportTexts::fromRow(query);
     for (const ReportFields::Binding &b : ReportFields::bindings()) {
-        if (b.kind == ReportFields::Kind::Date) {
-            const QDate date = b.column == QLatin1String("TrustDate") ? texts.trustDate : texts.apprDate;
-            setPickerDate(b.column, date);
-            if (!b.mirror.isEmpty())
-                FieldText::setText(control(b.mirror), chineseDate(date));
-            continue;
-        }
-        FieldText::setText(control(b.control), texts.text(b.column));
-        if (!b.mirror.isEmpty())
-            FieldText::setText(control(b.mirror), texts.text(b.column));
+        if (b.kind == ReportFields::Kind::Date)
+            showDate(b, dateOf(texts, b.column));
+        else
+            showText(b, texts.text(b.column));
     }
     LoadPageSettingsFromRow(query);
     if (m_fileNoEntered)
-        FileNoOnEnter = FieldText::text(control(QStringLiteral("labedtFileNo")));
+        FileNoOnEnter = FieldText::text(m_fileNo);
 }
 
 void TfrmChildWin::StoreReport(DataSet &query)
@@ -475,13 +438,10 @@ void TfrmChildWin::ClearReport()
     commitFileNoChange();
     const QDate today = QDate::currentDate();
     for (const ReportFields::Binding &b : ReportFields::bindings()) {
-        if (b.kind == ReportFields::Kind::Date) {
+        if (b.kind == ReportFields::Kind::Date)
             setPickerDate(b.column, today);
-            continue;
-        }
-        FieldText::setText(control(b.control), QString());
-        if (!b.mirror.isEmpty())
-            FieldText::setText(control(b.mirror), QString());
+        else
+            showText(b, QString());
     }
     FieldText::setText(control(QStringLiteral("labedtTrustDate2")), chineseDate(today, true));
     LoadPageDefaults();
@@ -494,8 +454,7 @@ ReportTexts TfrmChildWin::controlTexts() const
     ReportTexts texts;
     for (const ReportFields::Binding &b : ReportFields::bindings()) {
         if (b.kind == ReportFields::Kind::Date) {
-            const QDate date = m_pages->datePicker(b.column)->date();
-            (b.column == QLatin1String("TrustDate") ? texts.trustDate : texts.apprDate) = date;
+            dateOf(texts, b.column) = m_pages->datePicker(b.column)->date();
             continue;
         }
         texts.setText(b.column, FieldText::text(control(b.mirror.isEmpty() ? b.control : b.mirror)));
@@ -513,18 +472,27 @@ void TfrmChildWin::setControlText(const QString &column, const QString &text)
     const ReportFields::Binding *b = ReportFields::find(column);
     if (!b)
         return;
-    if (b->kind == ReportFields::Kind::Date) {
-        const QDate date = DateConventions::parseDate(text);
-        if (!date.isValid())
-            return;
-        setPickerDate(column, date);
-        if (!b->mirror.isEmpty())
-            FieldText::setText(control(b->mirror), chineseDate(date));
+    if (b->kind != ReportFields::Kind::Date) {
+        showText(*b, text);
         return;
     }
-    FieldText::setText(control(b->control), text);
-    if (!b->mirror.isEmpty())
-        FieldText::setText(control(b->mirror), text);
+    const QDate date = DateConventions::parseDate(text);
+    if (date.isValid())
+        showDate(*b, date);
+}
+
+void TfrmChildWin::showText(const ReportFields::Binding &field, const QString &text)
+{
+    FieldText::setText(control(field.control), text);
+    if (!field.mirror.isEmpty())
+        FieldText::setText(control(field.mirror), text);
+}
+
+void TfrmChildWin::showDate(const ReportFields::Binding &field, const QDate &date)
+{
+    setPickerDate(field.column, date);
+    if (!field.mirror.isEmpty())
+        FieldText::setText(control(field.mirror), chineseDate(date));
 }
 
 void TfrmChildWin::FillReportList(DataSet &query)
@@ -547,12 +515,16 @@ void TfrmChildWin::GoToReport(int entry)
     if (m_modified)
         saveReport();
     dataModule().MoveToReport(m_reports, entry);
-    if (!m_reports.eof()) {
-        LoadReport(m_reports);
-        LoadComponentRows(m_reports);
-    }
+    if (!m_reports.eof())
+        showReport(m_reports);
     m_list->viewport()->update();
     setModified(false);
+}
+
+void TfrmChildWin::showReport(DataSet &query)
+{
+    LoadReport(query);
+    LoadComponentRows(query);
 }
 
 void TfrmChildWin::LoadComponentRows(DataSet &query)
@@ -563,18 +535,12 @@ void TfrmChildWin::LoadComponentRows(DataSet &query)
 void TfrmChildWin::SaveComponentRows()
 {
     commitFileNoChange();
-    ComponentRows::save(
-        m_connection, FieldText::text(control(QStringLiteral("labedtFileNo"))), m_componentPage->rows());
+    ComponentRows::save(m_connection, FieldText::text(m_fileNo), m_componentPage->rows());
 }
 
 void TfrmChildWin::ResetComponentGrid()
 {
     m_componentPage->ResetComponentGrid();
-}
-
-void TfrmChildWin::SetComponentGridHeaders()
-{
-    m_componentPage->SetComponentGridHeaders();
 }
 
 void TfrmChildWin::saveReport()
@@ -597,16 +563,8 @@ void TfrmChildWin::saveReport()
 
 void TfrmChildWin::search()
 {
-    struct Busy
-    {
-        SearchSheet *sheet;
-        explicit Busy(SearchSheet *s)
-            : sheet(s)
-        {
-            sheet->setBusy(true);
-        }
-        ~Busy() { sheet->setBusy(false); }
-    } busy(m_search);
+    m_search->setBusy(true);
+    const auto idle = qScopeGuard([this] { m_search->setBusy(false); });
 
     saveReport();
     const QString statement = QStringLiteral("Select * from ProjectTab where ") + m_search->column()
@@ -614,6 +572,7 @@ void TfrmChildWin::search()
     const SqlParams params { { QStringLiteral("FieldValue"), u'%' + m_search->term() + u'%' } };
     const DataSet::Bookmark shown = m_reports.bookmark();
     const QString previous = m_reports.statement();
+    const SqlParams previousParams = m_reports.params();
     m_reports.close();
     m_reports.setStatement(statement, params);
     try {
@@ -621,10 +580,9 @@ void TfrmChildWin::search()
     } catch (const AppError &) {
         // The list keeps its entries: the data set goes back to them and
         // to the report shown.
-        reopenAfterFailedSearch(previous, shown);
+        reopenAfterFailedSearch(previous, previousParams, shown);
         throw;
     }
-    m_statementParams = params;
     m_reports.first();
     QPlainTextEdit *memo = m_search->memo();
     FieldText::setText(memo, QString());
@@ -636,15 +594,15 @@ void TfrmChildWin::search()
         ClearReport();
         ResetComponentGrid();
     } else {
-        LoadReport(m_reports);
-        LoadComponentRows(m_reports);
+        showReport(m_reports);
     }
 }
 
-void TfrmChildWin::reopenAfterFailedSearch(const QString &statement, DataSet::Bookmark shown)
+void TfrmChildWin::reopenAfterFailedSearch(
+    const QString &statement, const SqlParams &params, DataSet::Bookmark shown)
 {
     try {
-        m_reports.open(statement, m_statementParams);
+        m_reports.open(statement, params);
         if (shown != DataSet::NoBookmark)
             m_reports.gotoBookmark(shown);
     } catch (const AppError &) {
@@ -726,8 +684,8 @@ int TfrmChildWin::currentPage() const
 
 void TfrmChildWin::showPage(int page)
 {
+    // The tab set's handler turns the notebook's page.
     m_tabSet->setCurrentIndex(page);
-    m_notebook->setCurrentIndex(page);
 }
 
 int TfrmChildWin::currentListTab() const

@@ -104,7 +104,9 @@ public:
     void LoadComponentRows(DataSet &query);
     void SaveComponentRows();
     void ResetComponentGrid();
-    void SetComponentGridHeaders();
+    // LoadReport, then LoadComponentRows: the query's current report on
+    // the pages and in the component table.
+    void showReport(DataSet &query);
 
     // The save command's work: nothing while unmodified; otherwise the
     // controls are stored into the current row and posted and the
@@ -159,12 +161,15 @@ private:
     void onChange(QWidget *control, const std::function<void()> &handler);
     void genericChange();
     void requestFieldChanged(const QString &field, const QString &mirror, int listColumn);
-    void fileNoChanged();
     void focusChanged(QWidget *old, QWidget *now);
     void commitFileNoChange();
-    void reopenAfterFailedSearch(const QString &statement, DataSet::Bookmark shown);
+    void reopenAfterFailedSearch(const QString &statement, const SqlParams &params, DataSet::Bookmark shown);
     void centrePanels();
     void setPickerDate(const QString &column, const QDate &date);
+    // A text column's control and its mirror get a text; a date column's
+    // picker and its mirror a date.
+    void showText(const ReportFields::Binding &field, const QString &text);
+    void showDate(const ReportFields::Binding &field, const QDate &date);
     QWidget *control(const QString &name) const;
     int currentEntry() const;
 
@@ -185,7 +190,6 @@ private:
     QStackedWidget *m_notebook = nullptr;
     QTabBar *m_tabSet = nullptr;
     QPointer<QWidget> m_lastFocused;
-    SqlParams m_statementParams; // of the report data set's statement
     QWidget *m_fileNo = nullptr; // labedtFileNo
 
     // The number in labedtFileNo when it received the focus; set while

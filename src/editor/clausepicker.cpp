@@ -3,12 +3,12 @@
 #include "app/processstate.h"
 #include "app/ui/updatessuspended.h"
 #include "db/connection.h"
+#include "editor/markdelegate.h"
 
 #include <QDir>
 #include <QHeaderView>
 #include <QSqlQuery>
 #include <QSqlRecord>
-#include <QStyledItemDelegate>
 
 namespace {
 
@@ -27,32 +27,6 @@ ClauseChoices fixedList(const QString &header, const QStringList &words)
         choices.entries.append({ QString::number(i + 1), words.at(i) });
     return choices;
 }
-
-// Paints the marked entry white on green, also while it is selected or has
-// the focus.
-class MarkDelegate : public QStyledItemDelegate
-{
-public:
-    MarkDelegate(std::function<QString()> *source, QObject *parent)
-        : QStyledItemDelegate(parent)
-        , m_source(source)
-    { }
-
-protected:
-    void initStyleOption(QStyleOptionViewItem *option, const QModelIndex &index) const override
-    {
-        QStyledItemDelegate::initStyleOption(option, index);
-        if (!*m_source || index.siblingAtColumn(0).data().toString() != (*m_source)())
-            return;
-        option->state &= ~(QStyle::State_Selected | QStyle::State_HasFocus);
-        option->backgroundBrush = ClauseChoiceList::MarkBackground;
-        for (auto role : { QPalette::Text, QPalette::HighlightedText, QPalette::WindowText })
-            option->palette.setColor(role, ClauseChoiceList::MarkText);
-    }
-
-private:
-    std::function<QString()> *m_source;
-};
 
 } // namespace
 
@@ -119,7 +93,11 @@ ClauseChoiceList::ClauseChoiceList(QWidget *parent)
     setSortingEnabled(false);
     header()->setStretchLastSection(false);
     header()->setSectionsMovable(false);
-    setItemDelegate(new MarkDelegate(&m_markSource, this));
+    setItemDelegate(new MarkDelegate(
+        [this](const QModelIndex &index) {
+            return m_markSource && index.siblingAtColumn(0).data().toString() == m_markSource();
+        },
+        this));
     clearChoices();
 }
 
@@ -154,9 +132,4 @@ void ClauseChoiceList::setMarkSource(std::function<QString()> source)
 {
     m_markSource = std::move(source);
     viewport()->update();
-}
-
-bool ClauseChoiceList::isMarked(const QTreeWidgetItem *item) const
-{
-    return item && m_markSource && item->text(0) == m_markSource();
 }

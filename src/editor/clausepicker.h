@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QColor>
 #include <QList>
 #include <QString>
 #include <QTreeWidget>
@@ -64,11 +63,6 @@ public:
 
     // Where the list reads the text that marks an entry (the current cell).
     void setMarkSource(std::function<QString()> source);
-    // Whether an entry is drawn as the marked one.
-    bool isMarked(const QTreeWidgetItem *item) const;
-
-    static inline const QColor MarkBackground { 0, 128, 0 };
-    static inline const QColor MarkText { 255, 255, 255 };
 
 private:
     std::function<QString()> m_markSource;

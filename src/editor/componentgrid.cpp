@@ -226,7 +226,7 @@ void ComponentGrid::keyPressEvent(QKeyEvent *event)
 void ComponentGrid::mouseReleaseEvent(QMouseEvent *event)
 {
     QTableWidget::mouseReleaseEvent(event);
-    emit touched();
+    emit clickHandled();
 }
 
 QModelIndex ComponentGrid::moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers)

@@ -27,9 +27,11 @@ signals:
     // window. Coming back from the table's own cell editor, a pop-up menu,
     // a message box, another window or another document window is no entry.
     void entered();
-    // A click or a key press in the table or its cell editor has been
-    // handled; the current cell may have moved or changed.
+    // A key press in the table or its cell editor has been handled; the
+    // current cell may have moved or changed.
     void touched();
+    // A click in the table has been handled.
+    void clickHandled();
     // The user changed the text of a cell in place.
     void cellTyped();
 

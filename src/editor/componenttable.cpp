@@ -101,7 +101,8 @@ ComponentTablePage::ComponentTablePage(QWidget *parent)
         emit edited();
         ShowClauseChoices();
     });
-    connect(m_grid, &ComponentGrid::touched, this, &ComponentTablePage::ShowClauseChoices);
+    connect(m_grid, &ComponentGrid::touched, this, &ComponentTablePage::followCurrentCell);
+    connect(m_grid, &ComponentGrid::clickHandled, this, &ComponentTablePage::ShowClauseChoices);
     connect(m_grid, &ComponentGrid::cellTyped, this, &ComponentTablePage::edited);
     connect(m_grid, &QWidget::customContextMenuRequested, this,
         [this](const QPoint &pos) { m_popupMenu->popup(m_grid->viewport()->mapToGlobal(pos)); });
@@ -142,8 +143,6 @@ void ComponentTablePage::SetComponentGridHeaders()
 
 void ComponentTablePage::ResetComponentGrid()
 {
-    m_grid->setColumnCount(Columns);
-    SetComponentGridHeaders();
     QList<ComponentRow> empty(ResetLineCount);
     for (int i = 0; i < empty.size(); ++i)
         empty[i][ComponentColumn::Number] = QString::number(i + 1);
@@ -210,20 +209,31 @@ void ComponentTablePage::setCell(int column, int row, const QString &text)
     redrawChoices();
 }
 
+ComponentTablePage::ChoicesKey ComponentTablePage::currentKey() const
+{
+    const int row = currentRow();
+    return { row, currentColumn(), cell(ComponentColumn::Part, row), cell(ComponentColumn::Structure, row) };
+}
+
+void ComponentTablePage::followCurrentCell()
+{
+    if (currentKey() == m_choicesKey)
+        redrawChoices();
+    else
+        ShowClauseChoices();
+}
+
 void ComponentTablePage::ShowClauseChoices()
 {
     UpdatesSuspended bracket(m_choices);
-    const int column = currentColumn();
-    m_choicesColumn = column;
-    if (column != ComponentColumn::Clause) {
-        m_choices->showChoices(ClauseLibrary::fixedChoices(column));
+    m_choicesKey = currentKey();
+    if (m_choicesKey.column != ComponentColumn::Clause) {
+        m_choices->showChoices(ClauseLibrary::fixedChoices(m_choicesKey.column));
         return;
     }
-    const int row = currentRow();
     ClauseChoices clauses;
     try {
-        clauses = ClauseLibrary::clausesFor(
-            cell(ComponentColumn::Part, row), cell(ComponentColumn::Structure, row));
+        clauses = ClauseLibrary::clausesFor(m_choicesKey.part, m_choicesKey.structure);
     } catch (const AppError &e) {
         m_choices->showChoices(ClauseLibrary::noClauses());
         reportLibraryFailure(e.message());
@@ -235,9 +245,9 @@ void ComponentTablePage::ShowClauseChoices()
 
 void ComponentTablePage::reportLibraryFailure(const QString &message)
 {
-    // The list is rebuilt on every key press and click in the clause
-    // column: telling the same failure again each time would bury the user
-    // in message boxes.
+    // The list is rebuilt on every click in the clause column and whenever
+    // the keys move to another cell: telling the same failure again each
+    // time would bury the user in message boxes.
     if (message == m_reportedFailure)
         return;
     m_reportedFailure = message;
@@ -260,7 +270,7 @@ void ComponentTablePage::choose()
     const int column = currentColumn();
     if (!entry || !entry->isSelected() || row < 1 || column < 1)
         return;
-    if (column != m_choicesColumn) {
+    if (column != m_choicesKey.column) {
         // The list was made for another column: offer the right one instead
         // of putting a word where it does not belong.
         ShowClauseChoices();

@@ -41,7 +41,7 @@ public:
 
     // Writes the seven header texts.
     void SetComponentGridHeaders();
-    // Seven columns and ten empty lines numbered 1 to 10, with the headers.
+    // Ten empty lines numbered 1 to 10.
     void ResetComponentGrid();
     // The table gets exactly these lines (cell 0 as given); with none it
     // gets one empty line numbered 1. The first line becomes current.
@@ -65,7 +65,9 @@ public:
     // Rebuilds the choice list for the current cell: the fixed words of
     // columns 1 to 3, the clauses of the clause library that match the
     // row's part and structure for column 6, nothing for the others. The
-    // library is read afresh on every call. When it cannot be read the list
+    // library is read afresh on every call: on entering the table, on every
+    // click, and after a key press that moved to another cell or changed
+    // the row's part or structure. When it cannot be read the list
     // shows no clauses and the failure goes to the general error report, once
     // for as long as it keeps failing the same way.
     void ShowClauseChoices();
@@ -88,14 +90,29 @@ private:
     void reportLibraryFailure(const QString &message);
     void redrawChoices();
 
+    // What the choice list depends on: the current cell and its row's part
+    // and structure.
+    struct ChoicesKey
+    {
+        int row = -1;
+        int column = -1;
+        QString part;
+        QString structure;
+        bool operator==(const ChoicesKey &) const = default;
+    };
+    ChoicesKey currentKey() const;
+    // After a key press: the list is rebuilt only when what it depends on
+    // changed; otherwise only the mark is redrawn.
+    void followCurrentCell();
+
     ComponentGrid *m_grid = nullptr;
     ClauseChoiceList *m_choices = nullptr;
     QPlainTextEdit *m_resultMemo = nullptr;
     QMenu *m_popupMenu = nullptr;
     QToolButton *m_calculateButton = nullptr;
     QPointer<QAction> m_calculateCommand;
-    // The column the choice list was built for (-1: none).
-    int m_choicesColumn = -1;
+    // What the choice list was last built for (column -1: none).
+    ChoicesKey m_choicesKey;
     // The failure of the clause library last reported; empty after a
     // successful read.
     QString m_reportedFailure;

@@ -3,14 +3,11 @@
 #include "app/apperror.h"
 #include "db/dataset.h"
 #include "db/hadfile.h"
+#include "editor/markdelegate.h"
 
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMenu>
-#include <QPainter>
-#include <QStyledItemDelegate>
-
-const QColor ReportListModel::CurrentBackground = QColor(0, 128, 0);
 
 namespace {
 
@@ -26,33 +23,6 @@ const QStringList &noCells()
     static const QStringList empty(ReportListModel::ColumnCount);
     return empty;
 }
-
-// Draws the shown report's entry green with white text, selected or not.
-class CurrentEntryDelegate : public QStyledItemDelegate
-{
-public:
-    using QStyledItemDelegate::QStyledItemDelegate;
-
-    void paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const override
-    {
-        auto *model = qobject_cast<const ReportListModel *>(index.model());
-        if (!model || index.row() != model->currentEntry()) {
-            QStyledItemDelegate::paint(painter, option, index);
-            return;
-        }
-        QStyleOptionViewItem current = option;
-        initStyleOption(&current, index);
-        current.state &= ~(QStyle::State_Selected | QStyle::State_HasFocus);
-        current.backgroundBrush = ReportListModel::CurrentBackground;
-        current.palette.setColor(QPalette::Text, Qt::white);
-        current.palette.setColor(QPalette::HighlightedText, Qt::white);
-        painter->fillRect(option.rect, ReportListModel::CurrentBackground);
-        const QWidget *widget = option.widget;
-        QStyle *style = widget ? widget->style() : nullptr;
-        if (style)
-            style->drawControl(QStyle::CE_ItemViewItem, &current, painter, widget);
-    }
-};
 
 } // namespace
 
@@ -146,9 +116,9 @@ QVariant ReportListModel::data(const QModelIndex &index, int role) const
     case Qt::DisplayRole:
         return cellText(index.row(), index.column());
     case Qt::BackgroundRole:
-        return index.row() == currentEntry() ? QVariant(CurrentBackground) : QVariant();
+        return index.row() == currentEntry() ? QVariant(MarkDelegate::Background) : QVariant();
     case Qt::ForegroundRole:
-        return index.row() == currentEntry() ? QVariant(QColor(Qt::white)) : QVariant();
+        return index.row() == currentEntry() ? QVariant(MarkDelegate::Text) : QVariant();
     default:
         return QVariant();
     }
@@ -175,7 +145,8 @@ ReportListView::ReportListView(ReportListModel *model, QWidget *parent)
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
-    setItemDelegate(new CurrentEntryDelegate(this));
+    setItemDelegate(new MarkDelegate(
+        [model](const QModelIndex &index) { return index.row() == model->currentEntry(); }, this));
     setModel(model);
     header()->setStretchLastSection(false);
     const int widths[] = { 140, 150, 80, 80 };

@@ -23,7 +23,6 @@ class ReportListModel : public QAbstractTableModel
 public:
     enum Column { Number, Address, Owner, Client, ColumnCount };
     static constexpr int BlockSize = 64;
-    static const QColor CurrentBackground; // RGB 0, 128, 0
 
     explicit ReportListModel(QObject *parent = nullptr);
 

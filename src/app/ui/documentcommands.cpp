@@ -179,10 +179,8 @@ void DocumentCommands::Delete()
         window->SaveComponentRows();
     }
     dataModule().DeleteReport(reports);
-    if (!reports.isEmpty()) {
-        window->LoadReport(reports);
-        window->LoadComponentRows(reports);
-    }
+    if (!reports.isEmpty())
+        window->showReport(reports);
     window->FillReportList(reports);
     window->showCurrentEntry();
 }
@@ -240,6 +238,5 @@ void DocumentCommands::move(Move move)
     // Next on the last report shows it as it is.
     if (move == Move::Next && reports.eof())
         return;
-    window->LoadReport(reports);
-    window->LoadComponentRows(reports);
+    window->showReport(reports);
 }
