@@ -3,7 +3,8 @@
 #include "app/apperror.h"
 #include "app/filebytes.h"
 #include "db/componentrows.h"
-#include "grade/dangergrade.h"
+#include "grade/housegrade.h"
+#include "gradejson.h"
 #include "output.h"
 #include "storedreport.h"
 #include "subcommand.h"
@@ -59,52 +60,104 @@ QList<ComponentRow> storedRows(Arguments &arguments)
     return ComponentRows::load(file.connection(), file.reports().asString(QStringLiteral("FileNo")));
 }
 
+// "--standard 1999" or "--standard 2016"; nothing when not given.
+std::optional<AppraisalStandard> takeStandard(Arguments &arguments)
+{
+    const std::optional<QString> text = arguments.value(QStringLiteral("--standard"));
+    if (!text)
+        return std::nullopt;
+    if (*text == u"1999")
+        return AppraisalStandard::Jgj125_99;
+    if (*text == u"2016")
+        return AppraisalStandard::Jgj125_2016;
+    throw UsageError { QStringLiteral("option --standard takes 1999 or 2016, not '%1'").arg(*text) };
+}
+
 int run(Arguments &arguments)
 {
+    // Reports do not record their standard yet: without --standard a stored
+    // report, like a table, is graded by JGJ 125-99.
+    const AppraisalStandard standard = takeStandard(arguments).value_or(AppraisalStandard::Jgj125_99);
+    const bool json = arguments.flag(QStringLiteral("--json"));
+    const bool groundDangerous = arguments.flag(QStringLiteral("--ground-dangerous"));
+    const std::optional<QString> table = arguments.value(QStringLiteral("--table"));
+    if (groundDangerous && !table)
+        throw UsageError { QStringLiteral("--ground-dangerous goes with --table") };
+    if (groundDangerous && standard != AppraisalStandard::Jgj125_2016)
+        throw UsageError { QStringLiteral("--ground-dangerous goes with --standard 2016") };
+
     QList<ComponentRow> rows;
-    if (const std::optional<QString> table = arguments.value(QStringLiteral("--table"))) {
+    if (table) {
         arguments.positionals(0, 0);
         rows = readTable(*table);
     } else {
         rows = storedRows(arguments);
     }
-    const TDangerGradeResult result = EvaluateDangerGrade(CountDangerComponents(rows));
-    Output::write(result.lines.join(u'\n') + u'\n');
+    const HouseGrade grade
+        = GradeHouse(standard, rows, groundDangerous ? GroundState::Dangerous : GroundState::NotDangerous);
+    if (json)
+        Output::write(GradeJson::document(grade));
+    else
+        Output::write(grade.lines().join(u'\n') + u'\n');
     return 0;
 }
 
 const Subcommand command {
     25,
     "grade",
-    "FILE.had (--index N | --file-no NO) | --table FILE.tsv",
+    "(FILE.had (--index N | --file-no NO) | --table FILE.tsv [--ground-dangerous])"
+    " [--standard 1999|2016] [--json]",
     "compute the danger grade of a report's component table",
     "Counts the component rows of a report, or of a table in a file, and\n"
     "evaluates the danger grade exactly as the program's calculate command\n"
-    "does. Prints the seven lines that command writes into the result memo:\n"
+    "does, by either appraisal standard. Prints the lines that command writes\n"
+    "into the result memo.\n"
+    "\n"
+    "By JGJ 125-99 (the fuzzy method by the parts of the house), seven lines:\n"
     "the percentage of dangerous components and the membership degrees of the\n"
     "foundation, the load-bearing structure and the enclosure, an empty line,\n"
     "the overall degrees, an empty line and the sentence with the grade.\n"
     "\n"
+    "By JGJ 125-2016 (the method by levels): the state of the ground, one\n"
+    "line per level with its ratio of dangerous components and its grade (Au\n"
+    "to Du) in the order foundation, deepest basement up to -1, 1 up to the\n"
+    "top, an empty line, the whole-house ratio R with the number of Du\n"
+    "levels, an empty line and the sentence with the grade.\n"
+    "\n"
     "Options:\n"
-    "  --index N       the report at zero-based position N in query order\n"
-    "  --file-no NO    the first report whose FileNo is NO\n"
-    "  --table FILE    a table file instead of a database; - reads standard input\n"
+    "  --index N           the report at zero-based position N in query order\n"
+    "  --file-no NO        the first report whose FileNo is NO\n"
+    "  --table FILE        a table file instead of a database; - reads standard\n"
+    "                      input\n"
+    "  --standard YEAR     1999 for JGJ 125-99, the default (reports do not\n"
+    "                      record their standard yet), or 2016 for JGJ 125-2016\n"
+    "  --ground-dangerous  with --table and --standard 2016: the appraiser\n"
+    "                      judged the ground dangerous, which makes the grade D\n"
+    "  --json              print one JSON object instead of the lines: the\n"
+    "                      standard, the values behind the grade (percentages\n"
+    "                      and ratios as strings with two decimals) and the\n"
+    "                      grade letter\n"
     "\n"
     "A stored report's rows are its CalcuData rows (FileNo equal to the\n"
     "report's stored FileNo). The file is opened for reading only.\n"
     "\n"
     "A table file is UTF-8 text (a leading byte order mark is skipped), one\n"
     "component row per line, lines ended by LF or CR LF. Each line holds up to\n"
-    "six cells separated by tabs: part, component, structure, total,\n"
-    "dangerous, clause; missing cells at the end are empty, more than six is\n"
-    "an error. Cells are taken as they are, blanks included. An empty line or\n"
-    "a header line is a row that is not counted.\n"
+    "six cells separated by tabs, missing cells at the end being empty and\n"
+    "more than six an error: for 1999 part, component, structure, total,\n"
+    "dangerous, clause; for 2016 level (基础, 1, 2, ... or -1, -2, ...), kind\n"
+    "(中柱, 边柱, 角柱, 墙体, 屋架, 中梁, 边梁, 次梁, 楼屋面板 or 围护构件),\n"
+    "structure, total, dangerous, clause; every row on the level 基础 counts\n"
+    "as foundation. Cells are taken as they are, blanks included. An empty\n"
+    "line or a header line is a row that is not counted.\n"
     "\n"
     "A count cell of a counted row must be a whole number: an optional + or -\n"
     "and the digits 0 to 9, within -2147483648 to 2147483647, nothing else.\n"
     "Any other text stops the evaluation with \"'TEXT' is not a valid integer\n"
     "value\" on standard error and exit status 1; rows that are not counted\n"
-    "may hold anything.\n",
+    "may hold anything. By 2016 a negative count, a dangerous count above the\n"
+    "total, and a counted kind on a level that is none stop it too, with a\n"
+    "message naming the row.\n",
     run,
 };
 HADTOOL_SUBCOMMAND(command);

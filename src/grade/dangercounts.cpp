@@ -43,15 +43,20 @@ qint32 ReadComponentCount(const QString &text)
     return *count;
 }
 
+ComponentCounts ReadComponentCounts(const QString &total, const QString &dangerous)
+{
+    const qint32 dangerousCount = ReadComponentCount(dangerous);
+    return { dangerousCount, ReadComponentCount(total) };
+}
+
 void TDangerCounts::add(
     const QString &part, const QString &name, const QString &total, const QString &dangerous)
 {
     const std::optional<ComponentClass> c = ClassOfComponent(part, name);
     if (!c)
         return;
-    const qint32 dangerousCount = ReadComponentCount(dangerous);
-    const qint32 totalCount = ReadComponentCount(total);
+    const ComponentCounts counts = ReadComponentCounts(total, dangerous);
     TComponentSums &sums = (*this)[*c];
-    sums.dangerous += dangerousCount;
-    sums.total += totalCount;
+    sums.dangerous += counts.dangerous;
+    sums.total += counts.total;
 }

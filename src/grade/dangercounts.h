@@ -35,6 +35,18 @@ std::optional<ComponentClass> ClassOfComponent(QStringView part, QStringView nam
 // text included, throws AppError "'<text>' is not a valid integer value".
 qint32 ReadComponentCount(const QString &text);
 
+// The two count cells of one counted row.
+struct ComponentCounts
+{
+    qint32 dangerous = 0;
+    qint32 total = 0;
+};
+
+// Reads the count cells of a counted row, the dangerous count first and then
+// the total, so that an evaluation stops at the same cell whatever standard
+// grades the table. Throws AppError (ReadComponentCount).
+ComponentCounts ReadComponentCounts(const QString &total, const QString &dangerous);
+
 // Sums of one class: dangerous components and all components.
 struct TComponentSums
 {

@@ -1,27 +1,10 @@
 #include "grade/dangergrade.h"
 
+#include "grade/gradetext.h"
+
 #include <algorithm>
-#include <limits>
 
 namespace {
-
-// A whole number in decimal, with a "-" when negative.
-QString wideText(WideInt value)
-{
-    if (value >= std::numeric_limits<qint64>::min() && value <= std::numeric_limits<qint64>::max())
-        return QString::number(qint64(value));
-    const bool negative = value < 0;
-    // Unsigned, so that the magnitude of the most negative value is defined.
-    unsigned __int128 magnitude = negative ? 0 - static_cast<unsigned __int128>(value) : value;
-    QString digits;
-    while (magnitude != 0) {
-        digits.prepend(QChar(u'0' + char16_t(magnitude % 10)));
-        magnitude /= 10;
-    }
-    if (negative)
-        digits.prepend(u'-');
-    return digits;
-}
 
 // The weight of a class in the load-bearing structure, in tenths (2.4 is
 // 24); 0 for the classes that do not belong to it.
@@ -93,35 +76,13 @@ QString degreesText(const TPartMembership &m, QStringView a, QStringView b, QStr
     return text;
 }
 
-const QString GradeSentence = QStringLiteral("综上所述,该房屋的危险性等级为");
-
 } // namespace
 
-TwoDecimals TwoDecimals::quotient(WideInt numerator, WideInt denominator)
+QString HousePartName(HousePart part)
 {
-    // Round half away from zero on the magnitude: floor(|100 n| / d + 1/2).
-    const WideInt scaled = 100 * numerator;
-    const WideInt magnitude = scaled < 0 ? -scaled : scaled;
-    const WideInt rounded = (2 * magnitude + denominator) / (2 * denominator);
-    return fromHundredths(scaled < 0 ? -rounded : rounded);
-}
-
-QString TwoDecimals::percentText() const
-{
-    return wideText(m_hundredths);
-}
-
-QString TwoDecimals::fixedText() const
-{
-    const bool negative = m_hundredths < 0;
-    const WideInt magnitude = negative ? -m_hundredths : m_hundredths;
-    const int cents = int(magnitude % 100);
-    QString text = wideText(magnitude / 100);
-    if (negative)
-        text.prepend(u'-');
-    const char16_t decimals[3] = { u'.', char16_t(u'0' + cents / 10), char16_t(u'0' + cents % 10) };
-    text.append(QStringView(decimals, 3));
-    return text;
+    static const std::array<QString, HousePartCount> Names { QStringLiteral("地基基础"),
+        QStringLiteral("承重结构"), QStringLiteral("围护结构") };
+    return Names[size_t(part)];
 }
 
 TPartMembership MembershipDegrees(TwoDecimals percentage)
@@ -153,12 +114,12 @@ int ChooseGrade(TwoDecimals muA, TwoDecimals muB, TwoDecimals muC, TwoDecimals m
 
 QString TDangerGradeResult::message() const
 {
-    return GradeSentence + grade + QStringLiteral("。");
+    return GradeText::message(grade);
 }
 
 QString TDangerGradeResult::caption()
 {
-    return QStringLiteral("计算结果");
+    return GradeText::caption();
 }
 
 TDangerGradeResult EvaluateDangerGrade(const TDangerCounts &counts)
@@ -183,16 +144,14 @@ TDangerGradeResult EvaluateDangerGrade(const TDangerCounts &counts)
         result.grade = Grades[ChooseGrade(o.a, o.b, o.c, o.d) - 1];
     }
 
-    static const std::array<QString, HousePartCount> PartPrefixes { QStringLiteral(
-                                                                        "地基基础中,危险构件的百分数＝"),
-        QStringLiteral("承重结构中,危险构件的百分数＝"), QStringLiteral("围护结构中,危险构件的百分数＝") };
     result.lines.reserve(7);
     for (int part = 0; part < HousePartCount; ++part)
-        result.lines.append(PartPrefixes[part] + result.percentages[part].percentText()
+        result.lines.append(HousePartName(HousePart(part)) + QStringLiteral("中,危险构件的百分数＝")
+            + result.percentages[part].percentText()
             + degreesText(result.degrees[part], u"%; μa＝", u", μb＝", u", μc＝", u", μd＝"));
     result.lines.append(QString());
     result.lines.append(degreesText(result.overall, u"整体隶属度为： μA＝", u", μB＝", u", μC＝", u", μD＝"));
     result.lines.append(QString());
-    result.lines.append(GradeSentence + result.grade);
+    result.lines.append(GradeText::conclusion(result.grade));
     return result;
 }

@@ -1,51 +1,12 @@
 #pragma once
 
 #include "grade/dangercounts.h"
+#include "grade/twodecimals.h"
 
 #include <QString>
 #include <QStringList>
 
 #include <array>
-#include <compare>
-
-// 128-bit integers: the weighted sums and the percentages of a table whose
-// dangerous counts far exceed its totals can outgrow 64 bits.
-__extension__ typedef __int128 WideInt;
-
-// A number rounded to two decimals, held exactly as a whole number of
-// hundredths (0.29 is 29). Percentages and membership degrees are such
-// numbers. They are computed on exact rationals and compared as whole
-// numbers of hundredths, which orders them exactly as the doubles nearest to
-// them: no binary floating-point error can move a value across a boundary
-// of the membership table or change which degree is largest.
-class TwoDecimals
-{
-public:
-    constexpr TwoDecimals() = default;
-    static constexpr TwoDecimals fromHundredths(WideInt hundredths)
-    {
-        TwoDecimals v;
-        v.m_hundredths = hundredths;
-        return v;
-    }
-    // numerator / denominator (denominator > 0) rounded to two decimals, an
-    // exact half away from zero: 57/200 is 0.29, 1/8 is 0.13, -1/8 is -0.13.
-    static TwoDecimals quotient(WideInt numerator, WideInt denominator);
-
-    constexpr WideInt hundredths() const { return m_hundredths; }
-    // The double nearest to the value.
-    double toDouble() const { return double(m_hundredths) / 100.0; }
-
-    // The value times 100 as a whole number: 0, 8, 29, 100, 167, -50.
-    QString percentText() const;
-    // The value with exactly two decimals: 0.00, 0.88, 1.00, -0.13.
-    QString fixedText() const;
-
-    constexpr auto operator<=>(const TwoDecimals &) const = default;
-
-private:
-    WideInt m_hundredths = 0;
-};
 
 // The membership degrees for the grades A, B, C and D: μa to μd of one
 // constituent part, or the overall μA to μD of the house.
@@ -59,6 +20,9 @@ struct TPartMembership
 // The constituent parts of the house, in the order of the result lines.
 enum class HousePart : int { Foundation, LoadBearing, Enclosure };
 inline constexpr int HousePartCount = 3;
+
+// "地基基础", "承重结构" or "围护结构".
+QString HousePartName(HousePart part);
 
 // The four degrees of one part from its percentage of dangerous components
 // (a multiple of 0.01): 0 gives (1, 0, 0, 0), up to 0.05 (0, 1, 0, 0), below

@@ -1,9 +1,9 @@
 #include "app/apperror.h"
 #include "grade/dangergrade.h"
+#include "grademodel.h"
 
 #include <QtTest>
 
-#include <numeric>
 #include <optional>
 #include <random>
 
@@ -38,17 +38,6 @@ private slots:
 namespace {
 
 using Rows = QList<ComponentRow>;
-
-ComponentRow row(const QString &part, const QString &name, const QString &total, const QString &dangerous)
-{
-    ComponentRow r;
-    r[ComponentColumn::Part] = part;
-    r[ComponentColumn::Name] = name;
-    r[ComponentColumn::Structure] = QStringLiteral("砌体");
-    r[ComponentColumn::Total] = total;
-    r[ComponentColumn::Dangerous] = dangerous;
-    return r;
-}
 
 // The seven lines from the three part lines, the overall line and the grade.
 QStringList lines(const QString &foundation, const QString &loadBearing, const QString &enclosure,
@@ -462,38 +451,6 @@ void TestDangerGrade::resultMessage()
 
 namespace {
 
-// An exact fraction n / d with d > 0, in lowest terms.
-struct Fraction
-{
-    qint64 n = 0;
-    qint64 d = 1;
-
-    Fraction(qint64 numerator = 0, qint64 denominator = 1)
-    {
-        const qint64 g = std::gcd(numerator, denominator);
-        n = (denominator < 0 ? -numerator : numerator) / (g ? g : 1);
-        d = (denominator < 0 ? -denominator : denominator) / (g ? g : 1);
-    }
-    friend Fraction operator+(Fraction a, Fraction b) { return { a.n * b.d + b.n * a.d, a.d * b.d }; }
-    friend Fraction operator-(Fraction a, Fraction b) { return { a.n * b.d - b.n * a.d, a.d * b.d }; }
-    friend Fraction operator*(Fraction a, Fraction b) { return { a.n * b.n, a.d * b.d }; }
-    friend Fraction operator/(Fraction a, Fraction b) { return { a.n * b.d, a.d * b.n }; }
-    friend bool operator==(Fraction a, Fraction b) { return a.n == b.n && a.d == b.d; }
-    friend bool operator<(Fraction a, Fraction b) { return a.n * b.d < b.n * a.d; }
-    friend bool operator<=(Fraction a, Fraction b) { return !(b < a); }
-};
-
-// The fraction times 100, rounded to a whole number with halves away from zero.
-qint64 roundedHundredths(Fraction q)
-{
-    const qint64 scaled = q.n * 100;
-    qint64 whole = scaled / q.d; // towards zero
-    const qint64 rest = scaled % q.d;
-    if (2 * (rest < 0 ? -rest : rest) >= q.d)
-        whole += scaled < 0 ? -1 : 1;
-    return whole;
-}
-
 struct Model
 {
     QStringList lines;
@@ -581,7 +538,7 @@ Model model(const Rows &rows)
                 best = g;
         result.grade = QString(QChar(u'A' + best)) + "级";
     }
-    const auto two = [](qint64 h) { return QString::asprintf("%.2f", double(h) / 100.0); };
+    const auto two = withTwoDecimals;
     const char *names[3] = { "地基基础", "承重结构", "围护结构" };
     for (int i = 0; i < 3; ++i)
         result.lines << QString::fromUtf8(names[i]) + "中,危险构件的百分数＝" + QString::number(p[i])
@@ -645,14 +602,6 @@ Rows randomTable(std::mt19937 &random)
         rows.append(r);
     }
     return rows;
-}
-
-QString describe(const Rows &rows)
-{
-    QStringList text;
-    for (const ComponentRow &r : rows)
-        text << r[1] + "/" + r[2] + "/" + r[4] + "/" + r[5];
-    return text.join(" | ");
 }
 
 } // namespace

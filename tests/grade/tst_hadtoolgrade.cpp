@@ -15,6 +15,8 @@ private slots:
     void tableFile_data();
     void tableFile();
     void standardInput();
+    void json_data();
+    void json();
     void storedReport_data();
     void storedReport();
     void failures_data();
@@ -39,25 +41,64 @@ const QString WorkedExampleLines
       "\n"
       "综上所述,该房屋的危险性等级为B级\n";
 
+// One masonry storey on its foundation, by levels.
+const QByteArray StoreyExample = "基础\t基础\t砌体\t105\t0\t\n"
+                                 "1\t墙体\t砌体\t43\t1\t5.3.3-2\n"
+                                 "1\t中梁\t混凝土\t7\t0\t\n"
+                                 "1\t边梁\t混凝土\t14\t0\t\n"
+                                 "1\t次梁\t混凝土\t5\t0\t\n"
+                                 "1\t围护构件\t砌体\t51\t0\t\n"
+                                 "1\t楼屋面板\t混凝土\t39\t0\t\n";
+
+// Two storeys and two basements, the rows in no order.
+const QByteArray BasementsExample = "2\t边柱\t混凝土\t10\t0\n"
+                                    "-1\t中柱\t混凝土\t4\t0\n"
+                                    "基础\t基础\t混凝土\t10\t0\n"
+                                    "1\t角柱\t混凝土\t4\t1\t5.4.3-7\n"
+                                    "-2\t墙体\t混凝土\t10\t1\t5.4.3-10\n";
+
 } // namespace
 
 void TestHadtoolGrade::tableFile_data()
 {
     QTest::addColumn<QByteArray>("table");
+    QTest::addColumn<QStringList>("options");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("worked example") << WorkedExample << WorkedExampleLines;
+    QTest::newRow("worked example") << WorkedExample << QStringList {} << WorkedExampleLines;
+    QTest::newRow("worked example, 1999 named")
+        << WorkedExample << QStringList { "--standard", "1999" } << WorkedExampleLines;
+    QTest::newRow("by levels") << StoreyExample << QStringList { "--standard", "2016" }
+                               << "地基: 非危险状态\n"
+                                  "基础: 危险构件 0/105, Rf＝0.00%, Au级\n"
+                                  "第1层: Rs＝1.11%, Bu级\n"
+                                  "\n"
+                                  "综合比例 R＝0.44%; Du级层数 0\n"
+                                  "\n"
+                                  "综上所述,该房屋的危险性等级为B级\n";
+    QTest::newRow("by levels, ground dangerous")
+        << BasementsExample << QStringList { "--ground-dangerous", "--standard=2016" }
+        << "地基: 危险状态\n"
+           "基础: 危险构件 0/10, Rf＝0.00%, Au级\n"
+           "地下第2层: Rs＝10.00%, Cu级\n"
+           "地下第1层: Rs＝0.00%, Au级\n"
+           "第1层: Rs＝25.00%, Du级\n"
+           "第2层: Rs＝0.00%, Au级\n"
+           "\n"
+           "综合比例 R＝4.08%; Du级层数 1\n"
+           "\n"
+           "综上所述,该房屋的危险性等级为D级\n";
     QByteArray crlf = WorkedExample;
     crlf.replace("\n", "\r\n");
-    QTest::newRow("CR LF line ends") << crlf << WorkedExampleLines;
+    QTest::newRow("CR LF line ends") << crlf << QStringList {} << WorkedExampleLines;
     // A header, empty lines and short lines are rows that are not counted;
     // cells missing at the end of a line are empty.
     QTest::newRow("byte order mark, header, empty and short lines, no final line end")
         << "\xEF\xBB\xBF房屋组成部份\t构件名称\t构件结构\t构件总数\t危险构件数\t对应条文\n\n\r\n承重结构\n楼"
            "梯\t\n"
             + WorkedExample.chopped(1)
-        << WorkedExampleLines;
+        << QStringList {} << WorkedExampleLines;
     QTest::newRow("five cells")
-        << QByteArray("地基基础\t基础\t砌体\t2\t2")
+        << QByteArray("地基基础\t基础\t砌体\t2\t2") << QStringList {}
         << "地基基础中,危险构件的百分数＝100%; μa＝0.00, μb＝0.00, μc＝0.00, μd＝1.00\n"
            "承重结构中,危险构件的百分数＝0%; μa＝1.00, μb＝0.00, μc＝0.00, μd＝0.00\n"
            "围护结构中,危险构件的百分数＝0%; μa＝1.00, μb＝0.00, μc＝0.00, μd＝0.00\n"
@@ -65,7 +106,7 @@ void TestHadtoolGrade::tableFile_data()
            "整体隶属度为： μA＝0.60, μB＝0.00, μC＝0.00, μD＝0.30\n"
            "\n"
            "综上所述,该房屋的危险性等级为D\n";
-    QTest::newRow("empty file") << QByteArray()
+    QTest::newRow("empty file") << QByteArray() << QStringList {}
                                 << "地基基础中,危险构件的百分数＝0%; μa＝1.00, μb＝0.00, μc＝0.00, μd＝0.00\n"
                                    "承重结构中,危险构件的百分数＝0%; μa＝1.00, μb＝0.00, μc＝0.00, μd＝0.00\n"
                                    "围护结构中,危险构件的百分数＝0%; μa＝1.00, μb＝0.00, μc＝0.00, μd＝0.00\n"
@@ -78,10 +119,12 @@ void TestHadtoolGrade::tableFile_data()
 void TestHadtoolGrade::tableFile()
 {
     QFETCH(QByteArray, table);
+    QFETCH(QStringList, options);
     QFETCH(QString, expected);
     TestAppDir dir;
     dir.writeFile("表 1.tsv", table);
-    const ProcessResult result = runHadtool({ "grade", "--table", dir.filePath("表 1.tsv") });
+    const ProcessResult result
+        = runHadtool(QStringList { "grade", "--table", dir.filePath("表 1.tsv") } + options);
     QCOMPARE(result.err, QString());
     QCOMPARE(result.out, expected);
     QCOMPARE(result.exitCode, 0);
@@ -93,6 +136,52 @@ void TestHadtoolGrade::standardInput()
     QCOMPARE(result.err, QString());
     QCOMPARE(result.out, WorkedExampleLines);
     QCOMPARE(result.exitCode, 0);
+}
+
+void TestHadtoolGrade::json_data()
+{
+    QTest::addColumn<QByteArray>("table");
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<QByteArray>("expected");
+    QTest::newRow("by parts") << WorkedExample << QStringList { "--json" }
+                              << QByteArray(R"({"standard": "JGJ 125-99", "parts": [
+            {"part": "地基基础", "percentage": "0.00", "degrees": {"a": "1.00", "b": "0.00", "c": "0.00", "d": "0.00"}},
+            {"part": "承重结构", "percentage": "8.00", "degrees": {"a": "0.00", "b": "0.88", "c": "0.12", "d": "0.00"}},
+            {"part": "围护结构", "percentage": "20.00", "degrees": {"a": "0.00", "b": "0.40", "c": "0.60", "d": "0.00"}}],
+            "overall": {"A": "0.30", "B": "0.60", "C": "0.12", "D": "0.00"}, "grade": "B"})");
+    QTest::newRow("by levels") << StoreyExample << QStringList { "--standard", "2016", "--json" }
+                               << QByteArray(
+                                      R"({"standard": "JGJ 125-2016", "ground_dangerous": false, "levels": [
+            {"level": "基础", "ratio": "0.00", "grade": "Au"}, {"level": "1", "ratio": "1.11", "grade": "Bu"}],
+            "R": "0.44", "du_levels": 0, "grade": "B"})");
+    QTest::newRow("basements") << BasementsExample << QStringList { "--json", "--standard", "2016" }
+                               << QByteArray(
+                                      R"({"standard": "JGJ 125-2016", "ground_dangerous": false, "levels": [
+            {"level": "基础", "ratio": "0.00", "grade": "Au"}, {"level": "-2", "ratio": "10.00", "grade": "Cu"},
+            {"level": "-1", "ratio": "0.00", "grade": "Au"}, {"level": "1", "ratio": "25.00", "grade": "Du"},
+            {"level": "2", "ratio": "0.00", "grade": "Au"}], "R": "4.08", "du_levels": 1, "grade": "C"})");
+    QTest::newRow("ground dangerous")
+        << QByteArray() << QStringList { "--json", "--standard", "2016", "--ground-dangerous" }
+        << QByteArray(R"({"standard": "JGJ 125-2016", "ground_dangerous": true, "levels": [], "R": "0.00",
+            "du_levels": 0, "grade": "D"})");
+}
+
+void TestHadtoolGrade::json()
+{
+    QFETCH(QByteArray, table);
+    QFETCH(QStringList, options);
+    QFETCH(QByteArray, expected);
+    const ProcessResult result
+        = runHadtool(QStringList { "grade", "--table", "-" } + options, { .input = table });
+    QCOMPARE(result.err, QString());
+    QCOMPARE(result.exitCode, 0);
+    // One object on one line.
+    QCOMPARE(result.out.count(u'\n'), 1);
+    QVERIFY(result.out.endsWith(u'\n'));
+    QJsonParseError error;
+    const QJsonDocument printed = QJsonDocument::fromJson(result.out.toUtf8(), &error);
+    QCOMPARE(error.error, QJsonParseError::NoError);
+    QCOMPARE(printed.object(), QJsonDocument::fromJson(expected).object());
 }
 
 void TestHadtoolGrade::storedReport_data()
@@ -108,6 +197,8 @@ void TestHadtoolGrade::storedReport_data()
                               "综上所述,该房屋的危险性等级为C级\n";
     QTest::newRow("by number") << QStringList { "--file-no", "2004-036" } << report036;
     QTest::newRow("by position") << QStringList { "--index", "3" } << report036;
+    QTest::newRow("by number, 1999 named")
+        << QStringList { "--file-no", "2004-036", "--standard", "1999" } << report036;
     QTest::newRow("special D")
         << QStringList { "--file-no=2004-071" }
         << "地基基础中,危险构件的百分数＝0%; μa＝1.00, μb＝0.00, μc＝0.00, μd＝0.00\n"
@@ -167,6 +258,28 @@ void TestHadtoolGrade::failures_data()
     QTest::newRow("two reports chosen") << QStringList { "FILE", "--index", "0", "--file-no", "1" }
                                         << QByteArray() << 2 << "give either --index N or --file-no NO";
     QTest::newRow("nothing") << QStringList {} << QByteArray() << 2 << "usage: hadtool grade";
+
+    // By levels: counts that are typing errors, and a table by parts.
+    const QStringList byLevels { "--table", "TABLE", "--standard", "2016" };
+    QTest::newRow("by levels, dangerous above total")
+        << byLevels << QByteArray("基础\t基础\t砌体\t3\t0\n1\t墙体\t砌体\t3\t5\n") << 1
+        << "hadtool: 第 2 行 (1, 墙体): 危险构件数 5 大于构件总数 3\n";
+    QTest::newRow("by levels, negative count")
+        << byLevels + QStringList { "--json" } << QByteArray("-1\t中柱\t混凝土\t-4\t0\n") << 1
+        << "hadtool: 第 1 行 (-1, 中柱): 构件数不能为负数 (构件总数 -4, 危险构件数 0)\n";
+    QTest::newRow("by levels, invalid count") << byLevels << QByteArray("1\t次梁\t混凝土\t4\t一\n") << 1
+                                              << "hadtool: '一' is not a valid integer value\n";
+    QTest::newRow("by levels, a table by parts")
+        << byLevels << QByteArray("地基基础\t基础\t砌体\t10\t0\n承重结构\t次梁\t混凝土\t10\t1\n") << 1
+        << "hadtool: 第 2 行 (承重结构, 次梁): 楼层应为 基础、1、2… 或 -1、-2…\n";
+    QTest::newRow("unknown standard") << QStringList { "--table", "TABLE", "--standard",
+        "2000" } << QByteArray() << 2 << "option --standard takes 1999 or 2016, not '2000'";
+    QTest::newRow("ground judged by 1999")
+        << QStringList { "--table", "TABLE", "--ground-dangerous" } << QByteArray() << 2
+        << "--ground-dangerous goes with --standard 2016";
+    QTest::newRow("ground of a stored report")
+        << QStringList { "FILE", "--index", "0", "--standard", "2016", "--ground-dangerous" } << QByteArray()
+        << 2 << "--ground-dangerous goes with --table";
 }
 
 void TestHadtoolGrade::failures()
