@@ -5,9 +5,11 @@
 #include "editor/componenttable.h"
 #include "editor/reportlist.h"
 #include "editor/searchsheet.h"
+#include "promptcheck.h"
 #include "windowfixture.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QLabel>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -58,6 +60,8 @@ private slots:
     void inputLengths_data();
     void inputLengths();
     void longerStoredTextIsKeptWhole();
+    void pasteIntoOneLineFields_data();
+    void pasteIntoOneLineFields();
 
     void panelsAreCentred();
     void wheelScrollsBothWays();
@@ -695,9 +699,7 @@ void TestReportWindow::enterKey()
     auto w = openReportWindow(file.path);
     showActive(w.get());
     QWidget *start = child(w.get(), from);
-    for (int page = 0; page < 3; ++page)
-        if (child<QStackedWidget>(w.get(), "Notebook1")->widget(page)->isAncestorOf(start))
-            w->showPage(page);
+    showPageOf(w.get(), start);
     auto *grid = qobject_cast<QTableWidget *>(start);
     if (grid)
         grid->setCurrentCell(0, 1);
@@ -767,6 +769,89 @@ void TestReportWindow::longerStoredTextIsKeptWhole()
     client->setText(QString(40, u'名'));
     QTest::keyClicks(client, "xyz");
     QCOMPARE(client->text().size(), 40);
+}
+
+// A paste is taken whole or not at all, on one line: a text longer than
+// the column is refused with a message naming the field and its width,
+// whether pasted by key or from a menu (the frame's 粘贴 and the field's own
+// menu call the same paste).
+void TestReportWindow::pasteIntoOneLineFields_data()
+{
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("route");
+    QTest::addColumn<QString>("pasted");
+    QTest::addColumn<QString>("kept");
+    QTest::addColumn<QString>("message"); // empty: none
+
+    const QString longAddress = QString(84, u'址') + "门牌12号";
+    const QString refusedAddress = "房屋地址 最多 60 个字符, 输入后会有 89 个, 这次输入没有接受。";
+    QTest::newRow("address too long, by key") << "labedtAddress1"
+                                              << "Ctrl+V" << longAddress << "园湖路2号" << refusedAddress;
+    QTest::newRow("address too long, from a menu") << "labedtAddress1"
+                                                   << "menu" << longAddress << "园湖路2号" << refusedAddress;
+    QTest::newRow("address as long as the column")
+        << "labedtAddress1"
+        << "Ctrl+V" << QString(60, u'址') << QString(60, u'址') << QString();
+    QTest::newRow("address on several lines") << "labedtAddress1"
+                                              << "Ctrl+V"
+                                              << "广州市\r\n天河区\n园湖路2号\r"
+                                              << "广州市 天河区 园湖路2号 " << QString();
+    QTest::newRow("drop-down too long") << "cbbStrucStyle"
+                                        << "Ctrl+V" << QString(21, u'砖') << QString()
+                                        << "结构类型 最多 20 个字符, 输入后会有 21 个, 这次输入没有接受。";
+    QTest::newRow("drop-down on two lines") << "cbbStrucStyle"
+                                            << "menu"
+                                            << "砖木\n结构"
+                                            << "砖木 结构" << QString();
+    QTest::newRow("component cell too long")
+        << "StringGrid1"
+        << "Ctrl+V" << QString(25, u'柱') << QString()
+        << "第 1 行 构件名称 最多 20 个字符, 输入后会有 25 个, 这次输入没有接受。";
+    QTest::newRow("component cell on two lines") << "StringGrid1"
+                                                 << "menu"
+                                                 << "墙\r\n段"
+                                                 << "墙 段" << QString();
+}
+
+void TestReportWindow::pasteIntoOneLineFields()
+{
+    QFETCH(QString, field);
+    QFETCH(QString, route);
+    QFETCH(QString, pasted);
+    QFETCH(QString, kept);
+    QFETCH(QString, message);
+    ReportsFile file({ SecondReport });
+    auto w = openReportWindow(file.path);
+    showActive(w.get());
+    QWidget *control = child(w.get(), field);
+    showPageOf(w.get(), control);
+    auto *grid = qobject_cast<QTableWidget *>(control);
+    QLineEdit *edit = nullptr;
+    if (grid) {
+        edit = editCell(grid, 0, 2);
+    } else {
+        control->setFocus();
+        edit = qobject_cast<QLineEdit *>(control);
+        if (auto *combo = qobject_cast<QComboBox *>(control))
+            edit = combo->lineEdit();
+    }
+    QVERIFY(edit);
+    edit->selectAll();
+
+    QGuiApplication::clipboard()->setText(pasted);
+    if (route == "menu")
+        edit->paste();
+    else
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_V, Qt::ControlModifier);
+    QCoreApplication::processEvents(); // the message waits until the field has put its text back
+
+    QCOMPARE(edit->text(), kept);
+    if (grid)
+        QCOMPARE(grid->item(0, 2)->text(), kept);
+    if (message.isEmpty())
+        QVERIFY(Prompt::shown().isEmpty());
+    else
+        verifyOnlyMessage(message, PromptIcon::Error);
 }
 
 void TestReportWindow::panelsAreCentred()
