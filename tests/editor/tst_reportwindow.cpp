@@ -43,6 +43,8 @@ private slots:
     void mirrorsAndListFollowTyping_data();
     void mirrorsAndListFollowTyping();
     void trustDatePickedByTheUser();
+    void digitsReplaceTheClickedPartOfADate_data();
+    void digitsReplaceTheClickedPartOfADate();
     void areaTotal_data();
     void areaTotal();
     void areaTotalWhenTheReportPageIsEntered();
@@ -66,6 +68,8 @@ private slots:
     void panelsAreCentred();
     void wheelScrollsBothWays();
     void focusedControlIsRemembered();
+    void shownPageGivesItsFirstFieldTheFocus_data();
+    void shownPageGivesItsFirstFieldTheFocus();
 };
 
 namespace {
@@ -464,6 +468,58 @@ void TestReportWindow::trustDatePickedByTheUser()
     appraisal->setFocus();
     appraisal->setCurrentSection(QDateTimeEdit::DaySection);
     QTest::keyClick(appraisal, Qt::Key_Up);
+    QVERIFY(w->Modified());
+}
+
+// A click or a double-click on a part of a date selects that part, and
+// the digits typed next replace it.
+void TestReportWindow::digitsReplaceTheClickedPartOfADate_data()
+{
+    QTest::addColumn<QString>("picker");
+    QTest::addColumn<bool>("doubleClick");
+    QTest::addColumn<int>("position"); // in "2024年10月15日", inside the part clicked
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QDate>("date");
+    QTest::newRow("click on the month, 3") << "dtpickTrustDate1" << false << 6 << "3" << QDate(2024, 3, 15);
+    QTest::newRow("double-click on the month, 3")
+        << "dtpickTrustDate1" << true << 6 << "3" << QDate(2024, 3, 15);
+    QTest::newRow("double-click on the day, 28")
+        << "dtpickApprDate" << true << 9 << "28" << QDate(2024, 10, 28);
+    QTest::newRow("click on the year, 2025")
+        << "dtpickApprDate" << false << 2 << "2025" << QDate(2025, 10, 15);
+}
+
+void TestReportWindow::digitsReplaceTheClickedPartOfADate()
+{
+    QFETCH(QString, picker);
+    QFETCH(bool, doubleClick);
+    QFETCH(int, position);
+    QFETCH(QString, typed);
+    QFETCH(QDate, date);
+    ReportsFile file({ { { "TrustDate", "2024-10-15" }, { "ApprDate", "2024-10-15" } } });
+    auto w = openReportWindow(file.path);
+    showActive(w.get());
+    auto *dates = child<QDateTimeEdit>(w.get(), picker);
+    w->showPage(picker == "dtpickTrustDate1" ? 0 : 2);
+    QLineEdit *edit = dates->findChild<QLineEdit *>();
+    QCOMPARE(edit->text(), "2024年10月15日");
+    // A point of the edit between the characters before and after the position.
+    QPoint point(0, edit->height() / 2);
+    while (point.x() < edit->width() && edit->cursorPositionAt(point) < position)
+        point.rx() += 1;
+    QCOMPARE(edit->cursorPositionAt(point), position);
+
+    if (doubleClick) {
+        QTest::mouseClick(edit, Qt::LeftButton, {}, point);
+        QTest::mouseDClick(edit, Qt::LeftButton, {}, point);
+    } else {
+        QTest::mouseClick(edit, Qt::LeftButton, {}, point);
+    }
+    QTest::keyClicks(dates, typed);
+
+    QCOMPARE(dates->date(), date);
+    if (picker == "dtpickTrustDate1")
+        QCOMPARE(textOf(w.get(), "labedtTrustDate2"), chineseDate(date));
     QVERIFY(w->Modified());
 }
 
@@ -925,6 +981,47 @@ void TestReportWindow::focusedControlIsRemembered()
     QApplication::setActiveWindow(&elsewhere);
     elsewhere.setFocus();
     QCOMPARE(w->focusedControl(), memo); // still the last one inside the window
+}
+
+// Switching to the request or the report page puts the focus into its first
+// field, from wherever it was; a field of the page that has the focus keeps
+// it. The component table is not entered by switching to it.
+void TestReportWindow::shownPageGivesItsFirstFieldTheFocus_data()
+{
+    QTest::addColumn<QString>("from"); // the control with the focus
+    QTest::addColumn<int>("page");
+    QTest::addColumn<QString>("focused"); // afterwards; empty: not in the page
+    QTest::newRow("report page to 登记") << "memApprCircs" << 0 << "labedtClient1";
+    QTest::newRow("list to the report page") << "ListView1" << 2 << "labedtFileNo";
+    QTest::newRow("登记 to the report page") << "labedtLinkMan" << 2 << "labedtFileNo";
+    QTest::newRow("a field of the page keeps the focus") << "labedtAddress1" << 0 << "labedtAddress1";
+    QTest::newRow("component table not entered") << "labedtLinkMan" << 1 << QString();
+}
+
+void TestReportWindow::shownPageGivesItsFirstFieldTheFocus()
+{
+    QFETCH(QString, from);
+    QFETCH(int, page);
+    QFETCH(QString, focused);
+    ReportsFile file({ FirstReport, SecondReport });
+    auto w = openReportWindow(file.path);
+    showActive(w.get());
+    QWidget *start = child(w.get(), from);
+    showPageOf(w.get(), start);
+    start->setFocus();
+    QCOMPARE(QApplication::focusWidget(), start);
+
+    QTabBar *tabs = child<QTabBar>(w.get(), "TabSet1");
+    QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(page).center());
+    QCOMPARE(w->currentPage(), page);
+
+    if (focused.isEmpty())
+        QVERIFY(!child<QStackedWidget>(w.get(), "Notebook1")
+                     ->widget(page)
+                     ->isAncestorOf(QApplication::focusWidget()));
+    else
+        QCOMPARE(QApplication::focusWidget(), child(w.get(), focused));
+    QVERIFY(!w->Modified());
 }
 
 QTEST_MAIN(TestReportWindow)
