@@ -102,9 +102,10 @@ const Subcommand command {
     "\n"
     "A count cell of a counted row must be a whole number: an optional + or -\n"
     "and the digits 0 to 9, within -2147483648 to 2147483647, nothing else.\n"
-    "Any other text stops the evaluation with \"'TEXT' is not a valid integer\n"
-    "value\" on standard error and exit status 1; rows that are not counted\n"
-    "may hold anything.\n",
+    "Any other text stops the evaluation with \"第 N 行 COLUMN: 'TEXT' is not a\n"
+    "valid integer value\" on standard error (N the row's line, 1 for the\n"
+    "first; COLUMN 构件总数 or 危险构件数) and exit status 1; rows that are not\n"
+    "counted may hold anything.\n",
     run,
 };
 HADTOOL_SUBCOMMAND(command);

@@ -423,7 +423,13 @@ void TfrmChildWin::StoreReport(DataSet &query)
             query.setDateTime(b.column, m_pages->datePicker(b.column)->dateTime());
             break;
         case ReportFields::Kind::Area:
-            query.setFloatFromText(b.column, FieldText::text(control(b.control)));
+            try {
+                query.setFloatFromText(b.column, FieldText::text(control(b.control)));
+            } catch (const AppError &e) {
+                // The column's own message, led by the name the user sees
+                // beside the field.
+                throw AppError(FieldText::label(control(b.control)) + QStringLiteral(": ") + e.message());
+            }
             break;
         default:
             query.setString(b.column, FieldText::text(control(b.mirror.isEmpty() ? b.control : b.mirror)));

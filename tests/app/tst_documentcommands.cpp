@@ -215,7 +215,7 @@ void TestDocumentCommands::saveRefusesAnAreaThatIsNoNumber()
     frame.window->componentPage()->showRows({});
     frame.run("Actn_FileSave");
     QCOMPARE(Prompt::shown().size(), 1);
-    QCOMPARE(lastPromptText(), "'x' is not a valid floating point value for field 'BuildAreaTrade'");
+    QCOMPARE(lastPromptText(), "商业: 'x' is not a valid floating point value for field 'BuildAreaTrade'");
     QVERIFY(frame.window->Modified());
     QCOMPARE(frame.file.stored("Client").first(), "甲");
     QCOMPARE(frame.file.rowsOf("1"), QStringList { "承重结构|||||" });
@@ -259,7 +259,7 @@ void TestDocumentCommands::closeQuestionYesWithAFailingSaveKeepsTheWindow()
     frame.run("Actn_FileExit");
     QCOMPARE(Prompt::shown().size(), 2);
     QCOMPARE(Prompt::shown().first().text, "数据已被更改,保存吗?");
-    QCOMPARE(lastPromptText(), "'很多' is not a valid floating point value for field 'BuildAreaOther'");
+    QCOMPARE(lastPromptText(), "其它: '很多' is not a valid floating point value for field 'BuildAreaOther'");
     QVERIFY(Process.CloseCancelled);
     QVERIFY(frame.form->isVisible());
     QCOMPARE(frame.form->reportWindows().size(), 1);

@@ -51,6 +51,7 @@ private slots:
 
     void clearReport();
     void storeReportWritesEveryBoundColumn();
+    void storeReportRefusesAnAreaThatIsNoNumber_data();
     void storeReportRefusesAnAreaThatIsNoNumber();
     void setControlTextActsAsEditing();
 
@@ -656,21 +657,41 @@ void TestReportWindow::storeReportWritesEveryBoundColumn()
     QCOMPARE(file.stored("Client"), QStringList { "镜像" });
 }
 
+// The column's own message, led by the label beside the field.
+void TestReportWindow::storeReportRefusesAnAreaThatIsNoNumber_data()
+{
+    QTest::addColumn<QString>("column");
+    QTest::addColumn<QString>("label");
+    QTest::newRow("dwelling") << "BuildAreaHowff"
+                              << "住宅";
+    QTest::newRow("commercial") << "BuildAreaTrade"
+                                << "商业";
+    QTest::newRow("garage") << "BuildAreaGarage"
+                            << "车库";
+    QTest::newRow("factory") << "BuildAreaFactory"
+                             << "车间或厂房";
+    QTest::newRow("other") << "BuildAreaOther"
+                           << "其它";
+}
+
 void TestReportWindow::storeReportRefusesAnAreaThatIsNoNumber()
 {
-    ReportsFile file({ FirstReport });
+    QFETCH(QString, column);
+    QFETCH(QString, label);
+    ReportsFile file({ SecondReport });
     auto w = openReportWindow(file.path);
-    w->setControlText("BuildAreaOther", "十二");
-    QCOMPARE(w->areaTotal(), "200.5"); // counted as nothing
+    w->setControlText(column, "十二");
+    QCOMPARE(w->areaTotal(), column == "BuildAreaOther" ? "0" : "7"); // counted as nothing
     w->setModified(true);
     try {
         w->StoreReport(w->ReportQuery());
         QFAIL("stored");
     } catch (const AppError &e) {
-        QCOMPARE(e.message(), "'十二' is not a valid floating point value for field 'BuildAreaOther'");
+        QCOMPARE(
+            e.message(), label + ": '十二' is not a valid floating point value for field '" + column + "'");
     }
     QCOMPARE(w->ReportQuery().state(), DataSet::State::Edit);
-    QCOMPARE(file.stored("BuildAreaOther"), QStringList { "<null>" });
+    QCOMPARE(file.stored(column), QStringList { column == "BuildAreaOther" ? "7" : "<null>" });
     QVERIFY(w->Modified());
 }
 
