@@ -153,11 +153,12 @@ const Subcommand command {
     "\n"
     "A count cell of a counted row must be a whole number: an optional + or -\n"
     "and the digits 0 to 9, within -2147483648 to 2147483647, nothing else.\n"
-    "Any other text stops the evaluation with \"'TEXT' is not a valid integer\n"
-    "value\" on standard error and exit status 1; rows that are not counted\n"
-    "may hold anything. By 2016 a negative count, a dangerous count above the\n"
-    "total, and a counted kind on a level that is none stop it too, with a\n"
-    "message naming the row.\n",
+    "Any other text stops the evaluation with \"第 N 行 COLUMN: 'TEXT' is not a\n"
+    "valid integer value\" on standard error (N the row's line, 1 for the\n"
+    "first; COLUMN 构件总数 or 危险构件数) and exit status 1; rows that are not\n"
+    "counted may hold anything. By 2016 a negative count, a dangerous count\n"
+    "above the total, and a counted kind on a level that is none stop it too,\n"
+    "with a message naming the row.\n",
     run,
 };
 HADTOOL_SUBCOMMAND(command);

@@ -1,9 +1,38 @@
 #include "app/appsettings.h"
 
+#include "app/cp936.h"
 #include "app/inifile.h"
 #include "app/processstate.h"
 
 #include <QDir>
+#include <QUrl>
+
+#include <algorithm>
+
+namespace {
+
+// The marker of a path kept as a file URL: no absolute path begins with it.
+const QString UrlScheme = QStringLiteral("file:");
+
+// A path as config.ini keeps it. One that the file can carry as it is (code
+// page 936, no control characters, no blanks at either end, which reading
+// drops) is written plainly, as every older file has it; any other as a file
+// URL ("file:///home/%E5%B0%8F/a.had"), which reads back exactly.
+QString storedPath(const QString &path)
+{
+    const bool plain = Cp936::decode(Cp936::encode(path)) == path && path == path.trimmed()
+        && !path.startsWith(UrlScheme) && std::none_of(path.cbegin(), path.cend(), [](QChar c) {
+               return c.category() == QChar::Other_Control;
+           });
+    return plain ? path : QUrl::fromLocalFile(path).toString(QUrl::FullyEncoded);
+}
+
+QString pathFromStored(const QString &value)
+{
+    return value.startsWith(UrlScheme) ? QUrl(value, QUrl::StrictMode).toLocalFile() : value;
+}
+
+} // namespace
 
 QString configIniPath()
 {
@@ -43,7 +72,7 @@ void RememberOpenFile(const QString &path)
     // Closing a window is no request to save settings: a config.ini that
     // could not be read (the user has been told) is left alone quietly.
     if (!ini.isUnreadable())
-        ini.writeString(SettingsKeys::Commond, SettingsKeys::OpenFileName, path);
+        ini.writeString(SettingsKeys::Commond, SettingsKeys::OpenFileName, storedPath(path));
 }
 
 QString sampleDatabasePath()
@@ -56,5 +85,7 @@ QString startupDatabasePath()
     const IniFile ini(configIniPath());
     if (!ini.readBool(SettingsKeys::Commond, SettingsKeys::AutoOpenItem, true))
         return sampleDatabasePath();
-    return ini.readString(SettingsKeys::Commond, SettingsKeys::OpenFileName, sampleDatabasePath());
+    if (!ini.hasKey(SettingsKeys::Commond, SettingsKeys::OpenFileName))
+        return sampleDatabasePath();
+    return pathFromStored(ini.readString(SettingsKeys::Commond, SettingsKeys::OpenFileName, QString()));
 }

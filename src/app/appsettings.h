@@ -35,7 +35,9 @@ void LoadSettings();
 void writeAppSettings(const TAppSettings &settings);
 
 // Remembers the database file of the report window closed last; does
-// nothing when config.ini could not be read in this run.
+// nothing when config.ini could not be read in this run. A path that code
+// page 936 or one line of the file cannot carry is kept in an encoded form
+// that startupDatabasePath reads back exactly.
 void RememberOpenFile(const QString &path);
 
 // AppDir + "/Data/2004年房屋安全鉴定报告.had".

@@ -171,6 +171,12 @@ void IniFile::insertLine(int index, const QByteArray &line)
 void IniFile::writeString(const QString &section, const QString &key, const QString &value)
 {
     refuseIfUnreadable();
+    // A line break would end the key's line early and make the rest of the
+    // value a line of its own: another key, or another section.
+    for (const QString &text : { section, key, value })
+        if (text.contains(u'\r') || text.contains(u'\n'))
+            throw AppError(QStringLiteral("配置项 [%1] %2 的值含有换行, 不能写入配置文件 %3!")
+                               .arg(section, key, m_path));
     const QByteArray keyLine = Cp936::encode(key) + '=' + Cp936::encode(value);
     const Location loc = find(section, key);
     if (loc.keyLine >= 0) {

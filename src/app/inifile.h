@@ -40,7 +40,8 @@ public:
     // Flags are integers: 0 is false, any other integer true.
     bool readBool(const QString &section, const QString &key, bool defaultValue) const;
 
-    // Throws AppError when the file cannot be written, or could not be read.
+    // Throws AppError when the file cannot be written, or could not be read,
+    // or when a name or the value holds a line break (no line could hold it).
     void writeString(const QString &section, const QString &key, const QString &value);
     void writeInteger(const QString &section, const QString &key, int value);
     void writeBool(const QString &section, const QString &key, bool value);

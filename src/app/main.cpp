@@ -51,6 +51,13 @@ int main(int argc, char *argv[])
     WidgetPromptBackend prompts;
     Prompt::setBackend(&prompts);
 
+    // Without a program folder (no home folder, no APPRAISAL_HOME) there is
+    // nowhere to keep settings and reports: say so and write nothing.
+    if (!runReported([] { ProgramFolders::resolveAppDir(); })) {
+        Prompt::setBackend(nullptr);
+        return 1;
+    }
+
     TMainForm mainForm;
     prompts.setParent(&mainForm);
     TAboutBox aboutBox(&mainForm);

@@ -64,9 +64,13 @@ QString ProgramFolders::resolveAppDir(const QProcessEnvironment &environment, co
     // directory rules require.
     QString dataHome = environment.value(QStringLiteral("XDG_DATA_HOME"));
     if (dataHome.isEmpty() || QDir::isRelativePath(dataHome)) {
-        QString userHome = environment.value(QStringLiteral("HOME"));
-        if (userHome.isEmpty())
-            userHome = QDir::homePath();
+        // Without a home folder the per-user folder would land under the
+        // root folder or the working folder; the program writes nothing then.
+        const QString userHome = environment.value(QStringLiteral("HOME"));
+        if (userHome.isEmpty() || QDir::isRelativePath(userHome))
+            throw AppError(QStringLiteral(
+                "没有设置用户的主文件夹 (环境变量 HOME 为空或不是绝对路径), 也没有用环境变量 APPRAISAL_HOME "
+                "指定程序文件夹: 设置和鉴定报告无处保存, 程序不能启动!"));
         dataHome = QDir(userHome).filePath(QStringLiteral(".local/share"));
     }
     return absoluteClean(QDir(dataHome).filePath(FolderName));

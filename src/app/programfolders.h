@@ -23,7 +23,8 @@ bool isBuildTree(const QString &executableDir);
 // $APPRAISAL_HOME when set; the executable's folder in a build tree;
 // otherwise the per-user data folder $XDG_DATA_HOME/house-appraisal
 // (~/.local/share/house-appraisal when XDG_DATA_HOME is unset or relative).
-// An installed copy thus never writes beside its executable.
+// An installed copy thus never writes beside its executable. Throws
+// AppError when the per-user folder is needed and HOME is empty or relative.
 QString resolveAppDir(const QProcessEnvironment &environment, const QString &executableDir);
 // The same for the running process.
 QString resolveAppDir();

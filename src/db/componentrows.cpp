@@ -14,6 +14,18 @@ const QList<QString> &cellColumns()
     return columns;
 }
 
+const QList<QString> &headers()
+{
+    static const QList<QString> texts
+        = { "部位编号", "房屋组成部份", "构件名称", "构件结构", "构件总数", "危险构件数", "对应条文" };
+    return texts;
+}
+
+QString cellName(int line, int column)
+{
+    return QStringLiteral("第 %1 行 %2").arg(line).arg(headers().value(column));
+}
+
 QList<ComponentRow> load(const Connection &connection, const QString &fileNo)
 {
     QSqlQuery query = connection.run(QStringLiteral("select * from CalcuData where FileNo = :MainFileNo"),

@@ -24,6 +24,12 @@ namespace ComponentRows {
 // The CalcuData columns of cells 1 to 6.
 const QList<QString> &cellColumns();
 
+// The component table's column headers, cells 0 to 6.
+const QList<QString> &headers();
+
+// A cell as messages name it: line 3 and cell 5 give "第 3 行 危险构件数".
+QString cellName(int line, int column);
+
 // The rows stored under a report number, in the order the engine returns
 // them, numbered 1, 2, ... in cell 0 (the stored PartNumber is not read).
 // Throws AppError.

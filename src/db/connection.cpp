@@ -1,12 +1,12 @@
 #include "db/connection.h"
 
 #include "app/apperror.h"
+#include "app/newfile.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
-#include <QRandomGenerator>
 #include <QRegularExpression>
 #include <QSqlDatabase>
 #include <QSqlError>
@@ -100,18 +100,6 @@ QString readOnlyMessage(const QString &path)
 QString cannotCreate(const QString &path)
 {
     return QStringLiteral("不能创建数据库 ") + path + u'\n';
-}
-
-// A new name beside path that nothing has.
-QString temporaryNameBeside(const QString &path)
-{
-    for (;;) {
-        const QString name = path
-            + QStringLiteral(".%1.tmp").arg(QRandomGenerator::global()->generate(), 8, 16, QLatin1Char('0'));
-        const QFileInfo info(name);
-        if (!info.exists() && !info.isSymLink())
-            return name;
-    }
 }
 
 void removeWithJournals(const QString &path)
@@ -398,7 +386,15 @@ bool Connection::createFile(
     if (exists && (isFileOpen(path) || !holder.lockExclusively(path)))
         return false;
     clearJournalNames(path);
-    const QString temporary = temporaryNameBeside(path);
+    // An empty file of the user's usual permissions, which the engine then
+    // fills; the journal files it makes take the same permissions.
+    const QString temporary = [&] {
+        try {
+            return NewFile::createTemporaryBeside(path);
+        } catch (const AppError &e) {
+            throw AppError(cannotCreate(path) + e.message());
+        }
+    }();
     try {
         {
             Connection connection;

@@ -1,10 +1,10 @@
 #include "db/databasecopy.h"
 
 #include "app/apperror.h"
+#include "app/newfile.h"
 #include "db/connection.h"
 
 #include <QFile>
-#include <QTemporaryFile>
 
 namespace DatabaseCopy {
 
@@ -15,24 +15,23 @@ bool copy(const QString &source, const QString &target)
     // log, and the file itself is never opened behind the engine's back
     // (closing such a handle would drop the locks the program's connections
     // hold on it). The copy is made under a temporary name beside the
-    // target and takes the target's name only when complete.
+    // target, in a file of the user's usual permissions, and takes the
+    // target's name only when complete.
+    QString partial;
     try {
         Connection connection;
         connection.open(source, {}, Connection::Access::ReadOnly);
-        QTemporaryFile partial(target + QStringLiteral(".XXXXXX.tmp"));
-        if (!partial.open())
-            return false;
-        partial.close();
-        connection.execute(
-            QStringLiteral("VACUUM INTO :Target"), { { QStringLiteral("Target"), partial.fileName() } });
+        partial = NewFile::createTemporaryBeside(target);
+        connection.execute(QStringLiteral("VACUUM INTO :Target"), { { QStringLiteral("Target"), partial } });
         Connection::removeJournals(target);
-        if (!QFile::rename(partial.fileName(), target))
-            return false;
-        partial.setAutoRemove(false);
-        return true;
+        if (QFile::rename(partial, target))
+            return true;
     } catch (const AppError &) {
-        return false;
+        // reported as a refused copy, below
     }
+    if (!partial.isEmpty())
+        QFile::remove(partial);
+    return false;
 }
 
 bool remove(const QString &path)

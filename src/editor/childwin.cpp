@@ -168,7 +168,7 @@ void TfrmChildWin::buildLayout(const ReportWindowCommands &commands)
     layout->addWidget(m_splitter);
 
     connect(m_tabSet, &QTabBar::currentChanged, this, [this](int page) {
-        m_notebook->setCurrentIndex(page);
+        showNotebookPage(page);
         emit pageShown(page);
     });
     connect(m_pageControl, &QTabWidget::currentChanged, this, &TfrmChildWin::listTabShown);
@@ -423,7 +423,13 @@ void TfrmChildWin::StoreReport(DataSet &query)
             query.setDateTime(b.column, m_pages->datePicker(b.column)->dateTime());
             break;
         case ReportFields::Kind::Area:
-            query.setFloatFromText(b.column, FieldText::text(control(b.control)));
+            try {
+                query.setFloatFromText(b.column, FieldText::text(control(b.control)));
+            } catch (const AppError &e) {
+                // The column's own message, led by the name the user sees
+                // beside the field.
+                throw AppError(FieldText::label(control(b.control)) + QStringLiteral(": ") + e.message());
+            }
             break;
         default:
             query.setString(b.column, FieldText::text(control(b.mirror.isEmpty() ? b.control : b.mirror)));
@@ -696,6 +702,29 @@ int TfrmChildWin::currentListTab() const
 void TfrmChildWin::showListTab(int tab)
 {
     m_pageControl->setCurrentIndex(tab);
+}
+
+// Shows a page of the notebook. Typing goes on in it: unless one of its
+// fields already has the focus, the first field of the request or report
+// page takes it, as a form's first field does. The component table is
+// entered only by the user, since entering it counts as a change of the
+// report: the focus leaves the page that goes for the tab set first, or
+// the notebook would hand it to the first control of the new page (the
+// table, or a scroll box). A window whose controls have not the focus
+// (another window is in front) leaves the focus alone.
+void TfrmChildWin::showNotebookPage(int page)
+{
+    const QWidget *focus = QApplication::focusWidget();
+    const bool focusHere = focus && isAncestorOf(focus);
+    if (focusHere && page != m_notebook->currentIndex() && m_notebook->currentWidget()->isAncestorOf(focus))
+        m_tabSet->setFocus(Qt::OtherFocusReason);
+    m_notebook->setCurrentIndex(page);
+    auto *box = qobject_cast<PanelScrollBox *>(m_notebook->currentWidget());
+    focus = QApplication::focusWidget();
+    if (!focusHere || !box || box->panel()->isAncestorOf(focus))
+        return;
+    if (QWidget *first = box->firstField())
+        first->setFocus(Qt::TabFocusReason);
 }
 
 void TfrmChildWin::setNavigatorVisible(bool visible)

@@ -165,6 +165,7 @@ private:
     void commitFileNoChange();
     void reopenAfterFailedSearch(const QString &statement, const SqlParams &params, DataSet::Bookmark shown);
     void centrePanels();
+    void showNotebookPage(int page);
     void setPickerDate(const QString &column, const QDate &date);
     // A text column's control and its mirror get a text; a date column's
     // picker and its mirror a date.

@@ -1,6 +1,7 @@
 #include "editor/componentgrid.h"
 
 #include "db/componentrows.h"
+#include "editor/fieldtext.h"
 
 #include <QApplication>
 #include <QFocusEvent>
@@ -61,10 +62,15 @@ public:
         , m_grid(grid)
     { }
 
-    QWidget *createEditor(QWidget *parent, const QStyleOptionViewItem &, const QModelIndex &) const override
+    QWidget *createEditor(
+        QWidget *parent, const QStyleOptionViewItem &, const QModelIndex &index) const override
     {
         auto *editor = new CellEditor(parent);
         editor->setFrame(false);
+        FieldText::setLimit(
+            editor, ComponentGrid::MaxCellLength, [line = index.row() + 1, column = index.column()] {
+                return ComponentRows::cellName(line, column);
+            });
         auto *self = const_cast<CellDelegate *>(this);
         // Typing reaches the cell at once, as in a spreadsheet: the table
         // always shows, and hands out, what the user sees.
@@ -83,13 +89,8 @@ public:
         if (!editor->started) {
             editor->started = true;
             editor->original = text;
-            editor->setMaxLength(ComponentGrid::MaxCellLength);
         }
-        // A text that is already longer than the limit is never cut.
-        if (text.size() > editor->maxLength())
-            editor->setMaxLength(int(text.size()));
-        if (editor->text() != text)
-            editor->setText(text);
+        FieldText::setText(editor, text);
     }
 
     void setModelData(QWidget *widget, QAbstractItemModel *model, const QModelIndex &index) const override
@@ -107,7 +108,7 @@ protected:
             return QStyledItemDelegate::eventFilter(object, event);
         auto *key = static_cast<QKeyEvent *>(event);
         if (key->key() == Qt::Key_Escape && editor->text() != editor->original) {
-            editor->setText(editor->original);
+            FieldText::setText(editor, editor->original);
             emit commitData(editor);
         }
         if (isEnter(key)) {

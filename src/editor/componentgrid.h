@@ -5,8 +5,9 @@
 // The grid of the component table. Column 0 holds the line numbers: it is
 // drawn like a header and can neither be entered nor edited. Every other
 // cell is edited in place; what is typed reaches the cell at once, and the
-// editor takes at most MaxCellLength characters (a longer text that is
-// already in the cell is kept whole, it can only be shortened). Tab moves
+// editor takes one line of at most MaxCellLength characters (FieldText's
+// limit: a longer text that is already in the cell is kept whole, it can
+// only be shortened). Tab moves
 // from cell to cell, from the last cell back to the first, and Enter does
 // the same, also while a cell is being edited. Every cell of every row holds an item.
 class ComponentGrid : public QTableWidget

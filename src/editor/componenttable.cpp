@@ -137,8 +137,7 @@ QPlainTextEdit *ComponentTablePage::resultMemo() const
 
 void ComponentTablePage::SetComponentGridHeaders()
 {
-    m_grid->setHorizontalHeaderLabels(
-        { "部位编号", "房屋组成部份", "构件名称", "构件结构", "构件总数", "危险构件数", "对应条文" });
+    m_grid->setHorizontalHeaderLabels(ComponentRows::headers());
 }
 
 void ComponentTablePage::ResetComponentGrid()

@@ -1,20 +1,20 @@
 #include "editor/fieldtext.h"
 
 #include "db/reportfields.h"
+#include "editor/onelinelimit.h"
 
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 
 namespace {
 
-const char *const LimitProperty = "columnWidth";
-
-QLineEdit *lineEditOf(QWidget *control)
+QLineEdit *lineEditOf(const QWidget *control)
 {
-    if (auto *edit = qobject_cast<QLineEdit *>(control))
-        return edit;
-    if (auto *combo = qobject_cast<QComboBox *>(control))
+    if (auto *edit = qobject_cast<const QLineEdit *>(control))
+        return const_cast<QLineEdit *>(edit);
+    if (auto *combo = qobject_cast<const QComboBox *>(control))
         return combo->lineEdit();
     return nullptr;
 }
@@ -47,34 +47,46 @@ void setText(QWidget *control, const QString &text)
     QLineEdit *edit = lineEditOf(control);
     if (!edit)
         return;
-    // QLineEdit cuts a longer text to its maximum length; a text read from
-    // the file must arrive whole.
-    if (text.size() > edit->maxLength())
-        edit->setMaxLength(int(text.size()));
-    if (auto *combo = qobject_cast<QComboBox *>(control))
-        combo->setEditText(text);
+    const auto put = [control, edit, &text] {
+        if (auto *combo = qobject_cast<QComboBox *>(control))
+            combo->setEditText(text);
+        else
+            edit->setText(text);
+    };
+    if (OneLineLimit *limit = OneLineLimit::of(edit))
+        limit->setProgramText(text.size(), put);
     else
-        edit->setText(text);
+        put();
 }
 
-void setLimit(QWidget *control, int characters)
+void setLimit(QWidget *control, int characters, std::function<QString()> describe)
 {
     QLineEdit *edit = lineEditOf(control);
     if (!edit || characters <= 0)
         return;
-    control->setProperty(LimitProperty, characters);
-    edit->setMaxLength(characters);
-    // A longer text put in by the program raised the maximum; it comes back
-    // down once the text fits, so typing cannot grow it again.
-    QObject::connect(edit, &QLineEdit::textChanged, edit, [edit, characters](const QString &now) {
-        if (now.size() <= characters && edit->maxLength() > characters)
-            edit->setMaxLength(characters);
-    });
+    if (!describe)
+        describe = [control] { return label(control); };
+    new OneLineLimit(edit, characters, std::move(describe));
 }
 
 int limit(const QWidget *control)
 {
-    return control->property(LimitProperty).toInt();
+    const OneLineLimit *limit = OneLineLimit::of(lineEditOf(control));
+    return limit ? limit->characters() : 0;
+}
+
+QString label(const QWidget *control)
+{
+    for (const QLabel *label : control->window()->findChildren<QLabel *>()) {
+        if (label->buddy() != control)
+            continue;
+        QString name = label->text();
+        name.remove(u'&').remove(u' ');
+        while (name.endsWith(u':') || name.endsWith(u'：'))
+            name.chop(1);
+        return name;
+    }
+    return QString();
 }
 
 } // namespace FieldText

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <functional>
+
 class QWidget;
 
 // The text of a report window's text control (one-line edit, editable
@@ -11,15 +13,20 @@ namespace FieldText {
 QString text(const QWidget *control);
 
 // Sets the text only when it differs, so that setting an equal text raises
-// no change. A one-line control whose length limit is lower than the text
-// takes the text whole (a stored value is never cut); the limit returns
-// as soon as the text fits it again.
+// no change. A one-line control takes the text whole and as it is, also
+// when it is longer than its limit (a stored value is never cut).
 void setText(QWidget *control, const QString &text);
 
-// Typing and pasting stop at this many characters (one-line edits and
-// drop-downs; memos hold any length). 0 sets no limit.
-void setLimit(QWidget *control, int characters);
+// Limits what the user can put into a one-line edit or drop-down to one
+// line of at most this many characters (OneLineLimit); memos hold any
+// length. describe names the field in the message about a refused paste;
+// by default the field's label. 0 sets no limit.
+void setLimit(QWidget *control, int characters, std::function<QString()> describe = {});
 // The limit set with setLimit, or 0.
 int limit(const QWidget *control);
+
+// The name of a control as its label shows it, without access key, colon
+// and blanks ("委 托 人:" gives "委托人"); empty when it has no label.
+QString label(const QWidget *control);
 
 } // namespace FieldText

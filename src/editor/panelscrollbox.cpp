@@ -54,3 +54,12 @@ void PanelScrollBox::wheelEvent(QWheelEvent *event)
     horizontalScrollBar()->setValue(horizontalScrollBar()->value() + by);
     event->accept();
 }
+
+QWidget *PanelScrollBox::firstField() const
+{
+    for (QWidget *w = m_panel->nextInFocusChain(); w != m_panel; w = w->nextInFocusChain())
+        if (m_panel->isAncestorOf(w) && (w->focusPolicy() & Qt::TabFocus) == Qt::TabFocus && !w->focusProxy()
+            && w->isEnabled() && w->isVisibleTo(m_panel))
+            return w;
+    return nullptr;
+}

@@ -15,6 +15,9 @@ public:
     static constexpr int WheelStep = 20;
 
     QWidget *panel() const { return m_panel; }
+    // The panel's first control in tab order that takes the focus from the
+    // keyboard, or null.
+    QWidget *firstField() const;
     // Puts the panel's top left corner at (left, top) of the scrolled area,
     // which grows to hold it and fills at least the visible part.
     void placePanel(int left, int top);

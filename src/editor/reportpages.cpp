@@ -1,6 +1,7 @@
 #include "editor/reportpages.h"
 
 #include "db/reportfields.h"
+#include "editor/datepicker.h"
 #include "editor/fieldtext.h"
 #include "editor/panelscrollbox.h"
 
@@ -134,7 +135,7 @@ QWidget *ReportPages::make(const QString &name, QWidget *parent)
         break;
     }
     case Kind::Date: {
-        auto *picker = new QDateTimeEdit(QDateTime::currentDateTime(), parent);
+        auto *picker = new DatePicker(QDateTime::currentDateTime(), parent);
         picker->setDisplayFormat(DateFormat);
         picker->setCalendarPopup(true);
         control = picker;

@@ -43,19 +43,48 @@ qint32 ReadComponentCount(const QString &text)
     return *count;
 }
 
-ComponentCounts ReadComponentCounts(const QString &total, const QString &dangerous)
+namespace {
+
+// A count cell of a counted row. Its line (1 for the first, 0 for none
+// known) and column name the cell in the message about an invalid count.
+qint32 readCount(const QString &text, int line, int column)
 {
-    const qint32 dangerousCount = ReadComponentCount(dangerous);
-    return { dangerousCount, ReadComponentCount(total) };
+    if (line <= 0)
+        return ReadComponentCount(text);
+    try {
+        return ReadComponentCount(text);
+    } catch (const AppError &e) {
+        throw AppError(ComponentRows::cellName(line, column) + QStringLiteral(": ") + e.message());
+    }
+}
+
+} // namespace
+
+ComponentCounts ReadComponentCounts(const QString &total, const QString &dangerous, int line)
+{
+    const qint32 dangerousCount = readCount(dangerous, line, ComponentColumn::Dangerous);
+    return { dangerousCount, readCount(total, line, ComponentColumn::Total) };
 }
 
 void TDangerCounts::add(
     const QString &part, const QString &name, const QString &total, const QString &dangerous)
 {
+    count(part, name, total, dangerous, 0);
+}
+
+void TDangerCounts::add(const ComponentRow &row, int line)
+{
+    count(row[ComponentColumn::Part], row[ComponentColumn::Name], row[ComponentColumn::Total],
+        row[ComponentColumn::Dangerous], line);
+}
+
+void TDangerCounts::count(
+    const QString &part, const QString &name, const QString &total, const QString &dangerous, int line)
+{
     const std::optional<ComponentClass> c = ClassOfComponent(part, name);
     if (!c)
         return;
-    const ComponentCounts counts = ReadComponentCounts(total, dangerous);
+    const ComponentCounts counts = ReadComponentCounts(total, dangerous, line);
     TComponentSums &sums = (*this)[*c];
     sums.dangerous += counts.dangerous;
     sums.total += counts.total;

@@ -44,8 +44,10 @@ struct ComponentCounts
 
 // Reads the count cells of a counted row, the dangerous count first and then
 // the total, so that an evaluation stops at the same cell whatever standard
-// grades the table. Throws AppError (ReadComponentCount).
-ComponentCounts ReadComponentCounts(const QString &total, const QString &dangerous);
+// grades the table. Throws AppError (ReadComponentCount), led by the cell's
+// name ("第 3 行 危险构件数: ") when the row's line is known (1 for the
+// first; 0 for none).
+ComponentCounts ReadComponentCounts(const QString &total, const QString &dangerous, int line = 0);
 
 // Sums of one class: dangerous components and all components.
 struct TComponentSums
@@ -70,22 +72,26 @@ struct TDangerCounts
     // dangerous count and then the total (ReadComponentCount, which may
     // throw) and adds them. The count cells of an uncounted row are not read.
     void add(const QString &part, const QString &name, const QString &total, const QString &dangerous);
-    void add(const ComponentRow &row)
-    {
-        add(row[ComponentColumn::Part], row[ComponentColumn::Name], row[ComponentColumn::Total],
-            row[ComponentColumn::Dangerous]);
-    }
+    // The same for line `line` of a table (1 for the first): an invalid
+    // count's message is led by the cell's name, "第 3 行 危险构件数: ".
+    void add(const ComponentRow &row, int line);
 
     bool operator==(const TDangerCounts &) const = default;
+
+private:
+    void count(
+        const QString &part, const QString &name, const QString &total, const QString &dangerous, int line);
 };
 
 // Counts a sequence of component rows (anything iterable over ComponentRow:
-// the rows of the component table, of a stored report, of a file), in order.
-// Throws AppError at the first counted row with an invalid count.
+// the rows of the component table, of a stored report, of a file), in order,
+// as lines 1, 2, .... Throws AppError at the first counted row with an
+// invalid count, naming its line and cell.
 template<typename Rows> TDangerCounts CountDangerComponents(const Rows &rows)
 {
     TDangerCounts counts;
+    int line = 0;
     for (const ComponentRow &row : rows)
-        counts.add(row);
+        counts.add(row, ++line);
     return counts;
 }

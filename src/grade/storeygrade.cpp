@@ -113,7 +113,7 @@ QString LevelGradeName(LevelGrade grade)
     return Names[size_t(grade)];
 }
 
-void StoreyCounts::add(const ComponentRow &row)
+void StoreyCounts::add(const ComponentRow &row, int line)
 {
     const std::optional<Level> level = Level::fromText(row[ComponentColumn::Part]);
     int weight = FoundationWeight;
@@ -126,7 +126,7 @@ void StoreyCounts::add(const ComponentRow &row)
         weight = *kindWeight;
     }
     const ComponentCounts counts
-        = ReadComponentCounts(row[ComponentColumn::Total], row[ComponentColumn::Dangerous]);
+        = ReadComponentCounts(row[ComponentColumn::Total], row[ComponentColumn::Dangerous], line);
     if (counts.total < 0 || counts.dangerous < 0)
         throw AppError(
             QStringLiteral("%1: 构件数不能为负数 (构件总数 %2, 危险构件数 %3)")

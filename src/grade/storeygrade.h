@@ -94,11 +94,12 @@ struct LevelSums
 class StoreyCounts
 {
 public:
-    // Counts one row. Throws AppError, naming the row by its number (cell
-    // 0), for a count that is not a whole number ("'x' is not a valid
-    // integer value"), a negative count, a dangerous count above the total,
-    // or a counted kind on a level that is neither "基础" nor a storey.
-    void add(const ComponentRow &row);
+    // Counts one row, line 1 for the first. Throws AppError for a count that
+    // is not a whole number ("第 3 行 危险构件数: 'x' is not a valid integer
+    // value") and, naming the row by its number (cell 0), for a negative
+    // count, a dangerous count above the total, or a counted kind on a level
+    // that is neither "基础" nor a storey.
+    void add(const ComponentRow &row, int line);
 
     const std::map<Level, LevelSums> &levels() const { return m_levels; }
     // The foundation's dangerous and total components, unweighted.
@@ -111,8 +112,9 @@ private:
 template<typename Rows> StoreyCounts CountStoreyComponents(const Rows &rows)
 {
     StoreyCounts counts;
+    int line = 0;
     for (const ComponentRow &row : rows)
-        counts.add(row);
+        counts.add(row, ++line);
     return counts;
 }
 

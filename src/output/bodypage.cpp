@@ -160,7 +160,7 @@ double drawTextSection(BodyTable &table, double s, const TextSection &section, c
         table.clippedText(
             lines.at(i), BodyTable::inner(table.left(), top, table.right(), top + mm(LineHeight)));
     }
-    const double e = s + mm(settings.*section.height - 1);
+    const double e = s + mm(settings.*section.height - 1.0);
     table.edges(s, e);
     table.horizontal(e, table.left(), table.right(), Rule::Thin);
     return e;
@@ -198,6 +198,8 @@ void DrawBodyHeader(ReportCanvas &canvas, bool IsPreview, int DpiX, int DpiY, do
 void DrawBodyPage(ReportCanvas &canvas, bool IsPreview, int DpiX, int DpiY, double leftMargin,
     double tableTop, const BodyValues &values)
 {
+    // Lengths are added as doubles: settings of any size give exact
+    // positions, which the primitives refuse when no canvas can hold them.
     const TPageSettings &settings = Process.CurrentPageSettings;
     const int CW = settings.ClientWidth;
     const int PW = settings.PhoneWidth;
@@ -214,7 +216,7 @@ void DrawBodyPage(ReportCanvas &canvas, bool IsPreview, int DpiX, int DpiY, doub
         { { 18, QStringLiteral("委 托 人"), Center }, { double(CW), value(BodyValue::Client), Left },
             { 11, QStringLiteral("电话"), Center }, { double(PW), value(BodyValue::LinkPhone), Center },
             { 18, QStringLiteral("委托日期"), Center },
-            { double(CW - PW - 5), value(BodyValue::TrustDate), Center } });
+            { double(CW) - PW - 5, value(BodyValue::TrustDate), Center } });
     y += mm(RowHeight);
 
     table.heading(y, RowHeight, QStringLiteral("二、房屋情况"), Rule::Thin, Rule::Thin);

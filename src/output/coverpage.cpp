@@ -35,18 +35,20 @@ QString PageMarkText()
 void DrawCoverPage(ReportCanvas &canvas, bool IsPreview, int DpiX, int DpiY, double pageWidth,
     double leftMargin, double topMargin, double rightMargin, const CoverValues &values)
 {
+    // Lengths are added as doubles: settings of any size give exact
+    // positions, which the primitives refuse when no canvas can hold them.
     const TPageSettings &settings = Process.CurrentPageSettings;
     const double right = pageWidth - rightMargin;
     try {
         canvas.setPenColor(Qt::black);
         SetReportFont(canvas, QStringLiteral("黑体"), TFontStyle::Regular, 20, IsPreview, DpiX, DpiY);
-        const double titleTop = topMargin + mm(10 + settings.CovOffsetBottomSpace);
-        const double titleBottom = topMargin + mm(28 + settings.CovOffsetBottomSpace);
+        const double titleTop = topMargin + mm(10.0 + settings.CovOffsetBottomSpace);
+        const double titleBottom = topMargin + mm(28.0 + settings.CovOffsetBottomSpace);
         DrawCellText(canvas, ReportTitle, DpiX, DpiY, { leftMargin, titleTop, right, titleBottom },
             TCellAlign::Center);
 
-        const double labelLeft = leftMargin + mm(50 + settings.CovOffsetRightSpace);
-        const double valueLeft = leftMargin + mm(87 + settings.CovOffsetRightSpace);
+        const double labelLeft = leftMargin + mm(50.0 + settings.CovOffsetRightSpace);
+        const double valueLeft = leftMargin + mm(87.0 + settings.CovOffsetRightSpace);
         double y = titleBottom + mm(40);
         for (int k = 0; k < CoverValueCount; ++k) {
             const CoverEntry &entry = CoverEntries[k];

@@ -7,10 +7,14 @@
 #include "app/recordfile.h"
 #include "output/bodypage.h"
 #include "output/coverpage.h"
+#include "output/pagesettings.h"
 #include "output/reportdrawing.h"
 #include "output/units.h"
 
 #include <QDir>
+
+#include <algorithm>
+#include <iterator>
 
 namespace {
 
@@ -128,6 +132,13 @@ void DrawPageFile(ReportCanvas &canvas, bool IsPreview, const PageGeometry &geom
     if (!page)
         return;
     try {
+        // Lengths that no canvas can hold stop the page here, with the one
+        // message below, instead of a message from every rule and text.
+        const double lengths[] = { geometry.PageWidth, geometry.PageHeight, geometry.LeftMargin,
+            geometry.TopMargin, geometry.RightMargin, geometry.FooterMargin };
+        if (UndrawablePageSetting(Process.CurrentPageSettings)
+            || !std::all_of(std::begin(lengths), std::end(lengths), IsDrawableLength))
+            throw AppError(QStringLiteral("页面设置超出了可以绘制的范围。"));
         const CanvasRect sheet = IsPreview
             ? CanvasRect { 0, 0, previewPagePixels.width(), previewPagePixels.height() }
             : CanvasRect { 0, 0, NearestUnit(MMToInches(geometry.PageWidth) * DpiX) + 5,

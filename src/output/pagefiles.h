@@ -61,7 +61,9 @@ std::optional<QStringList> ReadPageValues(const QString &fileName, int count);
 // dots plus 5), then draws the cover or the body with their fonts and rules,
 // and the product mark when Process.Settings.IsPrintSoftMess is on.
 // Geometry in millimetres. A damaged file shows "文件格式不对..." and leaves
-// the canvas untouched; any other failure shows "预览或打印错误!" and the
-// rest of the page is not drawn. Throws AppError when the file cannot be read.
+// the canvas untouched; settings or a geometry with a length that no page
+// can be drawn with (IsDrawableLength) show "预览或打印错误!" once and draw
+// nothing; any other failure shows that message and the rest of the page is
+// not drawn. Throws AppError when the file cannot be read.
 void DrawPageFile(ReportCanvas &canvas, bool IsPreview, const PageGeometry &geometry, int DpiX, int DpiY,
     const QString &fileName, const QSize &previewPagePixels = QSize());

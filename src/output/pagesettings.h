@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <optional>
+
 // The 22 page settings of one report. Lengths are whole millimetres. Field
 // names are the ProjectTab column names; the initial values are the built-in
 // ones that a missing config.ini key falls back to.
@@ -48,3 +50,20 @@ struct TPrinterPageGeometry
 
     bool operator==(const TPrinterPageGeometry &) const = default;
 };
+
+// The longest length, in millimetres either way, that a page is drawn with.
+// Every position the layouts compute from lengths within it stays far inside
+// what a canvas can address at any printer's resolution; a sheet is at most
+// a few metres long.
+inline constexpr int MaxDrawableLength = 10000;
+
+// Whether a length (millimetres) lies within MaxDrawableLength either way.
+bool IsDrawableLength(double millimetres);
+
+// The message about the first length setting that no page can be drawn with,
+// named as the page setup dialog names it; nothing when every length can be
+// drawn. Flags, orientation and characters per line take any value.
+std::optional<QString> UndrawablePageSetting(const TPageSettings &settings);
+
+// Throws AppError with that message.
+void RequireDrawablePageSettings(const TPageSettings &settings);

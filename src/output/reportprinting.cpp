@@ -34,9 +34,12 @@ QString &pageFilesReportName()
     return name;
 }
 
+// Settings that no page can be drawn with stop the preparation with one
+// message, before the printer or any layout sees them.
 void setUpPaperFromRow(DataSet &reports)
 {
     LoadPageSettingsFromRow(reports);
+    RequireDrawablePageSettings(Process.CurrentPageSettings);
     SetupCurrentPaper();
 }
 

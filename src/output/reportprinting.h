@@ -47,8 +47,9 @@ PrintedReport RequirePrintedReport(const PrintedReportSource &source);
 // page settings of the reports' current row become the current ones, the
 // current printer gets their paper, and the two page files are written into
 // the folder (Process.PageCount). Reading the settings and setting up the
-// paper show their own failures and the preparation goes on; a page file
-// that cannot be written throws AppError.
+// paper show their own failures and the preparation goes on; settings that
+// no page can be drawn with (RequireDrawablePageSettings) and a page file
+// that cannot be written throw AppError.
 void PrepareReportPages(DataSet &reports, const ReportPageValues &values, const QString &folder);
 
 // The same for a printed report (one that RequirePrintedReport gives), into

@@ -14,6 +14,8 @@
 #include <QRadioButton>
 #include <QtTest>
 
+#include <sys/stat.h>
+
 // The frame's document and record commands on real report windows, with
 // the exact prompts they show.
 class TestDocumentCommands : public QObject
@@ -47,6 +49,8 @@ private slots:
     void saveAs();
     void saveAsCopiesWhatIsPosted();
     void saveAsOntoAFileOpenInAWindow();
+    void newFilesFollowTheUmask_data();
+    void newFilesFollowTheUmask();
 };
 
 namespace {
@@ -215,7 +219,7 @@ void TestDocumentCommands::saveRefusesAnAreaThatIsNoNumber()
     frame.window->componentPage()->showRows({});
     frame.run("Actn_FileSave");
     QCOMPARE(Prompt::shown().size(), 1);
-    QCOMPARE(lastPromptText(), "'x' is not a valid floating point value for field 'BuildAreaTrade'");
+    QCOMPARE(lastPromptText(), "商业: 'x' is not a valid floating point value for field 'BuildAreaTrade'");
     QVERIFY(frame.window->Modified());
     QCOMPARE(frame.file.stored("Client").first(), "甲");
     QCOMPARE(frame.file.rowsOf("1"), QStringList { "承重结构|||||" });
@@ -259,7 +263,7 @@ void TestDocumentCommands::closeQuestionYesWithAFailingSaveKeepsTheWindow()
     frame.run("Actn_FileExit");
     QCOMPARE(Prompt::shown().size(), 2);
     QCOMPARE(Prompt::shown().first().text, "数据已被更改,保存吗?");
-    QCOMPARE(lastPromptText(), "'很多' is not a valid floating point value for field 'BuildAreaOther'");
+    QCOMPARE(lastPromptText(), "其它: '很多' is not a valid floating point value for field 'BuildAreaOther'");
     QVERIFY(Process.CloseCancelled);
     QVERIFY(frame.form->isVisible());
     QCOMPARE(frame.form->reportWindows().size(), 1);
@@ -583,6 +587,41 @@ void TestDocumentCommands::saveAsOntoAFileOpenInAWindow()
     QSqlQuery count = still.run("select count(*) from ProjectTab");
     QVERIFY(count.next());
     QCOMPARE(count.value(0).toInt(), 1);
+}
+
+// A new database and a copy made by Save As get the permissions the user's
+// umask gives every new file (mode 0666 less the umask), as the user's other
+// programs would make them: not an owner-only temporary file, nor a fixed mode.
+void TestDocumentCommands::newFilesFollowTheUmask_data()
+{
+    QTest::addColumn<int>("umask");
+    QTest::newRow("022") << 022;
+    QTest::newRow("002, shared with the group") << 002;
+    QTest::newRow("077, private") << 077;
+}
+
+void TestDocumentCommands::newFilesFollowTheUmask()
+{
+    QFETCH(int, umask);
+    const mode_t previous = ::umask(mode_t(umask));
+    const auto restore = qScopeGuard([previous] { ::umask(previous); });
+    const auto modeOf = [](const QString &path) {
+        struct stat status = {};
+        return ::stat(QFile::encodeName(path).constData(), &status) == 0 ? int(status.st_mode & 0777) : -1;
+    };
+    Frame frame;
+    frame.open();
+    const QString created = frame.file.dir.filePath("Data/新建.had");
+    Prompt::setNextFileName(created);
+    frame.run("Actn_FileNew");
+    const QString copy = frame.file.dir.filePath("Backup/副本.had");
+    frame.form->mdiArea()->setActiveSubWindow(frame.window);
+    Prompt::setNextFileName(copy);
+    frame.run("Actn_FileSaveAs");
+
+    QCOMPARE(Prompt::shown().size(), 2); // the two file dialogs, no failure
+    QCOMPARE(modeOf(created), 0666 & ~umask);
+    QCOMPARE(modeOf(copy), 0666 & ~umask);
 }
 
 QTEST_MAIN(TestDocumentCommands)

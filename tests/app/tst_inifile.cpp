@@ -23,6 +23,8 @@ private slots:
     void groupedWritesReachTheFileTogether();
     void textIsCodePage936();
     void unwritableFileRaisesAnError();
+    void lineBreakIsRefusedAndNothingWritten_data();
+    void lineBreakIsRefusedAndNothingWritten();
     void lineEndsOfEveryLineStay_data();
     void lineEndsOfEveryLineStay();
     void unreadableFileIsReportedOnceAndNeverWritten_data();
@@ -130,6 +132,47 @@ void TestIniFile::unwritableFileRaisesAnError()
     TestAppDir dir;
     IniFile ini(dir.filePath("no-such-folder/config.ini"));
     QVERIFY_THROWS_EXCEPTION(AppError, ini.writeString("Commond", "A", "1"));
+}
+
+// No value can end its line early and add keys of its own ("a page style
+// typed as A4 and a line break, then AutoOpenItem=0"); nothing is written.
+void TestIniFile::lineBreakIsRefusedAndNothingWritten_data()
+{
+    QTest::addColumn<QString>("section");
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QString>("value");
+    QTest::newRow("LF in a value") << "PageSetup"
+                                   << "PageStyle"
+                                   << "A4\n[Commond]\nAutoOpenItem=0";
+    QTest::newRow("CR in a value") << "PageSetup"
+                                   << "PageStyle"
+                                   << "A4\rX=1";
+    QTest::newRow("line break in a key") << "Commond"
+                                         << "A\nB"
+                                         << "1";
+    QTest::newRow("line break in a section") << "Com\nmond"
+                                             << "A"
+                                             << "1";
+}
+
+void TestIniFile::lineBreakIsRefusedAndNothingWritten()
+{
+    QFETCH(QString, section);
+    QFETCH(QString, key);
+    QFETCH(QString, value);
+    TestAppDir dir;
+    const QByteArray before = "[Commond]\r\nAutoOpenItem=1\r\n";
+    dir.writeFile("config.ini", before);
+    IniFile ini(dir.filePath("config.ini"));
+    try {
+        ini.writeString(section, key, value);
+        QFAIL("written");
+    } catch (const AppError &e) {
+        QCOMPARE(e.message(),
+            "配置项 [" + section + "] " + key + " 的值含有换行, 不能写入配置文件 "
+                + dir.filePath("config.ini") + "!");
+    }
+    QCOMPARE(dir.readFile("config.ini"), before);
 }
 
 void TestIniFile::lineEndsOfEveryLineStay_data()

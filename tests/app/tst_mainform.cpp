@@ -1,4 +1,5 @@
 #include "app/appsettings.h"
+#include "app/commandtable.h"
 #include "app/cp936.h"
 #include "app/inifile.h"
 #include "app/launchers.h"
@@ -10,10 +11,12 @@
 #include "editor/childwin.h"
 #include "testenv.h"
 #include "testframe.h"
+#include "windowfixture.h"
 
 #include <QAction>
 #include <QActionGroup>
 #include <QClipboard>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiArea>
@@ -208,6 +211,8 @@ private slots:
     void optionsCommandOpensTheOptionsDialog();
     void shortcutsReachTheirCommands_data();
     void shortcutsReachTheirCommands();
+    void shortcutsWinOverEveryField_data();
+    void shortcutsWinOverEveryField();
 
 private:
     RecordingOpener m_opener;
@@ -1101,6 +1106,57 @@ void TestMainForm::shortcutsReachTheirCommands()
     QSignalSpy triggered(a, &QAction::triggered);
     QTest::keySequence(frame.form.get(), keys);
     QCOMPARE(triggered.count(), 1);
+}
+
+// Every shortcut of the frame reaches its command from every kind of field
+// of a report window, also the keys a field would otherwise keep for itself
+// (a one-line edit's own copy and paste, Ctrl+E as "end of line"). Commands
+// that are disabled, such as the edit commands in a date picker, leave their
+// keys to the field.
+void TestMainForm::shortcutsWinOverEveryField_data()
+{
+    QTest::addColumn<QString>("field");
+    QTest::newRow("one-line edit") << "labedtClient1";
+    QTest::newRow("date picker") << "dtpickTrustDate1";
+    QTest::newRow("drop-down") << "cbbBldgPurpose";
+    QTest::newRow("memo") << "memApprCircs";
+    QTest::newRow("component table cell") << "StringGrid1";
+}
+
+void TestMainForm::shortcutsWinOverEveryField()
+{
+    QFETCH(QString, field);
+    Frame frame;
+    frame.show();
+    TfrmChildWin *window = frame.open("Data/甲.had");
+    QWidget *control = window->findChild<QWidget *>(field);
+    showPageOf(window, control);
+    if (auto *grid = qobject_cast<QTableWidget *>(control))
+        control = editCell(grid, 0, 1);
+    control->setFocus();
+    QVERIFY(control->hasFocus());
+    // Something to undo, cut and copy, and something to paste.
+    QTest::keyClicks(control, "12");
+    if (auto *edit = qobject_cast<QLineEdit *>(control))
+        edit->selectAll();
+    else if (auto *combo = qobject_cast<QComboBox *>(control))
+        combo->lineEdit()->selectAll();
+    else if (auto *memo = qobject_cast<QPlainTextEdit *>(control))
+        memo->selectAll();
+    QGuiApplication::clipboard()->setText("粘贴");
+
+    for (const CommandTable::Command &c : CommandTable::commands()) {
+        if (!c.name || !*c.shortcut)
+            continue;
+        QAction *command = frame.action(c.name);
+        if (!command->isEnabled())
+            continue;
+        // Only the key is tested: the command's own work stays out.
+        QObject::disconnect(command, &QAction::triggered, nullptr, nullptr);
+        QSignalSpy triggered(command, &QAction::triggered);
+        QTest::keySequence(QApplication::focusWidget(), QKeySequence(QString::fromLatin1(c.shortcut)));
+        QVERIFY2(triggered.count() == 1, c.name);
+    }
 }
 
 QTEST_MAIN(TestMainForm)

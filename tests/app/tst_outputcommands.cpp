@@ -9,6 +9,7 @@
 #include "output/ui/pagesetupdialog.h"
 #include "output/ui/preview.h"
 #include "pdfpages.h"
+#include "promptcheck.h"
 #include "runprogram.h"
 #include "testframe.h"
 #include "windowfixture.h"
@@ -36,6 +37,8 @@ private slots:
     void exportCommand();
     void exportMatchesHadtoolOfTheSavedReport();
     void signatureSectionsFollowTheActiveWindow();
+    void undrawableSettingsAreRefusedOnce_data();
+    void undrawableSettingsAreRefusedOnce();
 };
 
 namespace {
@@ -296,6 +299,51 @@ void TestOutputCommands::signatureSectionsFollowTheActiveWindow()
     QVERIFY2(body.contains("张三") && body.contains("2004-008"), qPrintable(body));
     QVERIFY(body.contains("赵工"));
     QVERIFY(!body.contains("李工"));
+}
+
+// A report whose page settings no page can be drawn with is neither
+// previewed nor printed: one message names the setting, and no preview
+// window, file dialog or printing follows.
+void TestOutputCommands::undrawableSettingsAreRefusedOnce_data()
+{
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QString>("column");
+    QTest::addColumn<qint64>("value");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("preview, telephone width") << "Actn_FilePreview"
+                                              << "PhoneWidth" << qint64(-2147483648LL)
+                                              << "页面设置的电话栏宽 -2147483648 毫米超出了可以绘制的范围 "
+                                                 "(-10000 到 10000 毫米), 不能按它预览或打印!";
+    QTest::newRow("preview, cover offset")
+        << "Actn_FilePreview"
+        << "CovOffsetBottomSpace" << qint64(2147483647LL)
+        << "页面设置的封面文字向下偏移 2147483647 毫米超出了可以绘制的范围 "
+           "(-10000 到 10000 毫米), 不能按它预览或打印!";
+    QTest::newRow("print, section height") << "Actn_FilePrint"
+                                           << "ApprCircsRowCount" << qint64(-2147483648LL)
+                                           << "页面设置的检查情况行高 -2147483648 毫米超出了可以绘制的范围 "
+                                              "(-10000 到 10000 毫米), 不能按它预览或打印!";
+}
+
+void TestOutputCommands::undrawableSettingsAreRefusedOnce()
+{
+    QFETCH(QString, command);
+    QFETCH(QString, column);
+    QFETCH(qint64, value);
+    QFETCH(QString, message);
+    Frame f;
+    f.file.connection.execute(
+        QStringLiteral("update ProjectTab set %1 = :Value where FileNo = '2004-008'").arg(column),
+        { { QStringLiteral("Value"), QString::number(value) } });
+    f.window->ReportQuery().refresh();
+    const QString pdf = f.file.dir.filePath("printed.pdf");
+    Prompt::setNextFileName(pdf);
+
+    f.run(qPrintable(command));
+
+    verifyOnlyMessage(message, PromptIcon::Error);
+    QVERIFY(!TFrm_Preview::current());
+    QVERIFY(!QFileInfo::exists(pdf));
 }
 
 QTEST_MAIN(TestOutputCommands)

@@ -68,29 +68,46 @@ QString seedFailure(const QString &appDir, const QString &sharedDir)
 void TestProgramFolders::appDirRule_data()
 {
     // "@" stands for a temporary root; the executable lies in @/opt/bin and
-    // the user's home is @/home/user.
+    // the user's home is @/home/user unless a row says otherwise.
     QTest::addColumn<QString>("appraisalHome");
     QTest::addColumn<QString>("xdgDataHome");
     QTest::addColumn<bool>("buildTree");
-    QTest::addColumn<QString>("appDir");
+    QTest::addColumn<QString>("home");
+    QTest::addColumn<QString>("appDir"); // empty: refused, nowhere to keep the program's files
 
+    const QString home = "@/home/user";
     const QString perUser = "@/home/user/.local/share/house-appraisal";
     QTest::newRow("variable set, installed") << "@/office"
-                                             << "@/xdg" << false << "@/office";
+                                             << "@/xdg" << false << home << "@/office";
     QTest::newRow("variable set, build tree") << "@/office"
-                                              << "" << true << "@/office";
+                                              << "" << true << home << "@/office";
     QTest::newRow("variable with trailing separator") << "@/office/"
-                                                      << "" << false << "@/office";
+                                                      << "" << false << home << "@/office";
     QTest::newRow("build tree") << ""
-                                << "" << true << "@/opt/bin";
+                                << "" << true << home << "@/opt/bin";
     QTest::newRow("build tree, XDG_DATA_HOME set") << ""
-                                                   << "@/xdg" << true << "@/opt/bin";
+                                                   << "@/xdg" << true << home << "@/opt/bin";
     QTest::newRow("installed, XDG_DATA_HOME set") << ""
-                                                  << "@/xdg" << false << "@/xdg/house-appraisal";
+                                                  << "@/xdg" << false << home << "@/xdg/house-appraisal";
     QTest::newRow("installed, XDG_DATA_HOME unset") << ""
-                                                    << "" << false << perUser;
+                                                    << "" << false << home << perUser;
     QTest::newRow("installed, relative XDG_DATA_HOME ignored") << ""
-                                                               << "xdg" << false << perUser;
+                                                               << "xdg" << false << home << perUser;
+    QTest::newRow("installed, HOME empty") << ""
+                                           << "" << false << ""
+                                           << "";
+    QTest::newRow("installed, HOME relative") << ""
+                                              << "" << false << "home/user"
+                                              << "";
+    QTest::newRow("installed, HOME empty, XDG_DATA_HOME set") << ""
+                                                              << "@/xdg" << false << ""
+                                                              << "@/xdg/house-appraisal";
+    QTest::newRow("installed, HOME empty, variable set") << "@/office"
+                                                         << "" << false << ""
+                                                         << "@/office";
+    QTest::newRow("build tree, HOME empty") << ""
+                                            << "" << true << ""
+                                            << "@/opt/bin";
 }
 
 void TestProgramFolders::appDirRule()
@@ -98,6 +115,7 @@ void TestProgramFolders::appDirRule()
     QFETCH(QString, appraisalHome);
     QFETCH(QString, xdgDataHome);
     QFETCH(bool, buildTree);
+    QFETCH(QString, home);
     QFETCH(QString, appDir);
     QTemporaryDir root;
     const QString rootPath = QDir::cleanPath(root.path());
@@ -108,17 +126,29 @@ void TestProgramFolders::appDirRule()
     if (buildTree)
         writeFile(QDir(executableDir).filePath(ProgramFolders::BuildTreeMarker), "");
     QProcessEnvironment environment;
-    environment.insert("HOME", place("@/home/user"));
+    environment.insert("HOME", place(home));
     if (!appraisalHome.isEmpty())
         environment.insert("APPRAISAL_HOME", place(appraisalHome));
     if (!xdgDataHome.isEmpty())
         environment.insert("XDG_DATA_HOME", place(xdgDataHome));
 
-    QCOMPARE(ProgramFolders::resolveAppDir(environment, executableDir), place(appDir));
+    if (appDir.isEmpty()) {
+        try {
+            ProgramFolders::resolveAppDir(environment, executableDir);
+            QFAIL("a program folder without a home folder");
+        } catch (const AppError &e) {
+            QCOMPARE(e.message(),
+                "没有设置用户的主文件夹 (环境变量 HOME 为空或不是绝对路径), 也没有用环境变量 APPRAISAL_HOME "
+                "指定程序文件夹: 设置和鉴定报告无处保存, 程序不能启动!");
+        }
+    } else {
+        QCOMPARE(ProgramFolders::resolveAppDir(environment, executableDir), place(appDir));
+    }
     // Every rule reads the environment only: nothing is created under the
-    // executable's folder.
+    // executable's folder, nor anywhere under the root.
     QCOMPARE(
         QDir(executableDir).entryList(QDir::AllEntries | QDir::NoDotAndDotDot).size(), buildTree ? 1 : 0);
+    QCOMPARE(QDir(rootPath).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList { "opt" });
 }
 
 void TestProgramFolders::buildTreeRunKeepsItsFolderBesideTheExecutable()

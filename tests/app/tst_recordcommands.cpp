@@ -192,11 +192,11 @@ void TestRecordCommands::calculateRefusesAnInvalidCount_data()
     QTest::addColumn<QList<ComponentRow>>("rows");
     QTest::addColumn<QString>("message");
 
-    QTest::newRow("empty dangerous count")
-        << QList<ComponentRow> { counted("承重结构", "柱", "20", "") } << "'' is not a valid integer value";
+    QTest::newRow("empty dangerous count") << QList<ComponentRow> { counted("承重结构", "柱", "20", "") }
+                                           << "第 1 行 危险构件数: '' is not a valid integer value";
     QTest::newRow("total that is no number, after a good row") << QList<ComponentRow> {
         counted("承重结构", "板", "40", "0"), counted("地基基础", "基础", "x1", "0")
-    } << "'x1' is not a valid integer value";
+    } << "第 2 行 构件总数: 'x1' is not a valid integer value";
 }
 
 // The general error report alone: Memo1 keeps its lines, no result box,

@@ -24,6 +24,8 @@ private slots:
     void createsMissingFoldersInOrder();
     void startupDatabasePath_data();
     void startupDatabasePath();
+    void rememberedPathReadsBackExactly_data();
+    void rememberedPathReadsBackExactly();
     void settingsFallBackToDefaults_data();
     void settingsFallBackToDefaults();
     void unreadableConfigGivesDefaultsAndStaysAsItWas();
@@ -114,6 +116,42 @@ void TestStartup::startupDatabasePath()
         dir.writeFile("config.ini", Cp936::encode(QString::fromUtf8(config)));
     const QString path = QDir::isAbsolutePath(expected) ? expected : dir.filePath(expected);
     QCOMPARE(::startupDatabasePath(), path);
+}
+
+// Whatever the name of the file closed last, the next start looks for that
+// very file: a name that one line of code page 936 can carry is kept as it
+// is (older files hold it so), any other in a form that reads back exactly
+// and never splits the line.
+void TestStartup::rememberedPathReadsBackExactly_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("plain"); // kept as it is
+    QTest::newRow("Chinese name") << "甲 报告.had" << true;
+    QTest::newRow("line break with a key after it")
+        << "x.had\nAutoOpenItem=0\n[Misc]\nIsPrintSoftMess=0" << false;
+    QTest::newRow("carriage return") << "x\r.had" << false;
+    QTest::newRow("outside code page 936") << "한국 😀 ñ.had" << false;
+    QTest::newRow("blank at the end") << "x.had " << false;
+    QTest::newRow("percent, hash and question mark") << "100%#?.had" << true;
+    QTest::newRow("tab") << "a\tb.had" << false;
+}
+
+void TestStartup::rememberedPathReadsBackExactly()
+{
+    QFETCH(QString, name);
+    QFETCH(bool, plain);
+    TestAppDir dir;
+    dir.writeFile("config.ini", "[Commond]\r\nAutoOpenItem=1\r\n");
+    const QString path = dir.filePath("Data/" + name);
+    RememberOpenFile(path);
+
+    QCOMPARE(::startupDatabasePath(), path);
+    const QByteArray content = dir.readFile("config.ini");
+    QCOMPARE(content.count('\n'), 3); // the section, AutoOpenItem and OpenFileName
+    QCOMPARE(content.contains(Cp936::encode("OpenFileName=" + path + "\r\n")), plain);
+    QVERIFY(readAppSettings().AutoOpenItem);
+    QVERIFY(readAppSettings().IsPrintSoftMess);
+    QVERIFY(Prompt::shown().isEmpty());
 }
 
 void TestStartup::settingsFallBackToDefaults_data()

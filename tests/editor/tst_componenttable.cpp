@@ -3,6 +3,7 @@
 #include "db/componentrows.h"
 #include "db/connection.h"
 #include "editor/componenttable.h"
+#include "promptcheck.h"
 #include "reportfile.h"
 #include "testenv.h"
 
@@ -619,18 +620,25 @@ void TestComponentTable::cellLengthLimit()
     Page p;
     QVERIFY(p.active);
     p.page.ResetComponentGrid();
+    Prompt::reset();
     const QString longText = QStringLiteral("一二三四五六七八九十abcdefghijklmno"); // 25 characters
 
-    // Typed and pasted text stop at 20 characters, as the user sees.
+    // Typing stops at 20 characters, as the user sees; a longer paste is
+    // refused whole with a message naming the cell, never cut.
     p.enterCell(2, 1);
     QTest::keyClick(p.grid, Qt::Key_F2);
     typeText(longText);
     QCOMPARE(p.page.cell(2, 1), longText.left(20));
     QTest::keyClick(p.editor(), Qt::Key_Return);
+    QCoreApplication::processEvents();
+    QVERIFY(Prompt::shown().isEmpty());
     QGuiApplication::clipboard()->setText(longText);
     QTest::keyClick(p.grid, Qt::Key_F2);
     QTest::keySequence(p.editor(), QKeySequence::Paste);
-    QCOMPARE(p.page.cell(3, 1), longText.left(20));
+    QCoreApplication::processEvents();
+    QCOMPARE(p.page.cell(3, 1), QString());
+    verifyOnlyMessage(
+        "第 1 行 构件结构 最多 20 个字符, 输入后会有 25 个, 这次输入没有接受。", PromptIcon::Error);
     QTest::keyClick(p.editor(), Qt::Key_Return);
 
     // A longer text the program puts into a cell stays whole: editing it

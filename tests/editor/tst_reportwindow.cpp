@@ -5,9 +5,11 @@
 #include "editor/componenttable.h"
 #include "editor/reportlist.h"
 #include "editor/searchsheet.h"
+#include "promptcheck.h"
 #include "windowfixture.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QLabel>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -41,12 +43,15 @@ private slots:
     void mirrorsAndListFollowTyping_data();
     void mirrorsAndListFollowTyping();
     void trustDatePickedByTheUser();
+    void digitsReplaceTheClickedPartOfADate_data();
+    void digitsReplaceTheClickedPartOfADate();
     void areaTotal_data();
     void areaTotal();
     void areaTotalWhenTheReportPageIsEntered();
 
     void clearReport();
     void storeReportWritesEveryBoundColumn();
+    void storeReportRefusesAnAreaThatIsNoNumber_data();
     void storeReportRefusesAnAreaThatIsNoNumber();
     void setControlTextActsAsEditing();
 
@@ -58,10 +63,14 @@ private slots:
     void inputLengths_data();
     void inputLengths();
     void longerStoredTextIsKeptWhole();
+    void pasteIntoOneLineFields_data();
+    void pasteIntoOneLineFields();
 
     void panelsAreCentred();
     void wheelScrollsBothWays();
     void focusedControlIsRemembered();
+    void shownPageGivesItsFirstFieldTheFocus_data();
+    void shownPageGivesItsFirstFieldTheFocus();
 };
 
 namespace {
@@ -463,6 +472,58 @@ void TestReportWindow::trustDatePickedByTheUser()
     QVERIFY(w->Modified());
 }
 
+// A click or a double-click on a part of a date selects that part, and
+// the digits typed next replace it.
+void TestReportWindow::digitsReplaceTheClickedPartOfADate_data()
+{
+    QTest::addColumn<QString>("picker");
+    QTest::addColumn<bool>("doubleClick");
+    QTest::addColumn<int>("position"); // in "2024年10月15日", inside the part clicked
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QDate>("date");
+    QTest::newRow("click on the month, 3") << "dtpickTrustDate1" << false << 6 << "3" << QDate(2024, 3, 15);
+    QTest::newRow("double-click on the month, 3")
+        << "dtpickTrustDate1" << true << 6 << "3" << QDate(2024, 3, 15);
+    QTest::newRow("double-click on the day, 28")
+        << "dtpickApprDate" << true << 9 << "28" << QDate(2024, 10, 28);
+    QTest::newRow("click on the year, 2025")
+        << "dtpickApprDate" << false << 2 << "2025" << QDate(2025, 10, 15);
+}
+
+void TestReportWindow::digitsReplaceTheClickedPartOfADate()
+{
+    QFETCH(QString, picker);
+    QFETCH(bool, doubleClick);
+    QFETCH(int, position);
+    QFETCH(QString, typed);
+    QFETCH(QDate, date);
+    ReportsFile file({ { { "TrustDate", "2024-10-15" }, { "ApprDate", "2024-10-15" } } });
+    auto w = openReportWindow(file.path);
+    showActive(w.get());
+    auto *dates = child<QDateTimeEdit>(w.get(), picker);
+    w->showPage(picker == "dtpickTrustDate1" ? 0 : 2);
+    QLineEdit *edit = dates->findChild<QLineEdit *>();
+    QCOMPARE(edit->text(), "2024年10月15日");
+    // A point of the edit between the characters before and after the position.
+    QPoint point(0, edit->height() / 2);
+    while (point.x() < edit->width() && edit->cursorPositionAt(point) < position)
+        point.rx() += 1;
+    QCOMPARE(edit->cursorPositionAt(point), position);
+
+    if (doubleClick) {
+        QTest::mouseClick(edit, Qt::LeftButton, {}, point);
+        QTest::mouseDClick(edit, Qt::LeftButton, {}, point);
+    } else {
+        QTest::mouseClick(edit, Qt::LeftButton, {}, point);
+    }
+    QTest::keyClicks(dates, typed);
+
+    QCOMPARE(dates->date(), date);
+    if (picker == "dtpickTrustDate1")
+        QCOMPARE(textOf(w.get(), "labedtTrustDate2"), chineseDate(date));
+    QVERIFY(w->Modified());
+}
+
 void TestReportWindow::areaTotal_data()
 {
     QTest::addColumn<QStringList>("areas");
@@ -596,21 +657,41 @@ void TestReportWindow::storeReportWritesEveryBoundColumn()
     QCOMPARE(file.stored("Client"), QStringList { "镜像" });
 }
 
+// The column's own message, led by the label beside the field.
+void TestReportWindow::storeReportRefusesAnAreaThatIsNoNumber_data()
+{
+    QTest::addColumn<QString>("column");
+    QTest::addColumn<QString>("label");
+    QTest::newRow("dwelling") << "BuildAreaHowff"
+                              << "住宅";
+    QTest::newRow("commercial") << "BuildAreaTrade"
+                                << "商业";
+    QTest::newRow("garage") << "BuildAreaGarage"
+                            << "车库";
+    QTest::newRow("factory") << "BuildAreaFactory"
+                             << "车间或厂房";
+    QTest::newRow("other") << "BuildAreaOther"
+                           << "其它";
+}
+
 void TestReportWindow::storeReportRefusesAnAreaThatIsNoNumber()
 {
-    ReportsFile file({ FirstReport });
+    QFETCH(QString, column);
+    QFETCH(QString, label);
+    ReportsFile file({ SecondReport });
     auto w = openReportWindow(file.path);
-    w->setControlText("BuildAreaOther", "十二");
-    QCOMPARE(w->areaTotal(), "200.5"); // counted as nothing
+    w->setControlText(column, "十二");
+    QCOMPARE(w->areaTotal(), column == "BuildAreaOther" ? "0" : "7"); // counted as nothing
     w->setModified(true);
     try {
         w->StoreReport(w->ReportQuery());
         QFAIL("stored");
     } catch (const AppError &e) {
-        QCOMPARE(e.message(), "'十二' is not a valid floating point value for field 'BuildAreaOther'");
+        QCOMPARE(
+            e.message(), label + ": '十二' is not a valid floating point value for field '" + column + "'");
     }
     QCOMPARE(w->ReportQuery().state(), DataSet::State::Edit);
-    QCOMPARE(file.stored("BuildAreaOther"), QStringList { "<null>" });
+    QCOMPARE(file.stored(column), QStringList { column == "BuildAreaOther" ? "7" : "<null>" });
     QVERIFY(w->Modified());
 }
 
@@ -695,9 +776,7 @@ void TestReportWindow::enterKey()
     auto w = openReportWindow(file.path);
     showActive(w.get());
     QWidget *start = child(w.get(), from);
-    for (int page = 0; page < 3; ++page)
-        if (child<QStackedWidget>(w.get(), "Notebook1")->widget(page)->isAncestorOf(start))
-            w->showPage(page);
+    showPageOf(w.get(), start);
     auto *grid = qobject_cast<QTableWidget *>(start);
     if (grid)
         grid->setCurrentCell(0, 1);
@@ -767,6 +846,89 @@ void TestReportWindow::longerStoredTextIsKeptWhole()
     client->setText(QString(40, u'名'));
     QTest::keyClicks(client, "xyz");
     QCOMPARE(client->text().size(), 40);
+}
+
+// A paste is taken whole or not at all, on one line: a text longer than
+// the column is refused with a message naming the field and its width,
+// whether pasted by key or from a menu (the frame's 粘贴 and the field's own
+// menu call the same paste).
+void TestReportWindow::pasteIntoOneLineFields_data()
+{
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("route");
+    QTest::addColumn<QString>("pasted");
+    QTest::addColumn<QString>("kept");
+    QTest::addColumn<QString>("message"); // empty: none
+
+    const QString longAddress = QString(84, u'址') + "门牌12号";
+    const QString refusedAddress = "房屋地址 最多 60 个字符, 输入后会有 89 个, 这次输入没有接受。";
+    QTest::newRow("address too long, by key") << "labedtAddress1"
+                                              << "Ctrl+V" << longAddress << "园湖路2号" << refusedAddress;
+    QTest::newRow("address too long, from a menu") << "labedtAddress1"
+                                                   << "menu" << longAddress << "园湖路2号" << refusedAddress;
+    QTest::newRow("address as long as the column")
+        << "labedtAddress1"
+        << "Ctrl+V" << QString(60, u'址') << QString(60, u'址') << QString();
+    QTest::newRow("address on several lines") << "labedtAddress1"
+                                              << "Ctrl+V"
+                                              << "广州市\r\n天河区\n园湖路2号\r"
+                                              << "广州市 天河区 园湖路2号 " << QString();
+    QTest::newRow("drop-down too long") << "cbbStrucStyle"
+                                        << "Ctrl+V" << QString(21, u'砖') << QString()
+                                        << "结构类型 最多 20 个字符, 输入后会有 21 个, 这次输入没有接受。";
+    QTest::newRow("drop-down on two lines") << "cbbStrucStyle"
+                                            << "menu"
+                                            << "砖木\n结构"
+                                            << "砖木 结构" << QString();
+    QTest::newRow("component cell too long")
+        << "StringGrid1"
+        << "Ctrl+V" << QString(25, u'柱') << QString()
+        << "第 1 行 构件名称 最多 20 个字符, 输入后会有 25 个, 这次输入没有接受。";
+    QTest::newRow("component cell on two lines") << "StringGrid1"
+                                                 << "menu"
+                                                 << "墙\r\n段"
+                                                 << "墙 段" << QString();
+}
+
+void TestReportWindow::pasteIntoOneLineFields()
+{
+    QFETCH(QString, field);
+    QFETCH(QString, route);
+    QFETCH(QString, pasted);
+    QFETCH(QString, kept);
+    QFETCH(QString, message);
+    ReportsFile file({ SecondReport });
+    auto w = openReportWindow(file.path);
+    showActive(w.get());
+    QWidget *control = child(w.get(), field);
+    showPageOf(w.get(), control);
+    auto *grid = qobject_cast<QTableWidget *>(control);
+    QLineEdit *edit = nullptr;
+    if (grid) {
+        edit = editCell(grid, 0, 2);
+    } else {
+        control->setFocus();
+        edit = qobject_cast<QLineEdit *>(control);
+        if (auto *combo = qobject_cast<QComboBox *>(control))
+            edit = combo->lineEdit();
+    }
+    QVERIFY(edit);
+    edit->selectAll();
+
+    QGuiApplication::clipboard()->setText(pasted);
+    if (route == "menu")
+        edit->paste();
+    else
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_V, Qt::ControlModifier);
+    QCoreApplication::processEvents(); // the message waits until the field has put its text back
+
+    QCOMPARE(edit->text(), kept);
+    if (grid)
+        QCOMPARE(grid->item(0, 2)->text(), kept);
+    if (message.isEmpty())
+        QVERIFY(Prompt::shown().isEmpty());
+    else
+        verifyOnlyMessage(message, PromptIcon::Error);
 }
 
 void TestReportWindow::panelsAreCentred()
@@ -840,6 +1002,47 @@ void TestReportWindow::focusedControlIsRemembered()
     QApplication::setActiveWindow(&elsewhere);
     elsewhere.setFocus();
     QCOMPARE(w->focusedControl(), memo); // still the last one inside the window
+}
+
+// Switching to the request or the report page puts the focus into its first
+// field, from wherever it was; a field of the page that has the focus keeps
+// it. The component table is not entered by switching to it.
+void TestReportWindow::shownPageGivesItsFirstFieldTheFocus_data()
+{
+    QTest::addColumn<QString>("from"); // the control with the focus
+    QTest::addColumn<int>("page");
+    QTest::addColumn<QString>("focused"); // afterwards; empty: not in the page
+    QTest::newRow("report page to 登记") << "memApprCircs" << 0 << "labedtClient1";
+    QTest::newRow("list to the report page") << "ListView1" << 2 << "labedtFileNo";
+    QTest::newRow("登记 to the report page") << "labedtLinkMan" << 2 << "labedtFileNo";
+    QTest::newRow("a field of the page keeps the focus") << "labedtAddress1" << 0 << "labedtAddress1";
+    QTest::newRow("component table not entered") << "labedtLinkMan" << 1 << QString();
+}
+
+void TestReportWindow::shownPageGivesItsFirstFieldTheFocus()
+{
+    QFETCH(QString, from);
+    QFETCH(int, page);
+    QFETCH(QString, focused);
+    ReportsFile file({ FirstReport, SecondReport });
+    auto w = openReportWindow(file.path);
+    showActive(w.get());
+    QWidget *start = child(w.get(), from);
+    showPageOf(w.get(), start);
+    start->setFocus();
+    QCOMPARE(QApplication::focusWidget(), start);
+
+    QTabBar *tabs = child<QTabBar>(w.get(), "TabSet1");
+    QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(page).center());
+    QCOMPARE(w->currentPage(), page);
+
+    if (focused.isEmpty())
+        QVERIFY(!child<QStackedWidget>(w.get(), "Notebook1")
+                     ->widget(page)
+                     ->isAncestorOf(QApplication::focusWidget()));
+    else
+        QCOMPARE(QApplication::focusWidget(), child(w.get(), focused));
+    QVERIFY(!w->Modified());
 }
 
 QTEST_MAIN(TestReportWindow)

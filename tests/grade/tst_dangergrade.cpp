@@ -186,18 +186,18 @@ void TestDangerGrade::invalidCountStopsTheEvaluation_data()
     QTest::addColumn<Rows>("rows");
     QTest::addColumn<QString>("message");
     QTest::newRow("empty dangerous cell")
-        << Rows { row("承重结构", "柱", "10", "") } << "'' is not a valid integer value";
+        << Rows { row("承重结构", "柱", "10", "") } << "第 1 行 危险构件数: '' is not a valid integer value";
     QTest::newRow("empty total cell")
-        << Rows { row("围护结构", "墙段", "", "0") } << "'' is not a valid integer value";
-    QTest::newRow("dangerous is read first")
-        << Rows { row("地基基础", "地基", "x", "y") } << "'y' is not a valid integer value";
+        << Rows { row("围护结构", "墙段", "", "0") } << "第 1 行 构件总数: '' is not a valid integer value";
+    QTest::newRow("dangerous is read first") << Rows { row("地基基础", "地基", "x", "y") }
+                                             << "第 1 行 危险构件数: 'y' is not a valid integer value";
     QTest::newRow("decimal total") << Rows { row("承重结构", "板", "1.5", "0") }
-                                   << "'1.5' is not a valid integer value";
+                                   << "第 1 行 构件总数: '1.5' is not a valid integer value";
     QTest::newRow("after good and uncounted rows") << Rows { row("承重结构", "楼梯", "?", "?"),
         row("地基基础", "基础", "10", "1"), row("围护结构", "围护构件", " 3", "0"),
-        row("承重结构", "柱", "x", "x") } << "' 3' is not a valid integer value";
-    QTest::newRow("text holding a placeholder")
-        << Rows { row("承重结构", "屋架", "%1", "1") } << "'%1' is not a valid integer value";
+        row("承重结构", "柱", "x", "x") } << "第 3 行 构件总数: ' 3' is not a valid integer value";
+    QTest::newRow("text holding a placeholder") << Rows { row("承重结构", "屋架", "%1", "1") }
+                                                << "第 1 行 构件总数: '%1' is not a valid integer value";
 }
 
 void TestDangerGrade::invalidCountStopsTheEvaluation()

@@ -234,12 +234,12 @@ void TestHadtoolGrade::failures_data()
     QTest::addColumn<QString>("message");
     QTest::newRow("empty dangerous cell in a table")
         << QStringList { "--table", "TABLE" } << QByteArray("承重结构\t柱\t砌体\t10\t\t\n") << 1
-        << "hadtool: '' is not a valid integer value\n";
+        << "hadtool: 第 1 行 危险构件数: '' is not a valid integer value\n";
     QTest::newRow("CR alone is part of the cell")
         << QStringList { "--table", "TABLE" } << QByteArray("围护结构\t墙段\t砌体\t4\r\t1\n") << 1
-        << "hadtool: '4\r' is not a valid integer value\n";
+        << "hadtool: 第 1 行 构件总数: '4\r' is not a valid integer value\n";
     QTest::newRow("invalid count in a stored report") << QStringList { "FILE", "--file-no",
-        "2" } << QByteArray() << 1 << "hadtool: 'x' is not a valid integer value\n";
+        "2" } << QByteArray() << 1 << "hadtool: 第 1 行 危险构件数: 'x' is not a valid integer value\n";
     QTest::newRow("seven cells") << QStringList { "--table",
         "TABLE" } << QByteArray("地基基础\t基础\t砌体\t1\t0\n1\t地基基础\t基础\t砌体\t1\t0\t\n")
                                  << 1 << "第 2 行有 7 个单元格, 至多 6 个\n";
@@ -267,8 +267,9 @@ void TestHadtoolGrade::failures_data()
     QTest::newRow("by levels, negative count")
         << byLevels + QStringList { "--json" } << QByteArray("-1\t中柱\t混凝土\t-4\t0\n") << 1
         << "hadtool: 第 1 行 (-1, 中柱): 构件数不能为负数 (构件总数 -4, 危险构件数 0)\n";
-    QTest::newRow("by levels, invalid count") << byLevels << QByteArray("1\t次梁\t混凝土\t4\t一\n") << 1
-                                              << "hadtool: '一' is not a valid integer value\n";
+    QTest::newRow("by levels, invalid count")
+        << byLevels << QByteArray("1\t次梁\t混凝土\t4\t一\n") << 1
+        << "hadtool: 第 1 行 危险构件数: '一' is not a valid integer value\n";
     QTest::newRow("by levels, a table by parts")
         << byLevels << QByteArray("地基基础\t基础\t砌体\t10\t0\n承重结构\t次梁\t混凝土\t10\t1\n") << 1
         << "hadtool: 第 2 行 (承重结构, 次梁): 楼层应为 基础、1、2… 或 -1、-2…\n";

@@ -195,9 +195,9 @@ void TestStoreyGrade::refusedRows_data()
     QTest::addColumn<Rows>("rows");
     QTest::addColumn<QString>("message");
     QTest::newRow("empty dangerous cell")
-        << Rows { row("1", "墙体", "10", "") } << "'' is not a valid integer value";
+        << Rows { row("1", "墙体", "10", "") } << "第 1 行 危险构件数: '' is not a valid integer value";
     QTest::newRow("dangerous is read first")
-        << Rows { row("基础", "基础", "x", "y") } << "'y' is not a valid integer value";
+        << Rows { row("基础", "基础", "x", "y") } << "第 1 行 危险构件数: 'y' is not a valid integer value";
     QTest::newRow("negative total") << Rows { row("1", "墙体", "10", "1"), row("1", "次梁", "-1", "0") }
                                     << "第 2 行 (1, 次梁): 构件数不能为负数 (构件总数 -1, 危险构件数 0)";
     QTest::newRow("negative dangerous count")

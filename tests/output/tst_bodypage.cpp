@@ -10,6 +10,9 @@
 
 #include <QtTest>
 
+#include <algorithm>
+#include <limits>
+
 // The body page: its ruled table, the texts in their cells, the four text
 // sections with their line breaking, and the signature sections read at
 // drawing time. Drawn on a recording canvas at 600 dots per inch.
@@ -35,6 +38,7 @@ private slots:
     void signaturesAreReadWhenDrawn();
     void withoutSignaturesTheTableStopsAfterSectionSeven();
     void narrowClientColumnGivesANegativeLastCell();
+    void extremeSettingsGiveExactPositions();
     void emptyAreaShowsTheUnitAlone();
     void headerTitleAndFileNumber();
     void headerFailureIsReported();
@@ -511,6 +515,37 @@ void TestBodyPage::narrowClientColumnGivesANegativeLastCell()
         rules({ { 15, Thick }, { 33, Thin }, { 33, Thin }, { 53, Thin }, { 53, Thin }, { 64, Thin },
             { 64, Thin }, { 92, Thin }, { 92, Thin }, { 110, Thin }, { 110, Thin }, { 97, Thick } }));
     QCOMPARE(fullWidthRules(canvas, 15, 97).first(), (Rule { lineAt(37), Thick }));
+}
+
+// Settings at the ends of the integer range are added without overflow: at
+// one unit per inch every position fits the canvas and lies exactly where
+// the lengths put it.
+void TestBodyPage::extremeSettingsGiveExactPositions()
+{
+    TestAppDir dir;
+    Process.CurrentPageSettings = TPageSettings();
+    Process.CurrentPageSettings.PhoneWidth = std::numeric_limits<int>::min();
+    Process.CurrentPageSettings.ApprCircsRowCount = std::numeric_limits<int>::min();
+    installSignatures();
+    RecordingCanvas canvas(1, 1);
+    const TPageSettings &s = Process.CurrentPageSettings;
+    DrawBodyPage(
+        canvas, false, 1, 1, s.LeftMargin * InchesPerMM, (s.TopMargin + 1) * InchesPerMM, sampleValues());
+
+    QVERIFY(Prompt::shown().isEmpty());
+    const auto at = [](double mm) { return RoundUp(mm * InchesPerMM); };
+    const auto drawn = [&](double x, double top, double bottom) {
+        return std::any_of(
+            canvas.lines().cbegin(), canvas.lines().cend(), [&](const RecordingCanvas::Line &line) {
+                return line.from == QPoint(at(x), at(top)) && line.to == QPoint(at(x), at(bottom));
+            });
+    };
+    // The client row's cells still add up to the table's width: its last
+    // cell, 68 + 2147483648 - 5 mm wide, ends at the right edge.
+    QVERIFY(drawn(15 + 178, 42, 47));
+    QVERIFY(drawn(15 + 18 + 68 + 11 - 2147483648.0, 42, 47));
+    // Section 四 ends 2147483649 mm above its start at 87 mm.
+    QVERIFY(drawn(15, 87, 87 - 2147483649.0));
 }
 
 void TestBodyPage::emptyAreaShowsTheUnitAlone()

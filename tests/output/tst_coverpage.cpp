@@ -9,6 +9,8 @@
 
 #include <QtTest>
 
+#include <limits>
+
 // The cover page and the product mark, drawn on a recording canvas at 600
 // dots per inch with the page settings of the report.
 class TestCoverPage : public QObject
@@ -19,6 +21,7 @@ private slots:
     void initialSettingsGiveTheWorkedExample();
     void entriesFollowTheOffsets_data();
     void entriesFollowTheOffsets();
+    void extremeOffsetsGiveExactPositions();
     void signatoriesFollowTheirFlags_data();
     void signatoriesFollowTheirFlags();
     void markEndsAtTheRightMarginLessTenAboveTheFooter_data();
@@ -154,6 +157,37 @@ void TestCoverPage::entriesFollowTheOffsets()
         QCOMPARE(label.at, QPoint(nearestMM(labelLeft), topInBand(top, top + 9, 156)));
         QCOMPARE(value.at.x(), nearestMM(labelLeft + 37));
     }
+}
+
+// Offsets at the ends of the integer range are added without overflow: at
+// one unit per inch every position fits the canvas and lies exactly where
+// the lengths put it.
+void TestCoverPage::extremeOffsetsGiveExactPositions()
+{
+    TestAppDir dir;
+    Process.CurrentPageSettings = TPageSettings();
+    Process.CurrentPageSettings.CovOffsetBottomSpace = std::numeric_limits<int>::max();
+    Process.CurrentPageSettings.CovOffsetRightSpace = std::numeric_limits<int>::min();
+    RecordingCanvas canvas(1, 1);
+    const TPageSettings &s = Process.CurrentPageSettings;
+    DrawCoverPage(canvas, false, 1, 1, s.PageWidth * InchesPerMM, s.LeftMargin * InchesPerMM,
+        s.TopMargin * InchesPerMM, s.RightMargin * InchesPerMM, Values);
+
+    QVERIFY(Prompt::shown().isEmpty());
+    QCOMPARE(canvas.texts().size(), 15);
+    const double down = std::numeric_limits<int>::max();
+    const double right = std::numeric_limits<int>::min();
+    // The top of a text centred in a band, at one unit per inch.
+    const auto inBand = [](const RecordingCanvas::Text &text, double topMM, double heightMM) {
+        const int height = RecordingCanvas::measure(text.text, text.height).height();
+        return int(std::trunc(topMM * InchesPerMM + (heightMM * InchesPerMM - height) / 2));
+    };
+    const RecordingCanvas::Text title = canvas.texts().first();
+    QCOMPARE(title.at.y(), inBand(title, 18 + 10 + down, 18));
+    const RecordingCanvas::Text label = canvas.texts().at(1);
+    QCOMPARE(label.at,
+        QPoint(NearestUnit((15 + 50 + right) * InchesPerMM), inBand(label, 18 + 28 + down + 40, 9)));
+    QCOMPARE(canvas.texts().at(2).at.x(), NearestUnit((15 + 87 + right) * InchesPerMM));
 }
 
 void TestCoverPage::signatoriesFollowTheirFlags_data()

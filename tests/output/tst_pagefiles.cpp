@@ -17,6 +17,8 @@
 #include <QDir>
 #include <QtTest>
 
+#include <limits>
+
 // The page files: their bytes, the values they carry from a report to its
 // pages, damaged files, and drawing a page from its file.
 class TestPageFiles : public QObject
@@ -40,6 +42,8 @@ private slots:
     void drawsTheKindInTheFile_data();
     void drawsTheKindInTheFile();
     void bodyWithoutSignaturesFailsAndSkipsTheMark();
+    void undrawableLengthsGiveOneMessage_data();
+    void undrawableLengthsGiveOneMessage();
 };
 
 namespace {
@@ -355,6 +359,44 @@ void TestPageFiles::bodyWithoutSignaturesFailsAndSkipsTheMark()
     verifyOnlyMessage("预览或打印错误!", PromptIcon::Error);
     QCOMPARE(canvas.textsEqualTo("七、处理建议：").size(), 1);
     QCOMPARE(canvas.textsEqualTo(PageMarkText()).size(), 0);
+}
+
+// Settings or a geometry that no canvas can hold show one message and draw
+// nothing, instead of a warning from every rule and text of the page.
+void TestPageFiles::undrawableLengthsGiveOneMessage_data()
+{
+    QTest::addColumn<int>("page");
+    QTest::addColumn<QString>("setting"); // "geometry": the page width of the geometry
+    QTest::addColumn<int>("value");
+    QTest::newRow("cover, offset down") << 1 << "CovOffsetBottomSpace" << std::numeric_limits<int>::max();
+    QTest::newRow("body, telephone width") << 2 << "PhoneWidth" << std::numeric_limits<int>::min();
+    QTest::newRow("body, section height") << 2 << "ApprCircsRowCount" << std::numeric_limits<int>::min();
+    QTest::newRow("body, page width of the geometry") << 2 << "geometry" << 20000;
+}
+
+void TestPageFiles::undrawableLengthsGiveOneMessage()
+{
+    QFETCH(int, page);
+    QFETCH(QString, setting);
+    QFETCH(int, value);
+    TestAppDir dir;
+    Process.CurrentPageSettings = TPageSettings();
+    useSignatures();
+    BuildReportPages(dir.path(), sampleValues());
+    PageGeometry geometry = a4();
+    if (setting == "geometry")
+        geometry.PageWidth = value;
+    else if (setting == "CovOffsetBottomSpace")
+        Process.CurrentPageSettings.CovOffsetBottomSpace = value;
+    else if (setting == "PhoneWidth")
+        Process.CurrentPageSettings.PhoneWidth = value;
+    else
+        Process.CurrentPageSettings.ApprCircsRowCount = value;
+
+    RecordingCanvas canvas(Dpi, Dpi);
+    DrawPageFile(canvas, false, geometry, Dpi, Dpi, PageFileName(dir.path(), page));
+    verifyOnlyMessage("预览或打印错误!", PromptIcon::Error);
+    QVERIFY(canvas.operations().isEmpty());
 }
 
 QTEST_MAIN(TestPageFiles)

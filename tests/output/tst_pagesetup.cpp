@@ -243,6 +243,8 @@ private slots:
     void printerButton();
     void cancelGivesTheRestoredPaperToANewlyChosenPrinter();
     void confirmWhenTheRowCannotBeWritten();
+    void undrawableLengthIsRefused_data();
+    void undrawableLengthIsRefused();
     void entryPointRunsTheDialogModally();
 };
 
@@ -1105,6 +1107,74 @@ void TestPageSetup::confirmWhenTheRowCannotBeWritten()
     f.close("确定");
     verifyOnlyMessage("写当前项目的页面设置到数据库错误!", PromptIcon::Error);
     QCOMPARE(f.log, QStringList { "modified" });
+}
+
+// A length that no page can be drawn with is refused with one message: the
+// dialog stays open and neither the report's row, nor the defaults, nor the
+// current settings get it.
+void TestPageSetup::undrawableLengthIsRefused_data()
+{
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("section height, 确定")
+        << "SPE_ShatterReason_RowLine"
+        << "-2147483648"
+        << "BBT_OK"
+        << "页面设置的损坏原因分析行高 -2147483648 毫米超出了可以绘制的范围 (-10000 到 10000 毫米), "
+           "不能按它预览或打印!";
+    QTest::newRow("telephone width, 确定") << "SPE_PhoneWidth"
+                                           << "-2147483648"
+                                           << "BBT_OK"
+                                           << "页面设置的电话栏宽 -2147483648 毫米超出了可以绘制的范围 "
+                                              "(-10000 到 10000 毫米), 不能按它预览或打印!";
+    QTest::newRow("cover offset, 默认...")
+        << "SPE_CovOffsetBottomSpace"
+        << "2147483647"
+        << "BBT_Default"
+        << "页面设置的封面文字向下偏移 2147483647 毫米超出了可以绘制的范围 (-10000 到 10000 毫米), "
+           "不能按它预览或打印!";
+    QTest::newRow("just beyond the range")
+        << "SPE_TopMargin"
+        << "10001"
+        << "BBT_OK"
+        << "页面设置的上边距 10001 毫米超出了可以绘制的范围 (-10000 到 10000 毫米), 不能按它预览或打印!";
+}
+
+void TestPageSetup::undrawableLengthIsRefused()
+{
+    QFETCH(QString, box);
+    QFETCH(QString, typed);
+    QFETCH(QString, button);
+    QFETCH(QString, message);
+    Fixture f;
+    const TPageSettings opening = unusual();
+    QVERIFY(f.open(opening));
+    f.typeAndLeave(f.box(qPrintable(box)), typed);
+    QVERIFY(Prompt::shown().isEmpty());
+
+    const bool defaults = button == "BBT_Default";
+    if (defaults)
+        Prompt::setNextAnswer(PromptButton::Yes);
+    QTest::mouseClick(f.button(qPrintable(button)), Qt::LeftButton);
+
+    QCOMPARE(Prompt::shown().size(), defaults ? 2 : 1);
+    QCOMPARE(Prompt::shown().last().text, message);
+    QCOMPARE(Prompt::shown().last().icon, PromptIcon::Error);
+    QVERIFY(f.dialog->isVisible());
+    QCOMPARE(Process.CurrentPageSettings, opening);
+    QCOMPARE(rowSettings(f.file.reports), opening);
+    QVERIFY(!QFile::exists(f.file.dir.filePath("config.ini")));
+    QVERIFY(f.log.isEmpty());
+
+    // Within the range the same button goes through.
+    f.typeAndLeave(f.box(qPrintable(box)), "10000");
+    if (defaults)
+        Prompt::setNextAnswer(PromptButton::Yes);
+    QTest::mouseClick(f.button(qPrintable(button)), Qt::LeftButton);
+    QCOMPARE(Prompt::shown().size(), defaults ? 3 : 1);
+    QCOMPARE(f.dialog->isVisible(), defaults);
 }
 
 void TestPageSetup::entryPointRunsTheDialogModally()

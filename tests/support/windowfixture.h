@@ -16,6 +16,8 @@
 #include <QMap>
 #include <QPlainTextEdit>
 #include <QSqlQuery>
+#include <QStackedWidget>
+#include <QTableWidget>
 #include <QTest>
 
 #include <memory>
@@ -127,6 +129,25 @@ template<typename T = QWidget> T *child(QWidget *window, const QString &name)
     if (!found)
         qWarning("no control %s", qPrintable(name));
     return found;
+}
+
+// Shows the notebook page that holds the control.
+inline void showPageOf(TfrmChildWin *window, QWidget *control)
+{
+    auto *notebook = window->findChild<QStackedWidget *>(QStringLiteral("Notebook1"));
+    for (int page = 0; page < notebook->count(); ++page)
+        if (notebook->widget(page)->isAncestorOf(control))
+            window->showPage(page);
+}
+
+// Opens the in-place editor of a cell of the component table, with the
+// focus, as a double-click does; returns the editor.
+inline QLineEdit *editCell(QTableWidget *grid, int row, int column)
+{
+    grid->setFocus();
+    grid->setCurrentCell(row, column);
+    grid->editItem(grid->item(row, column));
+    return qobject_cast<QLineEdit *>(QApplication::focusWidget());
 }
 
 // The text of any text control of the window.

@@ -9,6 +9,7 @@
 #include "app/ui/configdialog.h"
 #include "app/ui/documentcommands.h"
 #include "app/ui/focusedtextcommands.h"
+#include "app/ui/frameshortcuts.h"
 #include "app/ui/linklabel.h"
 #include "app/ui/outputcommands.h"
 #include "app/ui/recordcommands.h"
@@ -253,6 +254,7 @@ void TMainForm::connectCommands()
                                 action(QStringLiteral("EditCopy1")), action(QStringLiteral("EditPaste1")),
                                 action(QStringLiteral("EditSelectAll1")) },
         this);
+    new FrameShortcuts(this, m_actions.values());
 }
 
 TfrmChildWin *TMainForm::activeReportWindow() const

@@ -1,5 +1,6 @@
 #include "output/ui/pagesetupdialog.h"
 
+#include "app/apperror.h"
 #include "app/errorreport.h"
 #include "app/processstate.h"
 #include "app/prompt.h"
@@ -418,6 +419,19 @@ void TFrm_PageSetup::takeControls()
     }
 }
 
+// Takes the controls as takeControls does, unless a length could not be
+// drawn: then the current settings stay as they were and AppError says
+// which length, so that neither the report nor the defaults get it.
+void TFrm_PageSetup::takeDrawableControls()
+{
+    const TPageSettings before = Process.CurrentPageSettings;
+    takeControls();
+    if (const std::optional<QString> problem = UndrawablePageSetting(Process.CurrentPageSettings)) {
+        Process.CurrentPageSettings = before;
+        throw AppError(*problem);
+    }
+}
+
 void TFrm_PageSetup::ApplyPaperToPrinter()
 {
     runReported([this] {
@@ -611,8 +625,10 @@ void TFrm_PageSetup::saveAsDefaults()
     if (!Prompt::confirm(
             QStringLiteral("是否更改页的默认设置?\r此更改将影响所有新增的鉴定报告。"), PromptButton::Yes))
         return;
-    takeControls();
-    runReported([] { SavePageDefaults(); });
+    runReported([this] {
+        takeDrawableControls();
+        SavePageDefaults();
+    });
 }
 
 void TFrm_PageSetup::resetToInitialValues()
@@ -626,7 +642,7 @@ void TFrm_PageSetup::resetToInitialValues()
 void TFrm_PageSetup::confirm()
 {
     const bool done = runReported([this] {
-        takeControls();
+        takeDrawableControls();
         if (m_target.reports)
             StorePageSettingsToRow(*m_target.reports);
         if (m_target.preview)

@@ -67,6 +67,7 @@ private:
     void showFields();
     void showOrientationPicture(int orientation);
     void takeControls();
+    void takeDrawableControls();
 
     void paperStyleChosen();
     void orientationEntered(int orientation);
