@@ -1,6 +1,7 @@
 #include "output/paintercanvas.h"
 
 #include "app/apperror.h"
+#include "app/fontsubstitutes.h"
 
 #include <QFontMetrics>
 #include <QPainter>
@@ -11,7 +12,8 @@ namespace {
 
 QFont reportFont(const QString &face)
 {
-    QFont font(face);
+    QFont font;
+    font.setFamilies(FontSubstitutes::families(face));
     // Texts are placed character by character as measured, without pair kerning.
     font.setKerning(false);
     return font;

@@ -11,6 +11,7 @@
 #include "testenv.h"
 
 #include <QImage>
+#include <QProcess>
 #include <QRegularExpression>
 #include <QtTest>
 
@@ -24,6 +25,8 @@ private slots:
     void initTestCase();
     void textsSitAtTheLayoutsPlaces_data();
     void textsSitAtTheLayoutsPlaces();
+    void chineseIsSimplifiedWhateverTheLocale_data();
+    void chineseIsSimplifiedWhateverTheLocale();
     void allReportsGoIntoOneFile();
     void eachReportKeepsItsOwnPaper();
     void messagesGoToStandardErrorAndFail();
@@ -199,6 +202,41 @@ void TestReportPdf::textsSitAtTheLayoutsPlaces()
     QVERIFY2(best, "not on the page");
     QVERIFY2(qAbs(best->dx) <= 0.5, qPrintable(QString("%1 mm off horizontally").arg(best->dx)));
     QVERIFY2(qAbs(best->dy) <= 0.6, qPrintable(QString("%1 mm off vertically").arg(best->dy)));
+}
+
+void TestReportPdf::chineseIsSimplifiedWhateverTheLocale_data()
+{
+    QTest::addColumn<QString>("locale");
+    QTest::newRow("C") << "C";
+    QTest::newRow("C.UTF-8") << "C.UTF-8";
+    QTest::newRow("en_US.UTF-8") << "en_US.UTF-8";
+    QTest::newRow("ja_JP.UTF-8") << "ja_JP.UTF-8";
+}
+
+void TestReportPdf::chineseIsSimplifiedWhateverTheLocale()
+{
+    QFETCH(QString, locale);
+    if (QStandardPaths::findExecutable("pdffonts").isEmpty())
+        QSKIP("pdffonts (poppler-utils) is not installed");
+    const QString pdf = m_out.filePath("locale-" + locale + ".pdf");
+    QProcess hadtool;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char *variable : { "LANG", "LC_ALL", "LC_CTYPE", "LANGUAGE" })
+        environment.insert(variable, locale);
+    hadtool.setProcessEnvironment(environment);
+    hadtool.setProgram(hadtoolPath());
+    hadtool.setArguments({ "pdf", m_sample, "--index", "0", "-o", pdf });
+    QCOMPARE(runProcess(hadtool).exitCode, 0);
+    const ProcessResult fonts = runProgram("pdffonts", { pdf });
+    QCOMPARE(fonts.exitCode, 0);
+    QStringList faces;
+    for (const QString &line : fonts.out.split(u'\n').mid(2, -1))
+        if (!line.isEmpty())
+            faces.append(line.section(u' ', 0, 0));
+    faces.sort();
+    QCOMPARE(faces,
+        QStringList(
+            { "LiberationSerif", "NotoSansCJKsc-Bold", "NotoSansCJKsc-Regular", "NotoSerifCJKsc-Regular" }));
 }
 
 void TestReportPdf::allReportsGoIntoOneFile()

@@ -33,7 +33,9 @@ struct PdfWordsPage
     QList<PdfWord> words;
 };
 
-// The pages of a PDF file with their words (pdftotext -bbox).
+// The pages of a PDF file with their words (pdftotext -bbox). pdftotext
+// splits a word where the font changes (digits in the Latin face between
+// Chinese characters); pieces that touch on one line are joined again.
 QList<PdfWordsPage> pdfWords(const QString &path);
 
 // Fonts map some characters to their radical forms, so texts read back from
