@@ -66,7 +66,7 @@ QList<PdfPage> readPdfPages(const QString &path)
         = run(QStringLiteral("pdftotext"), { QStringLiteral("-layout"), path, QStringLiteral("-") })
               .split(u'\f');
     for (int i = 0; i < n && i < texts.size(); ++i)
-        result[i].text = compatibilityForm(texts.at(i));
+        result[i].text = texts.at(i);
     return result;
 }
 
@@ -82,9 +82,9 @@ QList<PdfWordsPage> pdfWords(const QString &path)
             pages.append(
                 { m.captured(1).toDouble() / PointsPerMM, m.captured(2).toDouble() / PointsPerMM, {} });
         } else if (const QRegularExpressionMatch w = word.match(line); w.hasMatch() && !pages.isEmpty()) {
-            const PdfWord piece { compatibilityForm(unescaped(w.captured(5))),
-                w.captured(1).toDouble() / PointsPerMM, w.captured(2).toDouble() / PointsPerMM,
-                w.captured(3).toDouble() / PointsPerMM, w.captured(4).toDouble() / PointsPerMM };
+            const PdfWord piece { unescaped(w.captured(5)), w.captured(1).toDouble() / PointsPerMM,
+                w.captured(2).toDouble() / PointsPerMM, w.captured(3).toDouble() / PointsPerMM,
+                w.captured(4).toDouble() / PointsPerMM };
             QList<PdfWord> &words = pages.last().words;
             if (!words.isEmpty() && touches(words.last(), piece))
                 join(words.last(), piece);
@@ -93,11 +93,6 @@ QList<PdfWordsPage> pdfWords(const QString &path)
         }
     }
     return pages;
-}
-
-QString compatibilityForm(const QString &text)
-{
-    return text.normalized(QString::NormalizationForm_KC);
 }
 
 QStringList lines(const QString &text)

@@ -38,10 +38,6 @@ struct PdfWordsPage
 // Chinese characters); pieces that touch on one line are joined again.
 QList<PdfWordsPage> pdfWords(const QString &path);
 
-// Fonts map some characters to their radical forms, so texts read back from
-// a PDF file are compared in compatibility form; the texts above are in it.
-QString compatibilityForm(const QString &text);
-
 // The lines of a text that are not blank, each with its spaces simplified.
 QStringList lines(const QString &text);
 
