@@ -12,11 +12,16 @@
 #include "output/printerpage.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QPrinter>
 #include <QStandardPaths>
 
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
 #include <filesystem>
+#include <unistd.h>
 
 namespace {
 
@@ -173,6 +178,17 @@ ReplacementFile::ReplacementFile(const QString &path)
 
 void ReplacementFile::commit()
 {
+    const auto failed = [this](const QString &reason) {
+        return AppError(QStringLiteral("不能写入文件 ") + QDir::toNativeSeparators(m_path)
+            + QStringLiteral(": ") + reason);
+    };
+    // The complete file reaches the disk before it takes the old one's place.
+    QFile written(m_temporary.fileName());
+    if (!written.open(QIODevice::ReadOnly))
+        throw failed(written.errorString());
+    if (::fsync(written.handle()) != 0)
+        throw failed(QString::fromLocal8Bit(std::strerror(errno)));
+    written.close();
     const QFileInfo existing(m_path);
     m_temporary.setPermissions(existing.exists() ? existing.permissions()
                                                  : QFileDevice::ReadOwner | QFileDevice::WriteOwner
@@ -183,9 +199,14 @@ void ReplacementFile::commit()
     std::filesystem::rename(QFile::encodeName(m_temporary.fileName()).toStdString(),
         QFile::encodeName(m_path).toStdString(), error);
     if (error)
-        throw AppError(QStringLiteral("不能写入文件 ") + QDir::toNativeSeparators(m_path)
-            + QStringLiteral(": ") + QString::fromLocal8Bit(error.message().c_str()));
+        throw failed(QString::fromLocal8Bit(error.message().c_str()));
     m_temporary.setAutoRemove(false);
+    // And so does the rename, with the folder that records it.
+    const int folder = ::open(QFile::encodeName(existing.absolutePath()).constData(), O_RDONLY | O_DIRECTORY);
+    if (folder >= 0) {
+        ::fsync(folder);
+        ::close(folder);
+    }
 }
 
 PreparedReportPages::PreparedReportPages(std::unique_ptr<PrinterDevice> printer)

@@ -80,7 +80,8 @@ QString AskPdfFileName(const QString &caption, const QString &proposedName);
 
 // A file that replaces the file at its path only when it is complete: it is
 // written under a temporary name beside the path and renamed into place by
-// commit(). Left uncommitted, the temporary file is removed.
+// commit() once its content has reached the disk. Left uncommitted, the
+// temporary file is removed.
 class ReplacementFile
 {
 public:

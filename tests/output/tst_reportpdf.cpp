@@ -18,7 +18,6 @@
 #include "testenv.h"
 
 #include <QImage>
-#include <QProcess>
 #include <QRegularExpression>
 #include <QtTest>
 
@@ -40,6 +39,7 @@ private slots:
     void chineseIsSimplifiedWhateverTheLocale_data();
     void chineseIsSimplifiedWhateverTheLocale();
     void allReportsGoIntoOneFile();
+    void onlyTheFinishedFileWaitsForTheDisk();
     void eachReportKeepsItsOwnPaper();
     void messagesGoToStandardErrorAndFail();
     void pngDrawsThePageAsThePreview_data();
@@ -348,14 +348,12 @@ void TestReportPdf::chineseIsSimplifiedWhateverTheLocale()
     if (QStandardPaths::findExecutable("pdffonts").isEmpty())
         QSKIP("pdffonts (poppler-utils) is not installed");
     const QString pdf = m_out.filePath("locale-" + locale + ".pdf");
-    QProcess hadtool;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    QStringList environment;
     for (const char *variable : { "LANG", "LC_ALL", "LC_CTYPE", "LANGUAGE" })
-        environment.insert(variable, locale);
-    hadtool.setProcessEnvironment(environment);
-    hadtool.setProgram(hadtoolPath());
-    hadtool.setArguments({ "pdf", m_sample, "--index", "0", "-o", pdf });
-    QCOMPARE(runProcess(hadtool).exitCode, 0);
+        environment.append(QString(variable) + '=' + locale);
+    QCOMPARE(
+        runHadtool({ "pdf", m_sample, "--index", "0", "-o", pdf }, { .environment = environment }).exitCode,
+        0);
     const ProcessResult fonts = runProgram("pdffonts", { pdf });
     QCOMPARE(fonts.exitCode, 0);
     QStringList faces;
@@ -394,6 +392,30 @@ void TestReportPdf::allReportsGoIntoOneFile()
         QVERIFY2(std::any_of(body.cbegin(), body.cend(), [&](const PdfWord &w) { return w.text == fileNo; }),
             qPrintable(fileNo));
     }
+}
+
+void TestReportPdf::onlyTheFinishedFileWaitsForTheDisk()
+{
+    if (QStandardPaths::findExecutable("strace").isEmpty())
+        QSKIP("strace is not installed");
+    // The page files of each report are scratch files; only the PDF file,
+    // once complete, is made to reach the disk, however many reports it holds.
+    const auto waits = [this](const QStringList &choice) {
+        const QString log = m_out.filePath("syncs.log");
+        QStringList arguments { "-f", "-qq", "-e", "trace=fsync,fdatasync,sync_file_range,syncfs", "-o", log,
+            hadtoolPath(), "pdf", m_sample, "-o", m_out.filePath("synced.pdf") };
+        arguments += choice;
+        const ProcessResult result = runProgram("strace", arguments);
+        if (result.exitCode != 0)
+            return -1;
+        QFile calls(log);
+        return calls.open(QIODevice::ReadOnly) ? int(calls.readAll().count('\n')) : -1;
+    };
+    const int one = waits({ "--index", "0" });
+    if (one < 0)
+        QSKIP("strace cannot trace hadtool here (ptrace not permitted)");
+    QCOMPARE(waits({ "--all" }), one);
+    QVERIFY(one <= 2); // the file, then the folder that records its new name
 }
 
 void TestReportPdf::eachReportKeepsItsOwnPaper()
