@@ -4,6 +4,7 @@
 #include "app/apperror.h"
 #include "db/dataset.h"
 #include "db/reportfields.h"
+#include "interruption.h"
 #include "output/pagevalues.h"
 #include "output/reportprinting.h"
 #include "stderrmessages.h"
@@ -42,6 +43,7 @@ int run(Arguments &arguments)
     StderrMessages messages;
     ReportPdfWriter pdf(absolutePath(*output));
     for (int n = 1; n <= count; ++n) {
+        Interruption::check();
         if (n > 1)
             reports.next();
         const ReportTexts texts = ReportTexts::fromRow(reports);
@@ -49,6 +51,7 @@ int run(Arguments &arguments)
         if (all)
             std::fprintf(stderr, "%d/%d\n", n, count);
     }
+    Interruption::check();
     pdf.finish();
     return messages.count() == 0 ? 0 : 1;
 }

@@ -4,6 +4,7 @@
 #include "app/apperror.h"
 #include "app/fontsubstitutes.h"
 #include "app/version.h"
+#include "interruption.h"
 #include "output.h"
 #include "subcommand.h"
 
@@ -113,12 +114,16 @@ int main(int argc, char *argv[])
     } else {
         app = std::make_unique<QCoreApplication>(argc, argv);
     }
+    Interruption::install();
     int status = Failure;
     try {
         status = dispatch(QCoreApplication::arguments().mid(1));
     } catch (const AppError &e) {
         Output::error(e.message());
         status = Failure;
+    } catch (const Interruption::Interrupted &interrupted) {
+        // Everything the command made is gone by now.
+        Interruption::endBy(interrupted.signal);
     }
     try {
         Output::finish();

@@ -18,10 +18,12 @@
 #include "testenv.h"
 
 #include <QImage>
+#include <QProcess>
 #include <QRegularExpression>
 #include <QtTest>
 
 #include <algorithm>
+#include <csignal>
 
 // hadtool pdf and png, run as the built program on the sample database; the
 // PDF's texts are read back with their positions by pdftotext (poppler-utils).
@@ -40,6 +42,8 @@ private slots:
     void chineseIsSimplifiedWhateverTheLocale();
     void allReportsGoIntoOneFile();
     void onlyTheFinishedFileWaitsForTheDisk();
+    void interruptedRunLeavesNothingBehind_data();
+    void interruptedRunLeavesNothingBehind();
     void eachReportKeepsItsOwnPaper();
     void messagesGoToStandardErrorAndFail();
     void pngDrawsThePageAsThePreview_data();
@@ -418,6 +422,52 @@ void TestReportPdf::onlyTheFinishedFileWaitsForTheDisk()
     QVERIFY(one <= 2); // the file, then the folder that records its new name
 }
 
+void TestReportPdf::interruptedRunLeavesNothingBehind_data()
+{
+    QTest::addColumn<int>("signal");
+    QTest::newRow("Ctrl+C") << SIGINT;
+    QTest::newRow("terminate") << SIGTERM;
+    QTest::newRow("hang-up") << SIGHUP;
+}
+
+void TestReportPdf::interruptedRunLeavesNothingBehind()
+{
+    QFETCH(int, signal);
+    TestAppDir dir;
+    const QString database = dir.filePath("many.had");
+    QList<StoredReport> reports;
+    for (int n = 1; n <= 200; ++n)
+        reports.append({ QString::number(n) });
+    makeDatabase(database, reports);
+    dir.writeFile("out/all.pdf", "old");
+    const QString temporaries = dir.filePath("tmp");
+    QVERIFY(QDir().mkpath(temporaries));
+
+    QProcess hadtool;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("TMPDIR", temporaries);
+    environment.insert("XDG_RUNTIME_DIR", dir.filePath("runtime")); // Qt's own, not hadtool's
+    hadtool.setProcessEnvironment(environment);
+    hadtool.setReadChannel(QProcess::StandardError);
+    hadtool.start(hadtoolPath(), { "pdf", database, "--all", "-o", dir.filePath("out/all.pdf") });
+    QVERIFY(hadtool.waitForStarted());
+    // Interrupted while it works on the reports, with its files in use.
+    QString progress;
+    while (!progress.contains("\n3/200\n") && hadtool.waitForReadyRead(60000))
+        progress += QString::fromUtf8(hadtool.readAllStandardError());
+    QVERIFY2(progress.contains("3/200"), qPrintable(progress));
+    ::kill(pid_t(hadtool.processId()), signal);
+    QVERIFY(hadtool.waitForFinished(60000));
+    progress += QString::fromUtf8(hadtool.readAllStandardError());
+    QVERIFY2(!progress.contains("200/200"), "finished before the signal came");
+
+    QCOMPARE(hadtool.exitStatus(), QProcess::CrashExit); // ended by the signal
+    QCOMPARE(dir.readFile("out/all.pdf"), QByteArray("old"));
+    QCOMPARE(QDir(dir.filePath("out")).entryList(QDir::Files), QStringList { "all.pdf" });
+    QCOMPARE(
+        QDir(temporaries).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), QStringList());
+}
+
 void TestReportPdf::eachReportKeepsItsOwnPaper()
 {
     if (QStandardPaths::findExecutable("pdftotext").isEmpty())
@@ -521,17 +571,22 @@ void TestReportPdf::failuresLeaveTheOutputAlone()
     QFETCH(QString, message);
     TestAppDir dir;
     dir.writeFile("out", "old");
+    const QString temporaries = dir.filePath("tmp");
+    QVERIFY(QDir().mkpath(temporaries));
     for (QString &argument : arguments) {
         if (argument == "FILE")
             argument = m_sample;
         else if (argument == "OUT" || argument.startsWith("missing/"))
             argument = dir.filePath(argument == "OUT" ? "out" : argument);
     }
-    const ProcessResult result = runHadtool(arguments);
+    const ProcessResult result = runHadtool(arguments,
+        { .environment = { "TMPDIR=" + temporaries, "XDG_RUNTIME_DIR=" + dir.filePath("runtime") } });
     QCOMPARE(result.exitCode, exitCode);
     QVERIFY2(result.err.contains(message), qPrintable(result.err));
     QCOMPARE(dir.readFile("out"), QByteArray("old"));
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList { "out" }); // no temporary file left
+    QCOMPARE(
+        QDir(temporaries).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), QStringList());
 }
 
 QTEST_MAIN(TestReportPdf)
