@@ -512,10 +512,12 @@ void TestReportPdf::pngDrawsThePageAsThePreview_data()
     QTest::addColumn<int>("page");
     QTest::addColumn<int>("dpi");
     QTest::addColumn<QSize>("size");
+    QTest::addColumn<bool>("mark"); // [Misc] IsPrintSoftMess of the program's config.ini
     // A4 on the PDF printer is 4961 x 7016 dots at 600 dpi.
-    QTest::newRow("cover at 96") << 1 << 96 << QSize(793, 1122);
-    QTest::newRow("body at 96") << 2 << 96 << QSize(793, 1122);
-    QTest::newRow("body at 50") << 2 << 50 << QSize(413, 584);
+    QTest::newRow("cover at 96") << 1 << 96 << QSize(793, 1122) << true;
+    QTest::newRow("body at 96") << 2 << 96 << QSize(793, 1122) << true;
+    QTest::newRow("body at 50") << 2 << 50 << QSize(413, 584) << true;
+    QTest::newRow("cover without the mark") << 1 << 96 << QSize(793, 1122) << false;
 }
 
 void TestReportPdf::pngDrawsThePageAsThePreview()
@@ -523,9 +525,14 @@ void TestReportPdf::pngDrawsThePageAsThePreview()
     QFETCH(int, page);
     QFETCH(int, dpi);
     QFETCH(QSize, size);
-    const QString png = m_out.filePath(QStringLiteral("page%1-%2.png").arg(page).arg(dpi));
-    const ProcessResult result = runHadtool({ "png", m_sample, "--file-no", "2004-008", "--page",
-        QString::number(page), "--dpi", QString::number(dpi), "-o", png });
+    QFETCH(bool, mark);
+    TestAppDir dir;
+    dir.writeFile("config.ini", mark ? "[Misc]\r\nIsPrintSoftMess=1\r\n" : "[Misc]\r\nIsPrintSoftMess=0\r\n");
+    const QString png = m_out.filePath(QStringLiteral("page%1-%2-%3.png").arg(page).arg(dpi).arg(mark));
+    const ProcessResult result
+        = runHadtool({ "png", m_sample, "--file-no", "2004-008", "--page", QString::number(page), "--dpi",
+                         QString::number(dpi), "-o", png },
+            { .environment = { "APPRAISAL_HOME=" + dir.path() } });
     QCOMPARE(result.exitCode, 0);
     QCOMPARE(messages(result.err), QStringList());
     const QImage image(png);
@@ -538,6 +545,14 @@ void TestReportPdf::pngDrawsThePageAsThePreview()
         if (qGray(image.pixel(edge, int(dpi * mm * InchesPerMM))) < 128)
             ++dark;
     QCOMPARE(dark, page == 2 ? 23 : 0);
+    // The product mark ends 185 mm from the left edge, on a line ending 279 mm from the top.
+    const QRect markPlace(int(dpi * 140 * InchesPerMM), int(dpi * 274 * InchesPerMM),
+        int(dpi * 45 * InchesPerMM), int(dpi * 5 * InchesPerMM));
+    int marked = 0;
+    for (int y = markPlace.top(); y <= markPlace.bottom(); ++y)
+        for (int x = markPlace.left(); x <= markPlace.right(); ++x)
+            marked += qGray(image.pixel(x, y)) < 128 ? 1 : 0;
+    QCOMPARE(marked > 0, mark);
 }
 
 void TestReportPdf::failuresLeaveTheOutputAlone_data()

@@ -232,9 +232,11 @@ void TestReportPrinting::exportMatchesHadtool_data()
     QTest::addColumn<QString>("style");
     QTest::addColumn<QSize>("size");
     QTest::addColumn<int>("orientation");
-    QTest::newRow("A4 portrait") << "A4" << QSize(210, 297) << 0;
-    QTest::newRow("B5 landscape") << "B5" << QSize(257, 182) << 1;
-    QTest::newRow("custom") << "自定义纸张" << QSize(200, 280) << 0;
+    QTest::addColumn<bool>("mark"); // [Misc] IsPrintSoftMess
+    QTest::newRow("A4 portrait") << "A4" << QSize(210, 297) << 0 << true;
+    QTest::newRow("B5 landscape") << "B5" << QSize(257, 182) << 1 << true;
+    QTest::newRow("custom") << "自定义纸张" << QSize(200, 280) << 0 << true;
+    QTest::newRow("without the product mark") << "A4" << QSize(210, 297) << 0 << false;
 }
 
 void TestReportPrinting::exportMatchesHadtool()
@@ -242,7 +244,12 @@ void TestReportPrinting::exportMatchesHadtool()
     QFETCH(QString, style);
     QFETCH(QSize, size);
     QFETCH(int, orientation);
+    QFETCH(bool, mark);
     Fixture f(style, size.width(), size.height(), orientation);
+    // The program's settings, as the program holds them and as hadtool reads them.
+    Process.Settings.IsPrintSoftMess = mark;
+    f.file.dir.writeFile(
+        "config.ini", mark ? "[Misc]\r\nIsPrintSoftMess=1\r\n" : "[Misc]\r\nIsPrintSoftMess=0\r\n");
     const QString exported = f.path("exported.pdf");
     Prompt::setNextFileName(exported);
     QCOMPARE(ExportReportPdf(f.report()), exported);
@@ -250,7 +257,8 @@ void TestReportPrinting::exportMatchesHadtool()
     QCOMPARE(Prompt::shown().first().fileName, QStringLiteral("2004-008 广州市越秀区东山路1号.pdf"));
 
     const QString printed = f.path("hadtool.pdf");
-    const ProcessResult result = runHadtool({ "pdf", f.file.path, "--index", "0", "-o", printed });
+    const ProcessResult result = runHadtool({ "pdf", f.file.path, "--index", "0", "-o", printed },
+        { .environment = { "APPRAISAL_HOME=" + f.file.dir.path() } });
     QVERIFY2(result.exitCode == 0, qPrintable(result.err));
 
     const QList<PdfPage> ours = readPdfPages(exported);
@@ -264,6 +272,8 @@ void TestReportPrinting::exportMatchesHadtool()
     }
     QVERIFY(ours[0].text.contains("张三"));
     QVERIFY(ours[1].text.contains("2004-008"));
+    for (int i = 0; i < 2; ++i)
+        QCOMPARE(theirs[i].text.contains("【晨岭房屋安全鉴定管理系统】"), mark);
 }
 
 // An export borrows the printer and the process's page state and gives them
