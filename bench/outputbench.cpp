@@ -90,7 +90,7 @@ void benchPages(const QString &folder, int pages)
     BuildReportPages(folder, longReport());
     const QString body = PageFileName(folder, 2);
 
-    PagePrintJob job(CurrentPrinter::device());
+    PagePrintJob job(CurrentPrinter::device(), QStringLiteral("appraisal-output-bench"));
     QElapsedTimer timer;
     timer.start();
     job.printPage(body);
@@ -119,8 +119,8 @@ void benchPages(const QString &folder, int pages)
         "body page on the PDF printer, 600 dpi: first %.1f ms, then %.2f ms a page, processor %.2f ms "
         "(%d pages; target 30 ms)\n",
         first, printer, printerCpu, pages - 1);
-    std::printf("end of the job (PDF text map rewritten): %.2f ms a page, processor %.2f ms\n", finish,
-        finishCpu);
+    std::printf(
+        "end of the job (PDF text map rewritten): %.2f ms a page, processor %.2f ms\n", finish, finishCpu);
     std::printf("body page as the preview draws it, 96 dpi picture: %.2f ms a page, processor %.2f ms\n",
         preview, previewCpu);
 }

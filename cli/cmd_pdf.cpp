@@ -11,6 +11,8 @@
 #include "storedreport.h"
 #include "subcommand.h"
 
+#include <QFileInfo>
+
 #include <cstdio>
 
 namespace {
@@ -41,7 +43,10 @@ int run(Arguments &arguments)
         throw AppError(QStringLiteral("文件 %1 中没有鉴定报告").arg(input));
 
     StderrMessages messages;
-    ReportPdfWriter pdf(absolutePath(*output));
+    // One report's file is titled as the report, a file of all as the database.
+    const QString title
+        = all ? QFileInfo(input).completeBaseName() : ReportTitle(ReportTexts::fromRow(reports));
+    ReportPdfWriter pdf(absolutePath(*output), title);
     for (int n = 1; n <= count; ++n) {
         Interruption::check();
         if (n > 1)

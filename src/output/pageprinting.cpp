@@ -1,6 +1,8 @@
 #include "output/pageprinting.h"
 
 #include "app/apperror.h"
+#include "app/processstate.h"
+#include "app/version.h"
 #include "output/currentprinter.h"
 #include "output/pagefiles.h"
 #include "output/paintercanvas.h"
@@ -12,8 +14,9 @@
 
 #include <cmath>
 
-PagePrintJob::PagePrintJob(PrinterDevice &printer)
+PagePrintJob::PagePrintJob(PrinterDevice &printer, const QString &title)
     : m_device(printer)
+    , m_title(title)
 { }
 
 PagePrintJob::~PagePrintJob()
@@ -26,6 +29,8 @@ void PagePrintJob::printPage(const QString &pageFile)
 {
     QPrinter &printer = m_device.printer();
     if (m_pages == 0) {
+        printer.setDocName(m_title);
+        printer.setCreator(AppTitle + u' ' + QLatin1String(AppVersion));
         if (!m_painter.begin(&printer))
             throw AppError(QStringLiteral("打印机 ") + m_device.name() + QStringLiteral(" 不能开始打印!"));
         if (printer.outputFormat() == QPrinter::PdfFormat)

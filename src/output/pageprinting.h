@@ -22,7 +22,9 @@ class PrinterDevice;
 class PagePrintJob
 {
 public:
-    explicit PagePrintJob(PrinterDevice &printer);
+    // The title names the job and, in a PDF file, the document; the program
+    // is the file's creator.
+    PagePrintJob(PrinterDevice &printer, const QString &title);
     PagePrintJob(const PagePrintJob &) = delete;
     PagePrintJob &operator=(const PagePrintJob &) = delete;
     // Ends a job that was not finished.
@@ -41,6 +43,7 @@ public:
 
 private:
     PrinterDevice &m_device;
+    QString m_title;
     QPainter m_painter;
     int m_pages = 0;
     // The texts drawn into a PDF file.

@@ -27,16 +27,31 @@ namespace {
 
 const QString PdfFilter = QStringLiteral("PDF 文件 *.pdf|*.pdf");
 
+// The title of a report with neither number nor address.
+const QString UntitledReport = QStringLiteral("鉴定报告");
+
 // Longest report name proposed for a file, in characters: well within the
 // file systems' limit of 255 bytes for a name in UTF-8.
 constexpr int MaxProposedNameLength = 80;
 
-// The report whose page files the program's page folder holds, as a file
-// name for printing them into a PDF file.
-QString &pageFilesReportName()
+// The report whose page files the program's page folder holds, for the
+// title and the file name of a print of them.
+ReportTexts &pageFilesReport()
 {
-    static QString name;
-    return name;
+    static ReportTexts texts;
+    return texts;
+}
+
+// The report's number and address, or an empty text for neither.
+QString numberAndAddress(const ReportTexts &texts)
+{
+    QStringList parts;
+    for (const char *column : { "FileNo", "Address" }) {
+        const QString part = texts.text(QLatin1String(column)).simplified();
+        if (!part.isEmpty())
+            parts.append(part);
+    }
+    return parts.join(u' ');
 }
 
 void setUpPaperFromRow(DataSet &reports)
@@ -99,7 +114,7 @@ void PreparePrintedPages(const PrintedReport &report)
 
 void BuildPrintedPages(const PrintedReport &report)
 {
-    pageFilesReportName() = ProposedPdfName(report.texts);
+    pageFilesReport() = report.texts;
     BuildReportPages(ProgramPageFolder(), pageValues(report));
 }
 
@@ -112,14 +127,14 @@ void PrintReportPages(int first, int last)
     std::optional<ReplacementFile> file;
     std::optional<OutputFileRedirect> redirect;
     if (printer.outputFormat() == QPrinter::PdfFormat) {
-        const QString name = pageFilesReportName().isEmpty() ? ProposedPdfName({}) : pageFilesReportName();
-        const QString path = AskPdfFileName(QStringLiteral("打印到PDF文件"), name);
+        const QString path
+            = AskPdfFileName(QStringLiteral("打印到PDF文件"), ProposedPdfName(pageFilesReport()));
         if (path.isEmpty())
             return;
         file.emplace(path);
         redirect.emplace(printer, file->temporaryName());
     }
-    PagePrintJob job(device);
+    PagePrintJob job(device, ReportTitle(pageFilesReport()));
     const QString folder = ProgramPageFolder();
     for (int page = first; page <= last; ++page)
         job.printPage(PageFileName(folder, page));
@@ -128,21 +143,21 @@ void PrintReportPages(int first, int last)
         file->commit();
 }
 
+QString ReportTitle(const ReportTexts &texts)
+{
+    const QString title = numberAndAddress(texts);
+    return title.isEmpty() ? UntitledReport : title;
+}
+
 QString ProposedPdfName(const ReportTexts &texts)
 {
-    QStringList parts;
-    for (const char *column : { "FileNo", "Address" }) {
-        const QString part = texts.text(QLatin1String(column)).simplified();
-        if (!part.isEmpty())
-            parts.append(part);
-    }
-    QString name = parts.join(u' ').left(MaxProposedNameLength).trimmed();
+    QString name = numberAndAddress(texts).left(MaxProposedNameLength).trimmed();
     for (QChar &c : name) {
         if (c.unicode() < 0x20 || QStringLiteral("/\\:*?\"<>|").contains(c))
             c = u'_';
     }
     if (name.isEmpty() || name == QLatin1String(".") || name == QLatin1String(".."))
-        name = QStringLiteral("鉴定报告");
+        name = UntitledReport;
     return name + QStringLiteral(".pdf");
 }
 
@@ -241,10 +256,10 @@ QString PreparedReportPages::pageFile(int page) const
     return PageFileName(m_folder.path(), page);
 }
 
-ReportPdfWriter::ReportPdfWriter(const QString &path)
+ReportPdfWriter::ReportPdfWriter(const QString &path, const QString &title)
     : m_file(path)
     , m_pages(PrinterDevice::pdf(m_file.temporaryName()))
-    , m_job(CurrentPrinter::device())
+    , m_job(CurrentPrinter::device(), title)
 { }
 
 void ReportPdfWriter::addReport(DataSet &reports, const ReportTexts &texts, const QString &areaTotal)
@@ -268,7 +283,7 @@ QString ExportReportPdf(const PrintedReport &report)
     if (path.isEmpty())
         return QString();
     try {
-        ReportPdfWriter pdf(path);
+        ReportPdfWriter pdf(path, ReportTitle(report.texts));
         pdf.addReport(*report.reports, report.texts, report.areaTotal);
         pdf.finish();
     } catch (const std::exception &failure) {

@@ -383,6 +383,7 @@ void TestReportPdf::allReportsGoIntoOneFile()
     QCOMPARE(progress.size(), 10);
     const QList<PdfWordsPage> pages = pdfWords(pdf);
     QCOMPARE(pages.size(), 20);
+    QCOMPARE(pdfInfo(pdf, "Title"), QString("2004年房屋安全鉴定报告")); // the database's name
     // Cover and body in turn, each body with its report's number, in list order.
     const ProcessResult list = runHadtool({ "list", m_sample });
     const QStringList rows = list.out.split(u'\n', Qt::SkipEmptyParts);

@@ -1,6 +1,7 @@
 #include "app/apperror.h"
 #include "app/processstate.h"
 #include "app/prompt.h"
+#include "app/version.h"
 #include "db/hadfile.h"
 #include "db/reportfields.h"
 #include "output/currentprinter.h"
@@ -222,6 +223,7 @@ void TestReportPrinting::printingToThePdfPrinter()
         for (const PdfPage &page : printed)
             QVERIFY(sameSizeMM(page.sizeMM, QSizeF(210, 297)));
         QVERIFY(printed.last().text.contains("墙体多处开裂"));
+        QCOMPARE(pdfInfo(f.path(fileName), "Title"), QString("2004-008 广州市越秀区东山路1号"));
     }
     // Nothing but the file asked for.
     QCOMPARE(otherFiles(f.file.dir.path()), QStringList());
@@ -274,6 +276,10 @@ void TestReportPrinting::exportMatchesHadtool()
     QVERIFY(ours[1].text.contains("2004-008"));
     for (int i = 0; i < 2; ++i)
         QCOMPARE(theirs[i].text.contains("【晨岭房屋安全鉴定管理系统】"), mark);
+    for (const QString &pdf : { exported, printed }) {
+        QCOMPARE(pdfInfo(pdf, "Title"), QString("2004-008 广州市越秀区东山路1号"));
+        QCOMPARE(pdfInfo(pdf, "Creator"), QString("晨岭房屋安全鉴定管理系统 ") + AppVersion);
+    }
 }
 
 // An export borrows the printer and the process's page state and gives them

@@ -95,6 +95,13 @@ QList<PdfWordsPage> pdfWords(const QString &path)
     return pages;
 }
 
+QString pdfInfo(const QString &path, const QString &field)
+{
+    const QRegularExpression line(QStringLiteral("^%1:\\s+(.*)$").arg(QRegularExpression::escape(field)),
+        QRegularExpression::MultilineOption);
+    return line.match(run(QStringLiteral("pdfinfo"), { path })).captured(1);
+}
+
 QStringList lines(const QString &text)
 {
     QStringList result;

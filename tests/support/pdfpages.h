@@ -38,6 +38,10 @@ struct PdfWordsPage
 // Chinese characters); pieces that touch on one line are joined again.
 QList<PdfWordsPage> pdfWords(const QString &path);
 
+// A field of a PDF file's document information as pdfinfo shows it
+// ("Title", "Creator"); empty when it has none.
+QString pdfInfo(const QString &path, const QString &field);
+
 // The lines of a text that are not blank, each with its spaces simplified.
 QStringList lines(const QString &text);
 
