@@ -27,6 +27,9 @@ void install()
     action.sa_flags = SA_RESTART;
     for (const int signal : { SIGINT, SIGTERM, SIGHUP })
         sigaction(signal, &action, nullptr);
+    // Output to a reader that has gone fails as any other write does, and
+    // the command ends as a failure, instead of the process being killed.
+    std::signal(SIGPIPE, SIG_IGN);
 }
 
 void check()

@@ -12,7 +12,7 @@ struct Interrupted
     int signal;
 };
 
-// Catches SIGINT, SIGTERM and SIGHUP from now on.
+// Catches SIGINT, SIGTERM and SIGHUP from now on, and ignores SIGPIPE.
 void install();
 
 // Throws Interrupted when one of them has arrived.

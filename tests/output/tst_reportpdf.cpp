@@ -42,6 +42,8 @@ private slots:
     void chineseIsSimplifiedWhateverTheLocale();
     void allReportsGoIntoOneFile();
     void onlyTheFinishedFileWaitsForTheDisk();
+    void pdfGoesToStandardOutput();
+    void aReaderThatGoesAwayFailsTheRun();
     void interruptedRunLeavesNothingBehind_data();
     void interruptedRunLeavesNothingBehind();
     void eachReportKeepsItsOwnPaper();
@@ -421,6 +423,42 @@ void TestReportPdf::onlyTheFinishedFileWaitsForTheDisk()
         QSKIP("strace cannot trace hadtool here (ptrace not permitted)");
     QCOMPARE(waits({ "--all" }), one);
     QVERIFY(one <= 2); // the file, then the folder that records its new name
+}
+
+void TestReportPdf::pdfGoesToStandardOutput()
+{
+    TestAppDir dir;
+    QProcess hadtool;
+    hadtool.setWorkingDirectory(dir.path());
+    hadtool.start(hadtoolPath(), { "pdf", m_sample, "--index", "0", "-o", "-" });
+    QVERIFY(hadtool.waitForFinished(60000));
+    QCOMPARE(hadtool.exitCode(), 0);
+    const QByteArray pdf = hadtool.readAllStandardOutput();
+    QVERIFY(pdf.startsWith("%PDF-"));
+    QVERIFY(pdf.endsWith("%%EOF\n"));
+    dir.writeFile("out.pdf", pdf);
+    const QList<PdfPage> pages = readPdfPages(dir.filePath("out.pdf"));
+    QCOMPARE(pages.size(), 2);
+    QVERIFY(pages.at(1).text.contains("一、委托单位/个人情况"));
+    QCOMPARE(pdfInfo(dir.filePath("out.pdf"), "Title"), QString("2004-008 广州市越秀区东园路38号教学楼"));
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList { "out.pdf" }); // no file named "-"
+}
+
+// A reader of standard output that is gone before the PDF file comes: the
+// run fails with a message, and its files are removed.
+void TestReportPdf::aReaderThatGoesAwayFailsTheRun()
+{
+    TestAppDir dir;
+    const QString temporaries = dir.filePath("tmp");
+    QVERIFY(QDir().mkpath(temporaries));
+    // The reader of the pipe ends at once.
+    const ProcessResult result = runProgram("bash",
+        { "-c", "\"$0\" pdf \"$1\" --all -o - | true; exit ${PIPESTATUS[0]}", hadtoolPath(), m_sample },
+        { .environment = { "TMPDIR=" + temporaries, "XDG_RUNTIME_DIR=" + dir.filePath("runtime") } });
+    QCOMPARE(result.exitCode, 1);
+    QVERIFY2(result.err.contains("hadtool: 写标准输出错误"), qPrintable(result.err));
+    QCOMPARE(
+        QDir(temporaries).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), QStringList());
 }
 
 void TestReportPdf::interruptedRunLeavesNothingBehind_data()
