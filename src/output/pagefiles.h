@@ -22,6 +22,9 @@ class ReportCanvas;
 
 enum class TPageKind : qint32 { Cover = 1, Body = 3 };
 
+// The pages of a printed report: the cover and the body.
+constexpr int ReportPageCount = 2;
+
 // The page's size and margins in millimetres.
 struct PageGeometry
 {

@@ -124,23 +124,40 @@ void PrintReportPages(int first, int last)
         return;
     PrinterDevice &device = CurrentPrinter::device();
     QPrinter &printer = device.printer();
+    const PrintJobOptions &options = device.jobOptions();
     std::optional<ReplacementFile> file;
     std::optional<OutputFileRedirect> redirect;
     if (printer.outputFormat() == QPrinter::PdfFormat) {
-        const QString path
-            = AskPdfFileName(QStringLiteral("打印到PDF文件"), ProposedPdfName(pageFilesReport()));
+        const QString path = !options.outputFile.isEmpty()
+            ? QFileInfo(options.outputFile).absoluteFilePath()
+            : AskPdfFileName(QStringLiteral("打印到PDF文件"), ProposedPdfName(pageFilesReport()));
         if (path.isEmpty())
             return;
         file.emplace(path);
         redirect.emplace(printer, file->temporaryName());
     }
+    // A printer that makes copies itself is told how many; the others are
+    // given the pages again, each copy whole.
+    const int copies = std::max(1, options.copies);
+    const bool printerCopies = printer.supportsMultipleCopies();
+    printer.setCopyCount(printerCopies ? copies : 1);
     PagePrintJob job(device, ReportTitle(pageFilesReport()));
     const QString folder = ProgramPageFolder();
-    for (int page = first; page <= last; ++page)
-        job.printPage(PageFileName(folder, page));
+    for (int copy = 0; copy < (printerCopies ? 1 : copies); ++copy) {
+        for (int page = first; page <= last; ++page)
+            job.printPage(PageFileName(folder, page));
+    }
     job.finish();
     if (file)
         file->commit();
+}
+
+void PrintAllReportPages()
+{
+    const PrintJobOptions &options = CurrentPrinter::device().jobOptions();
+    const int first = options.fromPage > 0 ? options.fromPage : 1;
+    const int last = options.toPage > 0 ? std::min(options.toPage, Process.PageCount) : Process.PageCount;
+    PrintReportPages(first, last);
 }
 
 QString ReportTitle(const ReportTexts &texts)

@@ -61,11 +61,17 @@ void PreparePrintedPages(const PrintedReport &report);
 void BuildPrintedPages(const PrintedReport &report);
 
 // Prints pages first to last of the program's page files in one print job
-// on the current printer, in order, in printer dots, titled as the report. A printer that writes a
+// on the current printer, in order, in printer dots, titled as the report,
+// as many copies as the print dialog last asked for; a printer that writes
+// a file writes the one chosen in the print dialog, if any. A printer that writes a
 // file (the PDF printer) first asks for the file's name; a cancelled choice
 // prints nothing, and an existing file is replaced only after a question and
 // only by a complete one. Throws AppError when the job fails.
 void PrintReportPages(int first, int last);
+
+// Prints the pages the print dialog last chose for the current printer, or
+// all of them (1 to Process.PageCount), as PrintReportPages does.
+void PrintAllReportPages();
 
 // A report's title: its number and address ("2004-008 广州市…"), each with
 // its blanks simplified, or "鉴定报告" for a report with neither.

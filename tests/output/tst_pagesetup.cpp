@@ -1066,13 +1066,20 @@ void TestPageSetup::printerButton()
 
     Fixture f;
     QVERIFY(f.open(TPageSettings()));
-    Prompt::setNextPrintAnswer(confirmed, answer);
+    const PrintJobOptions earlier { 2, 0, 0, {} };
+    f.printer->setJobOptions(earlier);
+    const PrintJobOptions chosen { 3, 2, 2, "/tmp/chosen.pdf" };
+    Prompt::setNextPrintAnswer(confirmed, answer, chosen);
     QTest::mouseClick(f.button("BBT_Printer"), Qt::LeftButton);
 
     const PromptRecord &dialog = Prompt::shown().first();
     QCOMPARE(dialog.kind, PromptKind::Print);
     QCOMPARE(dialog.printerName, TestPrinterName);
+    QCOMPARE(dialog.job, earlier);
+    QCOMPARE(dialog.pageCount, 2);
     QTEST(CurrentPrinter::device().name(), "printer");
+    // The copies, pages and file chosen go with the printer the dialog leaves current.
+    QCOMPARE(CurrentPrinter::device().jobOptions(), confirmed && message.isEmpty() ? chosen : earlier);
     if (message.isEmpty()) {
         QCOMPARE(Prompt::shown().size(), 1);
     } else {

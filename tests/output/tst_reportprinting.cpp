@@ -20,6 +20,8 @@
 
 #include <optional>
 
+Q_DECLARE_METATYPE(PrintJobOptions)
+
 namespace {
 
 // A report with texts on both pages, its page settings stored in its row.
@@ -80,6 +82,8 @@ private slots:
     void pdfFileNameForAnExistingFile();
     void printingToThePdfPrinter_data();
     void printingToThePdfPrinter();
+    void printDialogChoicesAreHonoured_data();
+    void printDialogChoicesAreHonoured();
     void exportMatchesHadtool_data();
     void exportMatchesHadtool();
     void exportLeavesTheProgramsPrintingAlone();
@@ -227,6 +231,44 @@ void TestReportPrinting::printingToThePdfPrinter()
     }
     // Nothing but the file asked for.
     QCOMPARE(otherFiles(f.file.dir.path()), QStringList());
+}
+
+void TestReportPrinting::printDialogChoicesAreHonoured_data()
+{
+    QTest::addColumn<PrintJobOptions>("job"); // the file is named relative to the report's folder
+    QTest::addColumn<QStringList>("pages"); // C cover, B body, as printed
+    QTest::newRow("as the dialog opens") << PrintJobOptions {} << QStringList { "C", "B" };
+    QTest::newRow("two copies") << PrintJobOptions { 2, 0, 0, {} } << QStringList { "C", "B", "C", "B" };
+    QTest::newRow("the body") << PrintJobOptions { 1, 2, 2, {} } << QStringList { "B" };
+    QTest::newRow("two copies of the cover") << PrintJobOptions { 2, 1, 1, {} } << QStringList { "C", "C" };
+    QTest::newRow("a range past the last page") << PrintJobOptions { 1, 2, 9, {} } << QStringList { "B" };
+    QTest::newRow("a file chosen") << PrintJobOptions { 1, 0, 0, "chosen.pdf" } << QStringList { "C", "B" };
+}
+
+// Printing all pages (the print command, the preview's 打印所有页) prints
+// the copies and pages chosen in the print dialog, into the file chosen there.
+void TestReportPrinting::printDialogChoicesAreHonoured()
+{
+    QFETCH(PrintJobOptions, job);
+    QFETCH(QStringList, pages);
+    Fixture f;
+    CurrentPrinter::install(PrinterDevice::pdf());
+    const QString target = f.path(job.outputFile.isEmpty() ? "new.pdf" : job.outputFile);
+    if (!job.outputFile.isEmpty())
+        job.outputFile = target;
+    CurrentPrinter::device().setJobOptions(job);
+    Process.ActiveSignatures = [] { return std::optional<SignatureValues>(SignatureValues()); };
+    PreparePrintedPages(f.report());
+    if (job.outputFile.isEmpty())
+        Prompt::setNextFileName(target);
+    PrintAllReportPages();
+
+    QCOMPARE(
+        Prompt::shown().size(), job.outputFile.isEmpty() ? 1 : 0); // the file asked for only when not chosen
+    QStringList printed;
+    for (const PdfPage &page : readPdfPages(target))
+        printed.append(page.text.contains("墙体多处开裂") ? "B" : "C");
+    QCOMPARE(printed, pages);
 }
 
 void TestReportPrinting::exportMatchesHadtool_data()

@@ -5,6 +5,7 @@
 #include "app/prompt.h"
 #include "app/ui/numberedit.h"
 #include "output/currentprinter.h"
+#include "output/pagefiles.h"
 #include "output/pagesettingsstore.h"
 #include "output/printerpage.h"
 #include "output/units.h"
@@ -596,11 +597,16 @@ void TFrm_PageSetup::choosePrinter()
 {
     try {
         const QString current = CurrentPrinter::device().name();
-        const PrintChoice choice = Prompt::print(QStringLiteral("打印"), current);
-        if (choice.confirmed && choice.printerName != current) {
+        const PrintChoice choice = Prompt::print(
+            QStringLiteral("打印"), current, CurrentPrinter::device().jobOptions(), ReportPageCount);
+        if (!choice.confirmed)
+            return;
+        if (choice.printerName != current) {
             CurrentPrinter::select(choice.printerName);
             m_printerTouched = true;
         }
+        // The copies, pages and file chosen are those of the next prints.
+        CurrentPrinter::device().setJobOptions(choice.job);
     } catch (const std::exception &) {
         Prompt::error(QStringLiteral("设置打印机错误!"));
     }
