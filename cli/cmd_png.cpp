@@ -55,8 +55,9 @@ const Subcommand command {
     "draw one page of a report as the print preview shows it",
     "Draws page 1 (the cover) or page 2 (the body) of the chosen report as the\n"
     "print preview draws it at 100 %: the report's own page settings, the\n"
-    "preview's thin pens, on a picture of the whole sheet of the report's\n"
-    "paper at the given dots per inch.\n"
+    "preview's thin pens, the product mark as the program's config.ini\n"
+    "says, on a picture of the whole sheet of the report's paper at the given\n"
+    "dots per inch.\n"
     "\n"
     "Options:\n"
     "  --index N      the report at position N of the list (0 is the first)\n"

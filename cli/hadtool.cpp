@@ -2,8 +2,12 @@
 // works on .had files through the same core as the program's windows.
 
 #include "app/apperror.h"
+#include "app/appsettings.h"
 #include "app/fontsubstitutes.h"
+#include "app/processstate.h"
+#include "app/programfolders.h"
 #include "app/version.h"
+#include "interruption.h"
 #include "output.h"
 #include "subcommand.h"
 
@@ -110,15 +114,23 @@ int main(int argc, char *argv[])
             qputenv("QT_QPA_PLATFORM", "offscreen");
         app = std::make_unique<QGuiApplication>(argc, argv);
         FontSubstitutes::install();
+        // The pages follow the program's own settings (the product mark), as
+        // in the program's windows.
+        Process.AppDir = ProgramFolders::resolveAppDir();
+        LoadSettings();
     } else {
         app = std::make_unique<QCoreApplication>(argc, argv);
     }
+    Interruption::install();
     int status = Failure;
     try {
         status = dispatch(QCoreApplication::arguments().mid(1));
     } catch (const AppError &e) {
         Output::error(e.message());
         status = Failure;
+    } catch (const Interruption::Interrupted &interrupted) {
+        // Everything the command made is gone by now.
+        Interruption::endBy(interrupted.signal);
     }
     try {
         Output::finish();

@@ -24,5 +24,5 @@ QString StderrPromptBackend::chooseFile(const PromptRecord &)
 
 PrintChoice StderrPromptBackend::confirmPrint(const PromptRecord &prompt)
 {
-    return { false, prompt.printerName };
+    return { false, prompt.printerName, prompt.job };
 }

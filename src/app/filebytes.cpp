@@ -40,4 +40,15 @@ void write(const QString &path, const QByteArray &bytes)
         throw failure("不能写入文件 ", path, file.errorString());
 }
 
+void writeScratch(const QString &path, const QByteArray &bytes)
+{
+    // A new file in the old one's place: truncating a file written a moment
+    // ago makes the file system write its old content out first.
+    QFile::remove(path);
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size()
+        || !file.flush())
+        throw failure("不能写入文件 ", path, file.errorString());
+}
+
 } // namespace FileBytes

@@ -3,20 +3,35 @@
 #include <QFont>
 
 namespace {
-const FontSubstitutes::Entry Entries[] = {
-    {QStringLiteral("宋体"), QStringLiteral("Noto Serif CJK SC")},
-    {QStringLiteral("黑体"), QStringLiteral("Noto Sans CJK SC")},
-    {QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif")},
-};
-}
 
-std::span<const FontSubstitutes::Entry> FontSubstitutes::table()
+const QString SongFace = QStringLiteral("Noto Serif CJK SC");
+const QString HeiFace = QStringLiteral("Noto Sans CJK SC");
+
+struct Entry
 {
-    return Entries;
+    QString requested;
+    QStringList installed;
+};
+
+const Entry Entries[] = {
+    { QStringLiteral("宋体"), { SongFace } },
+    { QStringLiteral("黑体"), { HeiFace } },
+    { QStringLiteral("Times New Roman"), { QStringLiteral("Liberation Serif"), SongFace } },
+};
+
+} // namespace
+
+QStringList FontSubstitutes::families(const QString &requested)
+{
+    for (const Entry &e : Entries) {
+        if (e.requested == requested)
+            return e.installed;
+    }
+    return { requested, SongFace };
 }
 
 void FontSubstitutes::install()
 {
     for (const Entry &e : Entries)
-        QFont::insertSubstitution(e.requested, e.installed);
+        QFont::insertSubstitutions(e.requested, e.installed);
 }

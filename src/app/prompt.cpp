@@ -102,12 +102,15 @@ QString Prompt::saveFile(const FileRequest &request)
     return chooseFile(PromptKind::SaveFile, request);
 }
 
-PrintChoice Prompt::print(const QString &caption, const QString &printerName)
+PrintChoice Prompt::print(
+    const QString &caption, const QString &printerName, const PrintJobOptions &job, int pageCount)
 {
     PromptRecord prompt;
     prompt.kind = PromptKind::Print;
     prompt.caption = captionOrTitle(caption);
     prompt.printerName = printerName;
+    prompt.job = job;
+    prompt.pageCount = pageCount;
     auto &s = seam();
     s.shown.append(prompt);
     if (!s.printAnswers.isEmpty()) {
@@ -118,7 +121,7 @@ PrintChoice Prompt::print(const QString &caption, const QString &printerName)
     }
     if (s.backend)
         return s.backend->confirmPrint(prompt);
-    return { false, printerName };
+    return { false, printerName, job };
 }
 
 void Prompt::setBackend(PromptBackend *backend)
@@ -136,9 +139,9 @@ void Prompt::setNextFileName(const QString &path)
     seam().fileNames.enqueue(path);
 }
 
-void Prompt::setNextPrintAnswer(bool confirmed, const QString &printerName)
+void Prompt::setNextPrintAnswer(bool confirmed, const QString &printerName, const PrintJobOptions &job)
 {
-    seam().printAnswers.enqueue({ confirmed, printerName });
+    seam().printAnswers.enqueue({ confirmed, printerName, job });
 }
 
 const QList<PromptRecord> &Prompt::shown()

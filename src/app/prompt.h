@@ -21,6 +21,19 @@ Q_DECLARE_OPERATORS_FOR_FLAGS(PromptButtons)
 
 enum class PromptKind { Message, OpenFile, SaveFile, Print };
 
+// The settings of a print job that the print dialog offers: the number of
+// copies, the pages (from and to both 0: all of them) and, for a printer
+// that writes a file, the file (empty: asked for when printing).
+struct PrintJobOptions
+{
+    int copies = 1;
+    int fromPage = 0;
+    int toPage = 0;
+    QString outputFile;
+
+    bool operator==(const PrintJobOptions &) const = default;
+};
+
 // One prompt as it was (or would have been) shown.
 struct PromptRecord
 {
@@ -35,16 +48,20 @@ struct PromptRecord
     QString filter;
     QString fileName; // the proposed file name
     QString defaultSuffix; // added to a typed name that has no extension
-    // Print dialog only: the printer selected when it opens.
+    // Print dialog only: the printer selected when it opens, the job
+    // settings it shows and the number of pages to choose from.
     QString printerName;
+    PrintJobOptions job;
+    int pageCount = 0;
 };
 
 // What the print dialog answered: whether the user confirmed it, and the
-// printer selected in it when it closed.
+// printer selected in it and the job settings made when it closed.
 struct PrintChoice
 {
     bool confirmed = false;
     QString printerName;
+    PrintJobOptions job;
 };
 
 // What a file dialog shows when it opens.
@@ -82,9 +99,11 @@ public:
     // The chosen path, or an empty text when the user cancelled.
     static QString openFile(const FileRequest &request);
     static QString saveFile(const FileRequest &request);
-    // The print dialog, opened on the named printer. Unanswered, it keeps
-    // that printer and is not confirmed.
-    static PrintChoice print(const QString &caption, const QString &printerName);
+    // The print dialog, opened on the named printer with the job settings,
+    // for pages 1 to pageCount. Unanswered, it keeps the printer and the
+    // settings and is not confirmed.
+    static PrintChoice print(
+        const QString &caption, const QString &printerName, const PrintJobOptions &job, int pageCount);
 
     // The backend that shows real dialogs; null shows nothing. Not owned.
     static void setBackend(PromptBackend *backend);
@@ -94,7 +113,8 @@ public:
     static void setNextAnswer(PromptButton answer);
     static void setNextFileName(const QString &path);
     // An empty printer name answers with the printer the dialog opened on.
-    static void setNextPrintAnswer(bool confirmed, const QString &printerName = QString());
+    static void setNextPrintAnswer(
+        bool confirmed, const QString &printerName = QString(), const PrintJobOptions &job = {});
 
     static const QList<PromptRecord> &shown();
     static void reset(); // forget scripted answers and shown prompts

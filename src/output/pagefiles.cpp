@@ -37,7 +37,7 @@ void writePageFile(const QString &folder, int page, TPageKind kind, const QStrin
     if (!QDir().mkpath(folder))
         throw AppError(
             QStringLiteral("不能创建文件夹 ") + QDir::toNativeSeparators(folder) + QStringLiteral(" !"));
-    FileBytes::write(PageFileName(folder, page), pageFileBytes(kind, values));
+    FileBytes::writeScratch(PageFileName(folder, page), pageFileBytes(kind, values));
 }
 
 struct PageContent

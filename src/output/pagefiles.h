@@ -22,6 +22,9 @@ class ReportCanvas;
 
 enum class TPageKind : qint32 { Cover = 1, Body = 3 };
 
+// The pages of a printed report: the cover and the body.
+constexpr int ReportPageCount = 2;
+
 // The page's size and margins in millimetres.
 struct PageGeometry
 {
@@ -46,7 +49,8 @@ QString PageFileName(const QString &folder, int page);
 // Writes page 1 (cover) and page 2 (body) into the folder, creating it when
 // missing; Process.PageCount is 2 afterwards, or the number of the page that
 // could not be written. Throws AppError when the folder or a file cannot be
-// created or written; a file is replaced only once it is written whole.
+// created or written. The files are scratch data, rewritten for every
+// preview and print: they are not made to wait for the disk.
 void BuildReportPages(const QString &folder, const ReportPageValues &values);
 void WriteCoverPageFile(const QString &folder, int page, const CoverValues &values);
 void WriteBodyPageFile(const QString &folder, int page, const BodyValues &values);

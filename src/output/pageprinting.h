@@ -5,6 +5,9 @@
 #include <QSize>
 #include <QString>
 
+#include <memory>
+
+class PdfTextLog;
 class PrinterDevice;
 
 // Drawing page files onto the printer and onto a preview picture, the way
@@ -14,11 +17,14 @@ class PrinterDevice;
 // DrawPageFile with the printer's conventions (IsPreview false, the
 // printer's dots per inch, no scaling: the printer's origin is the canvas's)
 // and the page geometry of the last printer set-up. The paper may be set up
-// anew between pages; it takes effect on the next sheet.
+// anew between pages; it takes effect on the next sheet. A job on a printer
+// that writes a PDF file leaves a file whose text reads back as drawn.
 class PagePrintJob
 {
 public:
-    explicit PagePrintJob(PrinterDevice &printer);
+    // The title names the job and, in a PDF file, the document; the program
+    // is the file's creator.
+    PagePrintJob(PrinterDevice &printer, const QString &title);
     PagePrintJob(const PagePrintJob &) = delete;
     PagePrintJob &operator=(const PagePrintJob &) = delete;
     // Ends a job that was not finished.
@@ -29,15 +35,19 @@ public:
     // job or the sheet, or the file cannot be read.
     void printPage(const QString &pageFile);
 
-    // Ends the job. Throws AppError when the printer failed it.
+    // Ends the job and, for a PDF file, gives the file its text as drawn.
+    // Throws AppError when the printer failed the job.
     void finish();
 
     int pagesPrinted() const { return m_pages; }
 
 private:
     PrinterDevice &m_device;
+    QString m_title;
     QPainter m_painter;
     int m_pages = 0;
+    // The texts drawn into a PDF file.
+    std::unique_ptr<PdfTextLog> m_textLog;
 };
 
 // The sheet in pixels of a preview picture at 100 %: the printer's whole

@@ -1,6 +1,9 @@
 #include "output/paintercanvas.h"
 
 #include "app/apperror.h"
+#include "app/fontsubstitutes.h"
+#include "output/pdftextlog.h"
+#include "output/textglyphs.h"
 
 #include <QFontMetrics>
 #include <QPainter>
@@ -11,9 +14,12 @@ namespace {
 
 QFont reportFont(const QString &face)
 {
-    QFont font(face);
-    // Texts are placed character by character as measured, without pair kerning.
+    QFont font;
+    font.setFamilies(FontSubstitutes::families(face));
+    // Texts are placed character by character as measured: without pair
+    // kerning, ligatures or contextual forms.
     font.setKerning(false);
+    font.setStyleStrategy(QFont::PreferNoShaping);
     return font;
 }
 
@@ -24,9 +30,10 @@ QRect toQRect(const CanvasRect &rect)
 
 } // namespace
 
-PainterCanvas::PainterCanvas(QPainter &painter, const QSize &unitsPerInch)
+PainterCanvas::PainterCanvas(QPainter &painter, const QSize &unitsPerInch, PdfTextLog *textLog)
     : m_painter(painter)
     , m_unitsPerInch(unitsPerInch)
+    , m_textLog(textLog)
     , m_font(reportFont(QString()))
 {
     m_font.setPixelSize(std::max(1, FontPointsToUnits(10, unitsPerInch.height())));
@@ -77,10 +84,11 @@ void PainterCanvas::drawText(int x, int y, const QFont &font, const QString &tex
     QPainter &painter = activePainter();
     if (text.isEmpty())
         return;
-    painter.setFont(font);
     painter.setPen(QPen(m_fontColor));
-    const QFontMetrics metrics(font, painter.device());
-    painter.drawText(QPoint(x, y + metrics.ascent()), text);
+    const TextGlyphs glyphs(text, font, painter.device());
+    glyphs.draw(painter, QPointF(x, y));
+    if (m_textLog)
+        m_textLog->add(glyphs);
 }
 
 void PainterCanvas::textOut(int x, int y, const QString &text)

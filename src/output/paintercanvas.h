@@ -7,6 +7,7 @@
 #include <QPen>
 #include <QPoint>
 
+class PdfTextLog;
 class QPainter;
 
 // A report canvas over a QPainter: an image for the preview picture, a
@@ -18,8 +19,9 @@ class PainterCanvas : public ReportCanvas
 public:
     // unitsPerInch: the canvas units per inch horizontally and vertically
     // (the device's dots per inch, or the screen's for a scaled preview).
-    // The painter must be active for as long as the canvas draws.
-    PainterCanvas(QPainter &painter, const QSize &unitsPerInch);
+    // The painter must be active for as long as the canvas draws. A PDF
+    // print job gives its text log, which records every text drawn.
+    PainterCanvas(QPainter &painter, const QSize &unitsPerInch, PdfTextLog *textLog = nullptr);
     ~PainterCanvas() override;
 
     void setFontName(const QString &face) override;
@@ -48,6 +50,7 @@ private:
 
     QPainter &m_painter;
     QSize m_unitsPerInch;
+    PdfTextLog *m_textLog;
     QFont m_font;
     QColor m_fontColor = Qt::black;
     QColor m_penColor = Qt::black;

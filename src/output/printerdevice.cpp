@@ -2,6 +2,7 @@
 
 #include "app/apperror.h"
 #include "app/processstate.h"
+#include "output/printablearea.h"
 
 #include <QDir>
 #include <QPageLayout>
@@ -45,13 +46,13 @@ void PrinterDevice::configure()
         m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
         m_printer->setOutputFormat(QPrinter::PdfFormat);
         m_printer->setResolution(PdfResolution);
-        // A file has no unprintable edge: the printable area is the whole sheet.
-        m_printer->setPageMargins(QMarginsF(0, 0, 0, 0));
         if (!m_outputFile.isEmpty())
             m_printer->setOutputFileName(m_outputFile);
     } else {
         m_printer = std::make_unique<QPrinter>(QPrinterInfo::printerInfo(m_name), QPrinter::HighResolution);
     }
+    // A file has no unprintable edge: its printable area is the whole sheet.
+    m_printer->setPageLayout(PrintableArea::layout(m_printer->pageLayout()));
     m_defaultOutputFile.clear();
 }
 
@@ -94,6 +95,8 @@ void PrinterDevice::applyDeviceMode(const TDeviceMode &mode)
         m_printer->setPageLayout(before);
         throw AppError(QStringLiteral("打印机不接受所选的纸张或方向。"));
     }
+    // Another paper may have another printable area.
+    m_printer->setPageLayout(PrintableArea::layout(now));
 }
 
 QSize PrinterDevice::resolution() const

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/prompt.h"
 #include "output/devicemode.h"
 
 #include <QPrinter>
@@ -44,6 +45,10 @@ public:
     // The printer to draw on or to hand to a print dialog.
     QPrinter &printer();
 
+    // The copies, pages and file the print dialog last gave for this printer.
+    const PrintJobOptions &jobOptions() const { return m_job; }
+    void setJobOptions(const PrintJobOptions &job) { m_job = job; }
+
 protected:
     PrinterDevice(const QString &name, bool isPdf, const QString &outputFile);
 
@@ -52,7 +57,8 @@ private:
 
     QString m_name;
     bool m_isPdf;
-    QString m_outputFile;        // PDF printer: chosen output file, empty for the default
+    QString m_outputFile; // PDF printer: chosen output file, empty for the default
     QString m_defaultOutputFile; // PDF printer: the default last handed to the QPrinter
     std::unique_ptr<QPrinter> m_printer;
+    PrintJobOptions m_job;
 };

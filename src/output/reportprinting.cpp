@@ -12,26 +12,46 @@
 #include "output/printerpage.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QPrinter>
 #include <QStandardPaths>
 
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
 #include <filesystem>
+#include <unistd.h>
 
 namespace {
 
 const QString PdfFilter = QStringLiteral("PDF 文件 *.pdf|*.pdf");
 
+// The title of a report with neither number nor address.
+const QString UntitledReport = QStringLiteral("鉴定报告");
+
 // Longest report name proposed for a file, in characters: well within the
 // file systems' limit of 255 bytes for a name in UTF-8.
 constexpr int MaxProposedNameLength = 80;
 
-// The report whose page files the program's page folder holds, as a file
-// name for printing them into a PDF file.
-QString &pageFilesReportName()
+// The report whose page files the program's page folder holds, for the
+// title and the file name of a print of them.
+ReportTexts &pageFilesReport()
 {
-    static QString name;
-    return name;
+    static ReportTexts texts;
+    return texts;
+}
+
+// The report's number and address, or an empty text for neither.
+QString numberAndAddress(const ReportTexts &texts)
+{
+    QStringList parts;
+    for (const char *column : { "FileNo", "Address" }) {
+        const QString part = texts.text(QLatin1String(column)).simplified();
+        if (!part.isEmpty())
+            parts.append(part);
+    }
+    return parts.join(u' ');
 }
 
 // Settings that no page can be drawn with stop the preparation with one
@@ -97,7 +117,7 @@ void PreparePrintedPages(const PrintedReport &report)
 
 void BuildPrintedPages(const PrintedReport &report)
 {
-    pageFilesReportName() = ProposedPdfName(report.texts);
+    pageFilesReport() = report.texts;
     BuildReportPages(ProgramPageFolder(), pageValues(report));
 }
 
@@ -107,40 +127,57 @@ void PrintReportPages(int first, int last)
         return;
     PrinterDevice &device = CurrentPrinter::device();
     QPrinter &printer = device.printer();
+    const PrintJobOptions &options = device.jobOptions();
     std::optional<ReplacementFile> file;
     std::optional<OutputFileRedirect> redirect;
     if (printer.outputFormat() == QPrinter::PdfFormat) {
-        const QString name = pageFilesReportName().isEmpty() ? ProposedPdfName({}) : pageFilesReportName();
-        const QString path = AskPdfFileName(QStringLiteral("打印到PDF文件"), name);
+        const QString path = !options.outputFile.isEmpty()
+            ? QFileInfo(options.outputFile).absoluteFilePath()
+            : AskPdfFileName(QStringLiteral("打印到PDF文件"), ProposedPdfName(pageFilesReport()));
         if (path.isEmpty())
             return;
         file.emplace(path);
         redirect.emplace(printer, file->temporaryName());
     }
-    PagePrintJob job(device);
+    // A printer that makes copies itself is told how many; the others are
+    // given the pages again, each copy whole.
+    const int copies = std::max(1, options.copies);
+    const bool printerCopies = printer.supportsMultipleCopies();
+    printer.setCopyCount(printerCopies ? copies : 1);
+    PagePrintJob job(device, ReportTitle(pageFilesReport()));
     const QString folder = ProgramPageFolder();
-    for (int page = first; page <= last; ++page)
-        job.printPage(PageFileName(folder, page));
+    for (int copy = 0; copy < (printerCopies ? 1 : copies); ++copy) {
+        for (int page = first; page <= last; ++page)
+            job.printPage(PageFileName(folder, page));
+    }
     job.finish();
     if (file)
         file->commit();
 }
 
+void PrintAllReportPages()
+{
+    const PrintJobOptions &options = CurrentPrinter::device().jobOptions();
+    const int first = options.fromPage > 0 ? options.fromPage : 1;
+    const int last = options.toPage > 0 ? std::min(options.toPage, Process.PageCount) : Process.PageCount;
+    PrintReportPages(first, last);
+}
+
+QString ReportTitle(const ReportTexts &texts)
+{
+    const QString title = numberAndAddress(texts);
+    return title.isEmpty() ? UntitledReport : title;
+}
+
 QString ProposedPdfName(const ReportTexts &texts)
 {
-    QStringList parts;
-    for (const char *column : { "FileNo", "Address" }) {
-        const QString part = texts.text(QLatin1String(column)).simplified();
-        if (!part.isEmpty())
-            parts.append(part);
-    }
-    QString name = parts.join(u' ').left(MaxProposedNameLength).trimmed();
+    QString name = numberAndAddress(texts).left(MaxProposedNameLength).trimmed();
     for (QChar &c : name) {
         if (c.unicode() < 0x20 || QStringLiteral("/\\:*?\"<>|").contains(c))
             c = u'_';
     }
     if (name.isEmpty() || name == QLatin1String(".") || name == QLatin1String(".."))
-        name = QStringLiteral("鉴定报告");
+        name = UntitledReport;
     return name + QStringLiteral(".pdf");
 }
 
@@ -176,6 +213,17 @@ ReplacementFile::ReplacementFile(const QString &path)
 
 void ReplacementFile::commit()
 {
+    const auto failed = [this](const QString &reason) {
+        return AppError(QStringLiteral("不能写入文件 ") + QDir::toNativeSeparators(m_path)
+            + QStringLiteral(": ") + reason);
+    };
+    // The complete file reaches the disk before it takes the old one's place.
+    QFile written(m_temporary.fileName());
+    if (!written.open(QIODevice::ReadOnly))
+        throw failed(written.errorString());
+    if (::fsync(written.handle()) != 0)
+        throw failed(QString::fromLocal8Bit(std::strerror(errno)));
+    written.close();
     const QFileInfo existing(m_path);
     m_temporary.setPermissions(existing.exists() ? existing.permissions()
                                                  : QFileDevice::ReadOwner | QFileDevice::WriteOwner
@@ -186,9 +234,14 @@ void ReplacementFile::commit()
     std::filesystem::rename(QFile::encodeName(m_temporary.fileName()).toStdString(),
         QFile::encodeName(m_path).toStdString(), error);
     if (error)
-        throw AppError(QStringLiteral("不能写入文件 ") + QDir::toNativeSeparators(m_path)
-            + QStringLiteral(": ") + QString::fromLocal8Bit(error.message().c_str()));
+        throw failed(QString::fromLocal8Bit(error.message().c_str()));
     m_temporary.setAutoRemove(false);
+    // And so does the rename, with the folder that records it.
+    const int folder = ::open(QFile::encodeName(existing.absolutePath()).constData(), O_RDONLY | O_DIRECTORY);
+    if (folder >= 0) {
+        ::fsync(folder);
+        ::close(folder);
+    }
 }
 
 PreparedReportPages::PreparedReportPages(std::unique_ptr<PrinterDevice> printer)
@@ -223,10 +276,10 @@ QString PreparedReportPages::pageFile(int page) const
     return PageFileName(m_folder.path(), page);
 }
 
-ReportPdfWriter::ReportPdfWriter(const QString &path)
+ReportPdfWriter::ReportPdfWriter(const QString &path, const QString &title)
     : m_file(path)
     , m_pages(PrinterDevice::pdf(m_file.temporaryName()))
-    , m_job(CurrentPrinter::device())
+    , m_job(CurrentPrinter::device(), title)
 { }
 
 void ReportPdfWriter::addReport(DataSet &reports, const ReportTexts &texts, const QString &areaTotal)
@@ -250,7 +303,7 @@ QString ExportReportPdf(const PrintedReport &report)
     if (path.isEmpty())
         return QString();
     try {
-        ReportPdfWriter pdf(path);
+        ReportPdfWriter pdf(path, ReportTitle(report.texts));
         pdf.addReport(*report.reports, report.texts, report.areaTotal);
         pdf.finish();
     } catch (const std::exception &failure) {

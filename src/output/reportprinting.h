@@ -62,15 +62,25 @@ void PreparePrintedPages(const PrintedReport &report);
 void BuildPrintedPages(const PrintedReport &report);
 
 // Prints pages first to last of the program's page files in one print job
-// on the current printer, in order, in printer dots. A printer that writes a
+// on the current printer, in order, in printer dots, titled as the report,
+// as many copies as the print dialog last asked for; a printer that writes
+// a file writes the one chosen in the print dialog, if any. A printer that writes a
 // file (the PDF printer) first asks for the file's name; a cancelled choice
 // prints nothing, and an existing file is replaced only after a question and
 // only by a complete one. Throws AppError when the job fails.
 void PrintReportPages(int first, int last);
 
-// The name proposed for a report's PDF file: its number and address
-// ("2004-008 广州市….pdf"), characters that a file name cannot hold replaced
-// by "_", "鉴定报告.pdf" for a report with neither.
+// Prints the pages the print dialog last chose for the current printer, or
+// all of them (1 to Process.PageCount), as PrintReportPages does.
+void PrintAllReportPages();
+
+// A report's title: its number and address ("2004-008 广州市…"), each with
+// its blanks simplified, or "鉴定报告" for a report with neither.
+QString ReportTitle(const ReportTexts &texts);
+
+// The name proposed for a report's PDF file: its title ("2004-008
+// 广州市….pdf"), characters that a file name cannot hold replaced by "_",
+// "鉴定报告.pdf" for a report with neither number nor address.
 QString ProposedPdfName(const ReportTexts &texts);
 
 // Asks where to write a PDF file: the proposed name in the folder of the
@@ -81,7 +91,8 @@ QString AskPdfFileName(const QString &caption, const QString &proposedName);
 
 // A file that replaces the file at its path only when it is complete: it is
 // written under a temporary name beside the path and renamed into place by
-// commit(). Left uncommitted, the temporary file is removed.
+// commit() once its content has reached the disk. Left uncommitted, the
+// temporary file is removed.
 class ReplacementFile
 {
 public:
@@ -137,8 +148,9 @@ private:
 class ReportPdfWriter
 {
 public:
-    // Throws AppError when the temporary files cannot be created.
-    explicit ReportPdfWriter(const QString &path);
+    // The title is the PDF document's. Throws AppError when the temporary
+    // files cannot be created.
+    ReportPdfWriter(const QString &path, const QString &title);
     ReportPdfWriter(const ReportPdfWriter &) = delete;
     ReportPdfWriter &operator=(const ReportPdfWriter &) = delete;
 

@@ -1,3 +1,4 @@
+#include "app/fontsubstitutes.h"
 #include "app/processstate.h"
 #include "app/prompt.h"
 #include "app/ui/numberedit.h"
@@ -234,6 +235,9 @@ private slots:
     void thumbnailSize_data();
     void thumbnailSize();
     void thumbnailLines();
+    void thumbnailStaysBelowTheFrameCaption_data();
+    void thumbnailStaysBelowTheFrameCaption();
+    void centredOnTheMainWindowFromAWindowOfItsOwn();
     void changingTabsMovesThePreviewFrame();
     void printerAfterClosing_data();
     void printerAfterClosing();
@@ -948,6 +952,48 @@ void TestPageSetup::thumbnailLines()
     QCOMPARE(lines, 26); // 13 paragraphs, the last line at y = 78
 }
 
+void TestPageSetup::thumbnailStaysBelowTheFrameCaption_data()
+{
+    QTest::addColumn<QSize>("page");
+    QTest::newRow("portrait A4") << QSize(210, 297);
+    QTest::newRow("landscape A4") << QSize(297, 210);
+    QTest::newRow("portrait B5") << QSize(182, 257);
+}
+
+// In the program's own dialog font (宋体, drawn in Noto Serif CJK SC) the
+// caption of 预览 is taller than the layout allowed for: the schematic page
+// stays below it and inside the frame's border.
+void TestPageSetup::thumbnailStaysBelowTheFrameCaption()
+{
+    QFETCH(QSize, page);
+    FontSubstitutes::install();
+    Fixture f;
+    QVERIFY(f.open(paper(Custom, page.width(), page.height())));
+    auto *frame = f.find<QGroupBox>("GB_Preview");
+    const QRect picture = f.thumbnail()->geometry();
+    for (const char *face : { "宋体", "黑体", "Times New Roman" })
+        QFont::removeSubstitutions(face);
+    QVERIFY2(
+        picture.top() >= QFontMetrics(frame->font()).height(), qPrintable(QString::number(picture.top())));
+    QVERIFY(picture.bottom() < frame->height() - 1);
+    QCOMPARE(picture.size(), page.width() < page.height() ? QSize(57, 81) : QSize(90, 63));
+}
+
+// Opened from the print preview, which stays on top, the dialog belongs to
+// the preview but stands in the middle of the main window.
+void TestPageSetup::centredOnTheMainWindowFromAWindowOfItsOwn()
+{
+    Fixture f;
+    QWidget mainWindow;
+    mainWindow.setGeometry(100, 80, 1000, 700);
+    QWidget preview(&mainWindow, Qt::Window);
+    preview.setGeometry(0, 0, 500, 400);
+    mainWindow.show();
+    preview.show();
+    TFrm_PageSetup dialog(&preview, {});
+    QCOMPARE(dialog.frameGeometry().center(), mainWindow.frameGeometry().center());
+}
+
 void TestPageSetup::changingTabsMovesThePreviewFrame()
 {
     Fixture f;
@@ -1068,13 +1114,20 @@ void TestPageSetup::printerButton()
 
     Fixture f;
     QVERIFY(f.open(TPageSettings()));
-    Prompt::setNextPrintAnswer(confirmed, answer);
+    const PrintJobOptions earlier { 2, 0, 0, {} };
+    f.printer->setJobOptions(earlier);
+    const PrintJobOptions chosen { 3, 2, 2, "/tmp/chosen.pdf" };
+    Prompt::setNextPrintAnswer(confirmed, answer, chosen);
     QTest::mouseClick(f.button("BBT_Printer"), Qt::LeftButton);
 
     const PromptRecord &dialog = Prompt::shown().first();
     QCOMPARE(dialog.kind, PromptKind::Print);
     QCOMPARE(dialog.printerName, TestPrinterName);
+    QCOMPARE(dialog.job, earlier);
+    QCOMPARE(dialog.pageCount, 2);
     QTEST(CurrentPrinter::device().name(), "printer");
+    // The copies, pages and file chosen go with the printer the dialog leaves current.
+    QCOMPARE(CurrentPrinter::device().jobOptions(), confirmed && message.isEmpty() ? chosen : earlier);
     if (message.isEmpty()) {
         QCOMPARE(Prompt::shown().size(), 1);
     } else {

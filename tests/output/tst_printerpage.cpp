@@ -3,6 +3,7 @@
 #include "app/programfolders.h"
 #include "app/prompt.h"
 #include "output/currentprinter.h"
+#include "output/printablearea.h"
 #include "output/printerpage.h"
 #include "output/units.h"
 #include "promptcheck.h"
@@ -61,6 +62,8 @@ private slots:
     void reportsPrinterDpi();
     void choosesAndSelectsPrinters();
     void pdfPrinterPrintsWholeSheetIntoTempOfAppDir();
+    void drawingOriginIsThePrintableAreasCorner_data();
+    void drawingOriginIsThePrintableAreasCorner();
 };
 
 void TestPrinterPage::setsPaperAndOrientation_data()
@@ -353,6 +356,44 @@ void TestPrinterPage::pdfPrinterPrintsWholeSheetIntoTempOfAppDir()
         }
         QVERIFY(dir.readFile("Temp/print.pdf").startsWith("%PDF"));
     }
+}
+
+void TestPrinterPage::drawingOriginIsThePrintableAreasCorner_data()
+{
+    QTest::addColumn<QMarginsF>("unprintable"); // mm, as the driver reports them
+    QTest::addColumn<int>("orientation");
+    QTest::addColumn<QPointF>("origin"); // mm from the sheet's top-left corner
+    QTest::newRow("the whole sheet (a PDF file, cups-pdf)") << QMarginsF() << 0 << QPointF(0, 0);
+    QTest::newRow("a laser printer's edges") << QMarginsF(4.23, 4.23, 4.23, 4.23) << 0 << QPointF(4.23, 4.23);
+    QTest::newRow("uneven edges") << QMarginsF(3, 5, 4, 12) << 0 << QPointF(3, 5);
+    QTest::newRow("uneven edges, landscape") << QMarginsF(3, 5, 4, 12) << 1 << QPointF(3, 5);
+}
+
+// Qt starts a printer with margins of 10 points whatever its driver says:
+// drawn from there, a cups-pdf page came out 3.53 mm right and down. The
+// origin is the corner of the printable area the driver reports.
+void TestPrinterPage::drawingOriginIsThePrintableAreasCorner()
+{
+    QFETCH(QMarginsF, unprintable);
+    QFETCH(int, orientation);
+    QFETCH(QPointF, origin);
+    constexpr double PointsPerMM = 72 / 25.4;
+    const QPageLayout started(QPageSize(QPageSize::A4),
+        orientation ? QPageLayout::Landscape : QPageLayout::Portrait, QMarginsF(10, 10, 10, 10),
+        QPageLayout::Point, unprintable * PointsPerMM);
+    const QPageLayout aligned = PrintableArea::layout(started);
+    const QPointF at = PrintableArea::originMM(aligned);
+    QVERIFY2(qAbs(at.x() - origin.x()) < 0.01 && qAbs(at.y() - origin.y()) < 0.01,
+        qPrintable(QString("%1, %2 mm").arg(at.x()).arg(at.y())));
+    QCOMPARE(aligned.pageSize(), started.pageSize());
+    QCOMPARE(aligned.orientation(), started.orientation());
+
+    // The PDF printer draws from the sheet's corner on any paper.
+    TestAppDir dir;
+    CurrentPrinter::select(PdfPrinterName);
+    setPage("B5", 257, 182, orientation);
+    QVERIFY(SetupPrinterPage("B5", 0, 0, orientation));
+    QCOMPARE(CurrentPrinter::device().printer().pageRect(QPrinter::DevicePixel).topLeft(), QPointF(0, 0));
 }
 
 QTEST_MAIN(TestPrinterPage)

@@ -1,6 +1,7 @@
 #include "app/apperror.h"
 #include "app/processstate.h"
 #include "app/prompt.h"
+#include "app/version.h"
 #include "db/hadfile.h"
 #include "db/reportfields.h"
 #include "output/currentprinter.h"
@@ -18,6 +19,8 @@
 #include <QtTest>
 
 #include <optional>
+
+Q_DECLARE_METATYPE(PrintJobOptions)
 
 namespace {
 
@@ -79,6 +82,8 @@ private slots:
     void pdfFileNameForAnExistingFile();
     void printingToThePdfPrinter_data();
     void printingToThePdfPrinter();
+    void printDialogChoicesAreHonoured_data();
+    void printDialogChoicesAreHonoured();
     void exportMatchesHadtool_data();
     void exportMatchesHadtool();
     void exportLeavesTheProgramsPrintingAlone();
@@ -222,9 +227,48 @@ void TestReportPrinting::printingToThePdfPrinter()
         for (const PdfPage &page : printed)
             QVERIFY(sameSizeMM(page.sizeMM, QSizeF(210, 297)));
         QVERIFY(printed.last().text.contains("墙体多处开裂"));
+        QCOMPARE(pdfInfo(f.path(fileName), "Title"), QString("2004-008 广州市越秀区东山路1号"));
     }
     // Nothing but the file asked for.
     QCOMPARE(otherFiles(f.file.dir.path()), QStringList());
+}
+
+void TestReportPrinting::printDialogChoicesAreHonoured_data()
+{
+    QTest::addColumn<PrintJobOptions>("job"); // the file is named relative to the report's folder
+    QTest::addColumn<QStringList>("pages"); // C cover, B body, as printed
+    QTest::newRow("as the dialog opens") << PrintJobOptions {} << QStringList { "C", "B" };
+    QTest::newRow("two copies") << PrintJobOptions { 2, 0, 0, {} } << QStringList { "C", "B", "C", "B" };
+    QTest::newRow("the body") << PrintJobOptions { 1, 2, 2, {} } << QStringList { "B" };
+    QTest::newRow("two copies of the cover") << PrintJobOptions { 2, 1, 1, {} } << QStringList { "C", "C" };
+    QTest::newRow("a range past the last page") << PrintJobOptions { 1, 2, 9, {} } << QStringList { "B" };
+    QTest::newRow("a file chosen") << PrintJobOptions { 1, 0, 0, "chosen.pdf" } << QStringList { "C", "B" };
+}
+
+// Printing all pages (the print command, the preview's 打印所有页) prints
+// the copies and pages chosen in the print dialog, into the file chosen there.
+void TestReportPrinting::printDialogChoicesAreHonoured()
+{
+    QFETCH(PrintJobOptions, job);
+    QFETCH(QStringList, pages);
+    Fixture f;
+    CurrentPrinter::install(PrinterDevice::pdf());
+    const QString target = f.path(job.outputFile.isEmpty() ? "new.pdf" : job.outputFile);
+    if (!job.outputFile.isEmpty())
+        job.outputFile = target;
+    CurrentPrinter::device().setJobOptions(job);
+    Process.ActiveSignatures = [] { return std::optional<SignatureValues>(SignatureValues()); };
+    PreparePrintedPages(f.report());
+    if (job.outputFile.isEmpty())
+        Prompt::setNextFileName(target);
+    PrintAllReportPages();
+
+    QCOMPARE(
+        Prompt::shown().size(), job.outputFile.isEmpty() ? 1 : 0); // the file asked for only when not chosen
+    QStringList printed;
+    for (const PdfPage &page : readPdfPages(target))
+        printed.append(page.text.contains("墙体多处开裂") ? "B" : "C");
+    QCOMPARE(printed, pages);
 }
 
 void TestReportPrinting::exportMatchesHadtool_data()
@@ -232,9 +276,11 @@ void TestReportPrinting::exportMatchesHadtool_data()
     QTest::addColumn<QString>("style");
     QTest::addColumn<QSize>("size");
     QTest::addColumn<int>("orientation");
-    QTest::newRow("A4 portrait") << "A4" << QSize(210, 297) << 0;
-    QTest::newRow("B5 landscape") << "B5" << QSize(257, 182) << 1;
-    QTest::newRow("custom") << "自定义纸张" << QSize(200, 280) << 0;
+    QTest::addColumn<bool>("mark"); // [Misc] IsPrintSoftMess
+    QTest::newRow("A4 portrait") << "A4" << QSize(210, 297) << 0 << true;
+    QTest::newRow("B5 landscape") << "B5" << QSize(257, 182) << 1 << true;
+    QTest::newRow("custom") << "自定义纸张" << QSize(200, 280) << 0 << true;
+    QTest::newRow("without the product mark") << "A4" << QSize(210, 297) << 0 << false;
 }
 
 void TestReportPrinting::exportMatchesHadtool()
@@ -242,7 +288,12 @@ void TestReportPrinting::exportMatchesHadtool()
     QFETCH(QString, style);
     QFETCH(QSize, size);
     QFETCH(int, orientation);
+    QFETCH(bool, mark);
     Fixture f(style, size.width(), size.height(), orientation);
+    // The program's settings, as the program holds them and as hadtool reads them.
+    Process.Settings.IsPrintSoftMess = mark;
+    f.file.dir.writeFile(
+        "config.ini", mark ? "[Misc]\r\nIsPrintSoftMess=1\r\n" : "[Misc]\r\nIsPrintSoftMess=0\r\n");
     const QString exported = f.path("exported.pdf");
     Prompt::setNextFileName(exported);
     QCOMPARE(ExportReportPdf(f.report()), exported);
@@ -250,7 +301,8 @@ void TestReportPrinting::exportMatchesHadtool()
     QCOMPARE(Prompt::shown().first().fileName, QStringLiteral("2004-008 广州市越秀区东山路1号.pdf"));
 
     const QString printed = f.path("hadtool.pdf");
-    const ProcessResult result = runHadtool({ "pdf", f.file.path, "--index", "0", "-o", printed });
+    const ProcessResult result = runHadtool({ "pdf", f.file.path, "--index", "0", "-o", printed },
+        { .environment = { "APPRAISAL_HOME=" + f.file.dir.path() } });
     QVERIFY2(result.exitCode == 0, qPrintable(result.err));
 
     const QList<PdfPage> ours = readPdfPages(exported);
@@ -264,6 +316,12 @@ void TestReportPrinting::exportMatchesHadtool()
     }
     QVERIFY(ours[0].text.contains("张三"));
     QVERIFY(ours[1].text.contains("2004-008"));
+    for (int i = 0; i < 2; ++i)
+        QCOMPARE(theirs[i].text.contains("【晨岭房屋安全鉴定管理系统】"), mark);
+    for (const QString &pdf : { exported, printed }) {
+        QCOMPARE(pdfInfo(pdf, "Title"), QString("2004-008 广州市越秀区东山路1号"));
+        QCOMPARE(pdfInfo(pdf, "Creator"), QString("晨岭房屋安全鉴定管理系统 ") + AppVersion);
+    }
 }
 
 // An export borrows the printer and the process's page state and gives them

@@ -23,6 +23,21 @@ QString unescaped(QString text)
     return text.replace("&lt;", "<").replace("&gt;", ">").replace("&quot;", "\"").replace("&amp;", "&");
 }
 
+// Whether the next piece of a word starts where the word ends, on its line.
+bool touches(const PdfWord &word, const PdfWord &next)
+{
+    constexpr double Gap = 0.05; // mm
+    return std::abs(next.left - word.right) < Gap && next.top < word.bottom && word.top < next.bottom;
+}
+
+void join(PdfWord &word, const PdfWord &next)
+{
+    word.text += next.text;
+    word.right = next.right;
+    word.top = std::min(word.top, next.top);
+    word.bottom = std::max(word.bottom, next.bottom);
+}
+
 } // namespace
 
 QList<PdfPage> readPdfPages(const QString &path)
@@ -51,7 +66,7 @@ QList<PdfPage> readPdfPages(const QString &path)
         = run(QStringLiteral("pdftotext"), { QStringLiteral("-layout"), path, QStringLiteral("-") })
               .split(u'\f');
     for (int i = 0; i < n && i < texts.size(); ++i)
-        result[i].text = compatibilityForm(texts.at(i));
+        result[i].text = texts.at(i);
     return result;
 }
 
@@ -67,17 +82,24 @@ QList<PdfWordsPage> pdfWords(const QString &path)
             pages.append(
                 { m.captured(1).toDouble() / PointsPerMM, m.captured(2).toDouble() / PointsPerMM, {} });
         } else if (const QRegularExpressionMatch w = word.match(line); w.hasMatch() && !pages.isEmpty()) {
-            pages.last().words.append({ compatibilityForm(unescaped(w.captured(5))),
-                w.captured(1).toDouble() / PointsPerMM, w.captured(2).toDouble() / PointsPerMM,
-                w.captured(3).toDouble() / PointsPerMM, w.captured(4).toDouble() / PointsPerMM });
+            const PdfWord piece { unescaped(w.captured(5)), w.captured(1).toDouble() / PointsPerMM,
+                w.captured(2).toDouble() / PointsPerMM, w.captured(3).toDouble() / PointsPerMM,
+                w.captured(4).toDouble() / PointsPerMM };
+            QList<PdfWord> &words = pages.last().words;
+            if (!words.isEmpty() && touches(words.last(), piece))
+                join(words.last(), piece);
+            else
+                words.append(piece);
         }
     }
     return pages;
 }
 
-QString compatibilityForm(const QString &text)
+QString pdfInfo(const QString &path, const QString &field)
 {
-    return text.normalized(QString::NormalizationForm_KC);
+    const QRegularExpression line(QStringLiteral("^%1:\\s+(.*)$").arg(QRegularExpression::escape(field)),
+        QRegularExpression::MultilineOption);
+    return line.match(run(QStringLiteral("pdfinfo"), { path })).captured(1);
 }
 
 QStringList lines(const QString &text)

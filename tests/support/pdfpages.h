@@ -33,12 +33,14 @@ struct PdfWordsPage
     QList<PdfWord> words;
 };
 
-// The pages of a PDF file with their words (pdftotext -bbox).
+// The pages of a PDF file with their words (pdftotext -bbox). pdftotext
+// splits a word where the font changes (digits in the Latin face between
+// Chinese characters); pieces that touch on one line are joined again.
 QList<PdfWordsPage> pdfWords(const QString &path);
 
-// Fonts map some characters to their radical forms, so texts read back from
-// a PDF file are compared in compatibility form; the texts above are in it.
-QString compatibilityForm(const QString &text);
+// A field of a PDF file's document information as pdfinfo shows it
+// ("Title", "Creator"); empty when it has none.
+QString pdfInfo(const QString &path, const QString &field);
 
 // The lines of a text that are not blank, each with its spaces simplified.
 QStringList lines(const QString &text);

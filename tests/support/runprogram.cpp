@@ -8,6 +8,12 @@ ProcessResult runProcess(QProcess &process, const RunOptions &options)
 {
     if (!options.workingFolder.isEmpty())
         process.setWorkingDirectory(options.workingFolder);
+    if (!options.environment.isEmpty()) {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        for (const QString &entry : options.environment)
+            environment.insert(entry.section(u'=', 0, 0), entry.section(u'=', 1));
+        process.setProcessEnvironment(environment);
+    }
     process.start();
     process.write(options.input);
     process.closeWriteChannel();

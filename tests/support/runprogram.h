@@ -20,6 +20,7 @@ struct RunOptions
     QByteArray input {}; // written to its standard input, which is then closed
     QString workingFolder {}; // the test's own when empty
     int timeoutMs = 60000;
+    QStringList environment {}; // "NAME=value" in place of the test's own values
 };
 
 // Starts a process set up with its program, arguments and anything else it

@@ -53,7 +53,7 @@ void OutputCommands::Print()
 {
     runReported([this] {
         PreparePrintedPages(RequirePrintedReport(m_frame.activeReport));
-        PrintReportPages(1, Process.PageCount);
+        PrintAllReportPages();
     });
 }
 

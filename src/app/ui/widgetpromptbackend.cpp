@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QRegularExpression>
 
+#include <algorithm>
 #include <memory>
 
 namespace {
@@ -122,9 +123,9 @@ QString WidgetPromptBackend::chooseFile(const PromptRecord &prompt)
     return dialog.selectedFiles().constFirst();
 }
 
-// Opens on the named printer (the PDF printer as printing to a file), with
-// all pages to print and no further options; answers with the printer
-// selected when the dialog closed.
+// Opens on the named printer (the PDF printer as printing to a file) with
+// the job settings; answers with the printer selected and the copies, pages
+// and file chosen when the dialog closed.
 PrintChoice WidgetPromptBackend::confirmPrint(const PromptRecord &prompt)
 {
     const bool toFile = prompt.printerName == PdfPrinterName;
@@ -132,11 +133,30 @@ PrintChoice WidgetPromptBackend::confirmPrint(const PromptRecord &prompt)
                           : std::make_unique<QPrinter>(QPrinterInfo::printerInfo(prompt.printerName));
     if (toFile)
         printer->setOutputFormat(QPrinter::PdfFormat);
+    const PrintJobOptions &job = prompt.job;
+    printer->setCopyCount(job.copies);
+    if (toFile && !job.outputFile.isEmpty())
+        printer->setOutputFileName(job.outputFile);
     QPrintDialog dialog(printer.get(), owner());
     dialog.setWindowTitle(prompt.caption);
-    dialog.setOptions(QAbstractPrintDialog::PrintToFile);
-    dialog.setPrintRange(QAbstractPrintDialog::AllPages);
+    dialog.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintPageRange);
+    dialog.setMinMax(1, std::max(1, prompt.pageCount));
+    if (job.fromPage > 0) {
+        dialog.setPrintRange(QAbstractPrintDialog::PageRange);
+        dialog.setFromTo(job.fromPage, job.toPage);
+    } else {
+        dialog.setPrintRange(QAbstractPrintDialog::AllPages);
+    }
     if (dialog.exec() != QDialog::Accepted)
-        return { false, prompt.printerName };
-    return { true, printer->outputFormat() == QPrinter::PdfFormat ? PdfPrinterName : printer->printerName() };
+        return { false, prompt.printerName, job };
+    const bool pdf = printer->outputFormat() == QPrinter::PdfFormat;
+    PrintJobOptions chosen;
+    chosen.copies = printer->copyCount();
+    if (printer->printRange() == QPrinter::PageRange) {
+        chosen.fromPage = printer->fromPage();
+        chosen.toPage = printer->toPage();
+    }
+    if (pdf)
+        chosen.outputFile = printer->outputFileName();
+    return { true, pdf ? PdfPrinterName : printer->printerName(), chosen };
 }

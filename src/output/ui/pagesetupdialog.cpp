@@ -6,8 +6,10 @@
 #include "app/prompt.h"
 #include "app/ui/numberedit.h"
 #include "output/currentprinter.h"
+#include "output/pagefiles.h"
 #include "output/pagesettingsstore.h"
 #include "output/printerpage.h"
+#include "output/ui/captionedframe.h"
 #include "output/units.h"
 
 #include <QCloseEvent>
@@ -26,6 +28,7 @@
 #include <QStyle>
 #include <QTabWidget>
 
+#include <algorithm>
 #include <array>
 #include <utility>
 
@@ -69,8 +72,9 @@ int pixels(double value, int limit)
 
 // The schematic page inside the frame: a page of the frame's height less 24
 // pixels for upright paper, and a wider page (its height following the
-// page height over 270) for sideways or square paper.
-QRect thumbnailPlace(int pageWidth, int pageHeight, QSize frame)
+// page height over 270) for sideways or square paper, kept below the
+// frame's caption.
+QRect thumbnailPlace(int pageWidth, int pageHeight, QSize frame, int captionHeight)
 {
     int width = 0;
     int height = 0;
@@ -84,26 +88,28 @@ QRect thumbnailPlace(int pageWidth, int pageHeight, QSize frame)
     }
     const int left = static_cast<int>(roundHalfEven((frame.width() - width) / 2.0));
     const int top = static_cast<int>(roundHalfEven((frame.height() - height) / 2.0)) + 3;
-    return QRect(left, top, width, height);
+    return QRect(left, std::max(top, std::min(captionHeight, frame.height() - height)), width, height);
 }
 
-// A black line on row y from x1 up to, not including, x2.
+// A black line on row y from x1 up to, not including, x2: whole pixels
+// (device pixels too, on a scaled screen).
 void horizontalLine(QPainter &painter, int x1, int x2, int y)
 {
     if (x2 > x1)
-        painter.drawLine(x1, y, x2 - 1, y);
+        painter.fillRect(QRect(x1, y, x2 - x1, 1), Qt::black);
 }
 
 // Paragraphs of two lines 3 pixels apart, the second line ending at random
-// at one of three places; lines below the picture are clipped.
-QImage thumbnailImage(QSize size)
+// at one of three places; lines below the picture are clipped. Drawn at the
+// screen's device pixel ratio, so that it stays sharp on a scaled screen.
+QImage thumbnailImage(QSize size, qreal devicePixelRatio)
 {
-    QImage image(size, QImage::Format_RGB32);
+    QImage image(size * devicePixelRatio, QImage::Format_RGB32);
     if (image.isNull())
         return image;
+    image.setDevicePixelRatio(devicePixelRatio);
     image.fill(Qt::white);
     QPainter painter(&image);
-    painter.setPen(QPen(Qt::black, 1));
     const int width = size.width();
     const int paragraphs = static_cast<int>(roundHalfEven((size.height() - 6) / 3.0 / 2.0));
     const int ends[] = { width - 6, static_cast<int>(roundHalfEven(width / 5.0 * 2)),
@@ -140,9 +146,9 @@ QLabel *label(QWidget *parent, const QString &text, int x, int y)
     return label;
 }
 
-QGroupBox *frame(QWidget *parent, const char *name, const QString &title, const QRect &place)
+CaptionedFrame *frame(QWidget *parent, const char *name, const QString &title, const QRect &place)
 {
-    auto *box = new QGroupBox(title, parent);
+    auto *box = new CaptionedFrame(title, parent);
     box->setObjectName(QLatin1String(name));
     box->setGeometry(place);
     return box;
@@ -373,9 +379,14 @@ QWidget *TFrm_PageSetup::buildColumnWidthTab()
     return tab;
 }
 
+// On the main window, also when the dialog belongs to a window of its own
+// (the print preview, which stays on top): the main window is the top of
+// the chain of owners.
 void TFrm_PageSetup::centreOnOwner()
 {
     const QWidget *owner = parentWidget() ? parentWidget()->window() : nullptr;
+    while (owner && owner->parentWidget())
+        owner = owner->parentWidget()->window();
     if (!owner)
         return;
     QRect place = frameGeometry();
@@ -458,9 +469,10 @@ void TFrm_PageSetup::DrawPageThumbnail()
     movePreviewFrameToCurrentTab();
     m_thumbnail->clear();
     const TPageSettings &page = Process.CurrentPageSettings;
-    const QRect place = thumbnailPlace(page.PageWidth, page.PageHeight, m_previewFrame->size());
+    const QRect place = thumbnailPlace(
+        page.PageWidth, page.PageHeight, m_previewFrame->size(), m_previewFrame->captionHeight());
     m_thumbnail->setGeometry(place);
-    const QImage image = thumbnailImage(place.size());
+    const QImage image = thumbnailImage(place.size(), m_thumbnail->devicePixelRatioF());
     if (!image.isNull())
         m_thumbnail->setPixmap(QPixmap::fromImage(image));
     m_thumbnail->setEnabled(true);
@@ -610,11 +622,16 @@ void TFrm_PageSetup::choosePrinter()
 {
     try {
         const QString current = CurrentPrinter::device().name();
-        const PrintChoice choice = Prompt::print(QStringLiteral("打印"), current);
-        if (choice.confirmed && choice.printerName != current) {
+        const PrintChoice choice = Prompt::print(
+            QStringLiteral("打印"), current, CurrentPrinter::device().jobOptions(), ReportPageCount);
+        if (!choice.confirmed)
+            return;
+        if (choice.printerName != current) {
             CurrentPrinter::select(choice.printerName);
             m_printerTouched = true;
         }
+        // The copies, pages and file chosen are those of the next prints.
+        CurrentPrinter::device().setJobOptions(choice.job);
     } catch (const std::exception &) {
         Prompt::error(QStringLiteral("设置打印机错误!"));
     }

@@ -8,6 +8,7 @@
 #include <QSize>
 
 class NumberEdit;
+class CaptionedFrame;
 class QComboBox;
 class QGroupBox;
 class QLabel;
@@ -113,7 +114,7 @@ private:
     QListWidget *m_covPrintSel = nullptr;
     NumberEdit *m_apprCircsRows = nullptr;
     NumberEdit *m_rowMaxCharCount = nullptr;
-    QGroupBox *m_previewFrame = nullptr;
+    CaptionedFrame *m_previewFrame = nullptr;
     QLabel *m_thumbnail = nullptr;
 };
 

@@ -280,7 +280,7 @@ void TFrm_Preview::keyPressEvent(QKeyEvent *event)
 
 void TFrm_Preview::printAll()
 {
-    runReported([] { PrintReportPages(1, Process.PageCount); });
+    runReported([] { PrintAllReportPages(); });
 }
 
 void TFrm_Preview::printCurrent()
