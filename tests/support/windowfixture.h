@@ -30,8 +30,11 @@ struct ReportsFile : ReportFile
         const QList<Columns> &rows = {}, const QString &relative = QStringLiteral("Data/报告.had"))
         : ReportFile(0, relative)
     {
-        for (const Columns &row : rows)
-            add(row);
+        // One transaction: every commit waits for the disk.
+        connection.transaction([&] {
+            for (const Columns &row : rows)
+                add(row);
+        });
     }
 
     void add(const Columns &row)
