@@ -16,8 +16,10 @@ const QList<QString> &cellColumns()
 
 QList<ComponentRow> load(const Connection &connection, const QString &fileNo)
 {
-    QSqlQuery query = connection.run(QStringLiteral("select * from CalcuData where FileNo = :MainFileNo"),
-        { { QStringLiteral("MainFileNo"), fileNo } });
+    // In the order they were stored, whatever index the engine reads.
+    QSqlQuery query
+        = connection.run(QStringLiteral("select * from CalcuData where FileNo = :MainFileNo order by rowid"),
+            { { QStringLiteral("MainFileNo"), fileNo } });
     QList<int> fields;
     for (const QString &column : cellColumns())
         fields.append(query.record().indexOf(column));

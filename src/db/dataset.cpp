@@ -6,6 +6,7 @@
 #include <QRegularExpression>
 #include <QSqlQuery>
 
+#include <algorithm>
 #include <climits>
 #include <cmath>
 
@@ -149,6 +150,11 @@ void DataSet::readRowIds()
         QStringLiteral("select \"%1\".%2 from \"%1\"").arg(m_table, m_rowId) + m_condition, m_params);
     while (query.next())
         m_rowIds.append(query.value(0).toLongLong());
+    // The engine returns the rows in the order of whatever it reads: a
+    // search scans the small index of its column rather than the reports
+    // with their long texts, and so finds them in that column's order. An
+    // "order by" would make it read the reports themselves.
+    std::sort(m_rowIds.begin(), m_rowIds.end());
 }
 
 void DataSet::close()

@@ -12,10 +12,10 @@
 
 // A data set over the rows of one table, opened with a statement of the form
 // "select * from Table [where ...]". It keeps the row ids of the rows found
-// (under a name of the row id that no column of the table hides),
-// in the order the engine returned them, and reads the rows themselves in
-// blocks when they are needed, so that opening and stepping through a file
-// of many long reports stays fast.
+// (under a name of the row id that no column of the table hides), in the
+// order the rows were added (row id order, whatever index the engine reads),
+// and reads the rows themselves in blocks when they are needed, so that
+// opening and stepping through a file of many long reports stays fast.
 //
 // Moves, edit, append, post and delete follow the usual data-set rules: a
 // move posts a row being edited or appended; an appended row, once posted,
