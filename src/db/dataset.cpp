@@ -61,6 +61,33 @@ QDateTime readDateTime(const QString &text)
     return value;
 }
 
+// Whether a value to be written equals the one stored: both null, or the
+// same value (numbers by their value).
+bool sameValue(const QVariant &given, const QVariant &stored)
+{
+    if (given.isNull() || stored.isNull())
+        return given.isNull() && stored.isNull();
+    return given == stored;
+}
+
+// The rows of a table with the given row ids as the file holds them now,
+// each with its fieldCount columns, by row id.
+QHash<qint64, QList<QVariant>> readRows(const Connection &connection, const QString &table,
+    const QString &rowIdName, qsizetype fieldCount, const QVariantList &ids)
+{
+    const QString marks = QStringList(ids.size(), QStringLiteral("?")).join(u',');
+    QSqlQuery query = connection.runPositional(
+        QStringLiteral("select %2, * from \"%1\" where %2 in (%3)").arg(table, rowIdName, marks), ids);
+    QHash<qint64, QList<QVariant>> rows;
+    while (query.next()) {
+        QList<QVariant> row(fieldCount);
+        for (int i = 0; i < fieldCount; ++i)
+            row[i] = query.value(i + 1);
+        rows.insert(query.value(0).toLongLong(), row);
+    }
+    return rows;
+}
+
 AppError notValid(const QString &what, const QString &text, const QString &field)
 {
     return AppError(QStringLiteral("'%1' is not a valid %2 for field '%3'").arg(text, what, field));
@@ -293,10 +320,20 @@ void DataSet::append()
 void DataSet::post()
 {
     requireEditing();
+    // A column given the value the file holds already is left alone: a
+    // report stored unchanged (as every move stores the report it leaves)
+    // writes nothing, and no index of an unchanged column is rewritten. The
+    // row is read again: the one read earlier may have been changed since by
+    // another connection.
+    Row stored(m_fields.size());
+    if (m_state == State::Edit) {
+        const qint64 rowId = m_rowIds.at(m_index);
+        stored = readRows(m_connection, m_table, m_rowId, m_fields.size(), { rowId }).value(rowId, stored);
+    }
     QStringList columns;
     QList<QVariant> values;
     for (int i = 0; i < m_fields.size(); ++i) {
-        if (m_changed.at(i)) {
+        if (m_changed.at(i) && (m_state == State::Append || !sameValue(m_buffer.at(i), stored.at(i)))) {
             columns.append(QLatin1Char('"') + m_fields.at(i) + QLatin1Char('"'));
             values.append(m_buffer.at(i));
         }
@@ -600,15 +637,9 @@ void DataSet::fetchBlock(int index) const
     for (int i = start; i < end; ++i)
         if (!m_cache.contains(m_rowIds.at(i)))
             ids.append(m_rowIds.at(i));
-    const QString marks = QStringList(ids.size(), QStringLiteral("?")).join(u',');
-    QSqlQuery query = m_connection.runPositional(
-        QStringLiteral("select %2, * from \"%1\" where %2 in (%3)").arg(m_table, m_rowId, marks), ids);
-    while (query.next()) {
-        auto *row = new Row(m_fields.size());
-        for (int i = 0; i < m_fields.size(); ++i)
-            (*row)[i] = query.value(i + 1);
-        m_cache.insert(query.value(0).toLongLong(), row);
-    }
+    const QHash<qint64, Row> rows = readRows(m_connection, m_table, m_rowId, m_fields.size(), ids);
+    for (auto it = rows.cbegin(); it != rows.cend(); ++it)
+        m_cache.insert(it.key(), new Row(it.value()));
 }
 
 QList<int> DataSet::columnFields(const QStringList &columns, QString &selectList) const
