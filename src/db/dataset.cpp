@@ -320,6 +320,15 @@ void DataSet::append()
 void DataSet::post()
 {
     requireEditing();
+    transaction([this] {
+        if (m_beforePost)
+            m_beforePost(*this);
+        writeRow();
+    });
+}
+
+void DataSet::writeRow()
+{
     // A column given the value the file holds already is left alone: a
     // report stored unchanged (as every move stores the report it leaves)
     // writes nothing, and no index of an unchanged column is rewritten. The
@@ -404,6 +413,31 @@ void DataSet::deleteRecord()
         m_index = int(m_rowIds.size()) - 1;
     m_bof = m_rowIds.isEmpty();
     m_eof = m_rowIds.isEmpty();
+}
+
+void DataSet::transaction(const std::function<void()> &work)
+{
+    const QList<qint64> rowIds = m_rowIds;
+    const int index = m_index;
+    const bool bof = m_bof;
+    const bool eof = m_eof;
+    const State state = m_state;
+    const Row buffer = m_buffer;
+    const QList<bool> changed = m_changed;
+    try {
+        m_connection.transaction(work);
+    } catch (...) {
+        m_rowIds = rowIds;
+        m_index = index;
+        m_bof = bof;
+        m_eof = eof;
+        m_state = state;
+        m_buffer = buffer;
+        m_changed = changed;
+        // Rows read inside may hold values that were undone.
+        m_cache.clear();
+        throw;
+    }
 }
 
 DataSet::Bookmark DataSet::bookmark() const
@@ -520,6 +554,16 @@ QDateTime DataSet::asDateTime(const QString &name) const
 QDate DataSet::asDate(const QString &name) const
 {
     return asDateTime(name).date();
+}
+
+QString DataSet::storedString(const QString &name) const
+{
+    const int field = fieldIndex(name);
+    if (m_state == State::Append || m_index < 0)
+        return QString();
+    const qint64 rowId = m_rowIds.at(m_index);
+    const Row row = readRows(m_connection, m_table, m_rowId, m_fields.size(), { rowId }).value(rowId);
+    return row.isEmpty() ? QString() : textOf(field, row.at(field));
 }
 
 void DataSet::assign(const QString &name, const QVariant &value)

@@ -100,7 +100,10 @@ public:
     // Selects the entry of the shown report and scrolls it into view.
     void showCurrentEntry();
 
-    // The component table of the shown report.
+    // The component table of the shown report. SaveComponentRows stores it
+    // under the number of the report's row (as being stored while the row
+    // is edited, else as stored): a number typed into the field and then
+    // dropped with the other field edits takes no rows.
     void LoadComponentRows(DataSet &query);
     void SaveComponentRows();
     void ResetComponentGrid();
@@ -149,7 +152,6 @@ signals:
 protected:
     void closeEvent(QCloseEvent *event) override;
     void showEvent(QShowEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     TfrmChildWin(const QString &fileName, const ReportWindowCommands &commands);
@@ -162,7 +164,6 @@ private:
     void genericChange();
     void requestFieldChanged(const QString &field, const QString &mirror, int listColumn);
     void focusChanged(QWidget *old, QWidget *now);
-    void commitFileNoChange();
     void reopenAfterFailedSearch(const QString &statement, const SqlParams &params, DataSet::Bookmark shown);
     void centrePanels();
     void setPickerDate(const QString &column, const QDate &date);
@@ -190,12 +191,7 @@ private:
     QStackedWidget *m_notebook = nullptr;
     QTabBar *m_tabSet = nullptr;
     QPointer<QWidget> m_lastFocused;
-    QWidget *m_fileNo = nullptr; // labedtFileNo
 
-    // The number in labedtFileNo when it received the focus; set while
-    // the focus is in that field.
-    QString FileNoOnEnter;
-    bool m_fileNoEntered = false;
     bool m_settingDates = false;
     bool m_firstShowDone = false;
 };

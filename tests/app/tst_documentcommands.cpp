@@ -36,6 +36,8 @@ private slots:
     void appendStoresTheEditedReportFirst();
     void insertDropsFieldEditsButSavesTheTable();
     void deleteUntilEmpty();
+    void discardedNumberChangeLeavesTheFileAsItWas_data();
+    void discardedNumberChangeLeavesTheFileAsItWas();
 
     void moves_data();
     void moves();
@@ -360,6 +362,48 @@ void TestDocumentCommands::deleteUntilEmpty()
     QCOMPARE(Prompt::shown().first().icon, PromptIcon::Warning);
     QCOMPARE(lastPromptText(), "数据表已空，不能删除!");
     QCOMPARE(frame.file.stored("count(*)"), QStringList { "0" });
+}
+
+void TestDocumentCommands::discardedNumberChangeLeavesTheFileAsItWas_data()
+{
+    QTest::addColumn<QString>("discard");
+    QTest::newRow("closed without saving") << "Actn_FileClose";
+    QTest::newRow("Insert drops the field edits") << "Actn_RecordInsert";
+}
+
+// The number is changed and the field left, then the edit is dropped: the
+// component rows stay with the report's stored number.
+void TestDocumentCommands::discardedNumberChangeLeavesTheFileAsItWas()
+{
+    QFETCH(QString, discard);
+    Frame frame;
+    frame.file.addRows("1", { componentRow(1, "承重结构"), componentRow(2, "围护结构") });
+    frame.open();
+    activateFrame(frame.form.get());
+    frame.window->showPage(2);
+    auto *number = child<QLineEdit>(frame.window, "labedtFileNo");
+    number->setFocus();
+    QVERIFY(number->hasFocus());
+    number->selectAll();
+    QTest::keyClicks(number, "5");
+    QTest::keyClick(number, Qt::Key_Tab);
+    QVERIFY(!number->hasFocus());
+    const QByteArray before = frame.file.dir.readFile("Data/报告.had");
+
+    if (discard == "Actn_FileClose")
+        Prompt::setNextAnswer(PromptButton::No);
+    frame.run(qPrintable(discard));
+    if (discard == "Actn_FileClose") {
+        deleteClosedWindows();
+        QVERIFY(frame.form->reportWindows().isEmpty());
+        QCOMPARE(frame.file.dir.readFile("Data/报告.had"), before);
+    } else {
+        QCOMPARE(frame.shown(), "1");
+        QCOMPARE(frame.window->componentPage()->rows().size(), 2);
+    }
+    QCOMPARE(frame.file.rowsOf("1"), QStringList({ "承重结构|||||", "围护结构|||||" }));
+    QVERIFY(frame.file.rowsOf("5").isEmpty());
+    QCOMPARE(frame.file.stored("FileNo"), QStringList({ "1", "2", "3", "4" }));
 }
 
 void TestDocumentCommands::moves_data()
