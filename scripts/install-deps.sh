@@ -10,7 +10,7 @@ packages=(
   qt6-base-dev qt6-qpa-plugins libqt6sql6-sqlite libqt6svg6 libgl-dev
   fonts-noto-cjk fonts-liberation2 fontconfig qt6-translations-l10n
   poppler-utils
-  sqlite3
+  sqlite3 strace
   "$@"
 )
 

@@ -504,17 +504,8 @@ void TfrmChildWin::saveReport()
 {
     if (!m_modified)
         return;
-    auto save = [this] {
-        StoreReport(m_reports);
-        m_reports.post();
-        SaveComponentRows();
-    };
-    // A new row gets its row id when it is posted; were the transaction
-    // undone afterwards, the data set would keep a row that is not there.
-    if (m_reports.state() == DataSet::State::Append)
-        save();
-    else
-        m_connection.transaction(save);
+    StoreReport(m_reports);
+    dataModule().PostReport(m_reports, m_componentPage->rows());
     setModified(false);
 }
 

@@ -34,6 +34,7 @@ private slots:
 
     void appendToABlankReport();
     void appendStoresTheEditedReportFirst();
+    void failingAppendStoresNoReportWithoutItsRows();
     void insertDropsFieldEditsButSavesTheTable();
     void deleteUntilEmpty();
     void discardedNumberChangeLeavesTheFileAsItWas_data();
@@ -317,6 +318,34 @@ void TestDocumentCommands::appendStoresTheEditedReportFirst()
     QCOMPARE(frame.window->reportList()->selectedEntry(), 4);
     QCOMPARE(textOf(frame.window, "labedtClient1"), "");
     QCOMPARE(textOf(frame.window, "labedtTrustDate2"), QDate::currentDate().toString("yyyy年MM月dd日"));
+}
+
+// The file refuses the last of the new report's ten lines: the edited
+// report is stored with its rows, the new one not at all.
+void TestDocumentCommands::failingAppendStoresNoReportWithoutItsRows()
+{
+    Frame frame;
+    frame.file.connection.execute(
+        "create trigger refuse before insert on CalcuData when NEW.PartNumber = '10' "
+        "begin select raise(abort, 'row refused'); end");
+    frame.open();
+    frame.window->setControlText("LinkMan", "联系人");
+    frame.window->componentPage()->showRows({ componentRow(1, "承重结构") });
+    frame.run("Actn_RecordAppend");
+    QCOMPARE(Prompt::shown().size(), 1);
+    QCOMPARE(lastPromptText(), "row refused");
+    QCOMPARE(frame.file.stored("LinkMan"), QStringList({ "联系人", "<null>", "<null>", "<null>" }));
+    QCOMPARE(frame.file.rowsOf("1"), QStringList { "承重结构|||||" });
+    QVERIFY(frame.file.rowsOf("").isEmpty());
+    QCOMPARE(frame.listed(), QStringList({ "1", "2", "3", "4" }));
+    QVERIFY(frame.window->Modified());
+
+    // Once the file takes the lines, saving stores the new report.
+    frame.file.connection.execute("drop trigger refuse");
+    frame.run("Actn_FileSave");
+    QCOMPARE(Prompt::shown().size(), 1);
+    QCOMPARE(frame.file.stored("FileNo"), QStringList({ "1", "2", "3", "4", "" }));
+    QCOMPARE(frame.file.rowsOf("").size(), 10);
 }
 
 void TestDocumentCommands::insertDropsFieldEditsButSavesTheTable()

@@ -140,19 +140,17 @@ void DocumentCommands::Append()
     TfrmChildWin *window = m_frame.activeWindow();
     if (!window)
         return;
-    DataSet &reports = window->ReportQuery();
-    if (window->Modified()) {
-        window->StoreReport(reports);
-        window->SaveComponentRows();
-    }
-    dataModule().AppendReport(reports);
+    // The edited report with its component rows, then the new report with
+    // its ten empty lines: each is stored whole or not at all.
+    window->saveReport();
+    dataModule().AppendReport(window->ReportQuery());
     window->ClearReport();
     window->ResetComponentGrid();
-    // The new report is stored with its ten empty lines even when clearing
-    // changed nothing on the pages.
+    // The new report is stored even when clearing changed nothing on the
+    // pages.
     window->setModified(true);
     window->saveReport();
-    window->FillReportList(reports);
+    window->FillReportList(window->ReportQuery());
     window->showCurrentEntry();
 }
 
