@@ -505,8 +505,15 @@ void TfrmChildWin::saveReport()
     if (!m_modified)
         return;
     StoreReport(m_reports);
+    const bool adds = m_reports.state() == DataSet::State::Append;
     dataModule().PostReport(m_reports, m_componentPage->rows());
     setModified(false);
+    // A new report (also one stored after a search that found nothing)
+    // stands in the list like every other.
+    if (adds) {
+        FillReportList(m_reports);
+        showCurrentEntry();
+    }
 }
 
 void TfrmChildWin::search()

@@ -114,9 +114,9 @@ public:
     // The save command's work: nothing while unmodified; otherwise the
     // controls are stored into the current row (a new one when the set has
     // none), which is posted, and the component table replaces the rows
-    // under its number, all in one transaction; Modified is false
-    // afterwards. Throws AppError (Modified stays set, the file is as it
-    // was).
+    // under its number, all in one transaction; a new report is listed;
+    // Modified is false afterwards. Throws AppError (Modified stays set,
+    // the file is as it was).
     void saveReport();
     // The search of the search sheet (BitBtn1). Throws AppError.
     void search();

@@ -39,6 +39,8 @@ private slots:
     void deleteUntilEmpty();
     void discardedNumberChangeLeavesTheFileAsItWas_data();
     void discardedNumberChangeLeavesTheFileAsItWas();
+    void storedReportsAreAlwaysListed_data();
+    void storedReportsAreAlwaysListed();
 
     void moves_data();
     void moves();
@@ -346,6 +348,7 @@ void TestDocumentCommands::failingAppendStoresNoReportWithoutItsRows()
     QCOMPARE(Prompt::shown().size(), 1);
     QCOMPARE(frame.file.stored("FileNo"), QStringList({ "1", "2", "3", "4", "" }));
     QCOMPARE(frame.file.rowsOf("").size(), 10);
+    QCOMPARE(frame.listed(), QStringList({ "1", "2", "3", "4", "" }));
 }
 
 void TestDocumentCommands::insertDropsFieldEditsButSavesTheTable()
@@ -433,6 +436,50 @@ void TestDocumentCommands::discardedNumberChangeLeavesTheFileAsItWas()
     QCOMPARE(frame.file.rowsOf("1"), QStringList({ "承重结构|||||", "围护结构|||||" }));
     QVERIFY(frame.file.rowsOf("5").isEmpty());
     QCOMPARE(frame.file.stored("FileNo"), QStringList({ "1", "2", "3", "4" }));
+}
+
+void TestDocumentCommands::storedReportsAreAlwaysListed_data()
+{
+    QTest::addColumn<bool>("deleteAll"); // otherwise a search that finds nothing
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QStringList>("stored"); // the clients of the reports afterwards, in table order
+    QTest::addColumn<QStringList>("listed"); // and those in the list
+    const QStringList before = { "甲", "乙", "丙", "丁" };
+    const QStringList typed = { "新" };
+    const QStringList typedAndNew = { "新", "" };
+    QTest::newRow("nothing found, typed, saved") << false << "Actn_FileSave" << before + typed << typed;
+    QTest::newRow("nothing found, typed, appended")
+        << false << "Actn_RecordAppend" << before + typedAndNew << typedAndNew;
+    QTest::newRow("every report deleted, saved") << true << "Actn_FileSave" << QStringList() << QStringList();
+    QTest::newRow("every report deleted, appended")
+        << true << "Actn_RecordAppend" << QStringList { "" } << QStringList { "" };
+}
+
+// Every report the file holds after a command is in the list, and a
+// deleted report never comes back, whatever the pages still show.
+void TestDocumentCommands::storedReportsAreAlwaysListed()
+{
+    QFETCH(bool, deleteAll);
+    QFETCH(QString, command);
+    QFETCH(QStringList, listed);
+    Frame frame;
+    frame.open();
+    if (deleteAll) {
+        for (int i = 0; i < 4; ++i)
+            frame.run("Actn_RecordDelete");
+        QVERIFY(frame.listed().isEmpty());
+        QCOMPARE(textOf(frame.window, "labedtClient1"), "丁"); // the pages keep the deleted report
+    } else {
+        child<QComboBox>(frame.window, "ComboBoxEx1")->setEditText("没有这样的编号");
+        child<QPushButton>(frame.window, "BitBtn1")->click();
+        QVERIFY(frame.listed().isEmpty());
+        frame.window->setControlText("Client", "新");
+    }
+    frame.run(qPrintable(command));
+    QVERIFY(Prompt::shown().isEmpty());
+    QTEST(frame.file.stored("Client"), "stored");
+    QCOMPARE(::listed(frame.window, ReportListModel::Client), listed);
+    QCOMPARE(frame.window->reportList()->selectedEntry(), int(listed.size()) - 1);
 }
 
 void TestDocumentCommands::moves_data()

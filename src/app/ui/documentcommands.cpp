@@ -147,11 +147,9 @@ void DocumentCommands::Append()
     window->ClearReport();
     window->ResetComponentGrid();
     // The new report is stored even when clearing changed nothing on the
-    // pages.
+    // pages; saving it lists it and selects its entry.
     window->setModified(true);
     window->saveReport();
-    window->FillReportList(window->ReportQuery());
-    window->showCurrentEntry();
 }
 
 void DocumentCommands::Insert()
@@ -177,8 +175,14 @@ void DocumentCommands::Delete()
         window->SaveComponentRows();
     }
     dataModule().DeleteReport(reports);
-    if (!reports.isEmpty())
+    if (reports.isEmpty()) {
+        // The pages keep showing the last report deleted. Nothing of it is
+        // left unsaved: a save (of its own or before an append) must not
+        // store it again as a new report.
+        window->setModified(false);
+    } else {
         window->showReport(reports);
+    }
     window->FillReportList(reports);
     window->showCurrentEntry();
 }
