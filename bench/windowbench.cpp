@@ -106,7 +106,6 @@ void buildFile(const QString &path, int reports)
         std::fprintf(stderr, "\r  %d", qMin(reports, start + batch));
     }
     std::fprintf(stderr, "\n");
-    connection.checkpoint();
 }
 
 double median(QList<double> values)

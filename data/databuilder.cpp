@@ -109,7 +109,6 @@ void buildReports(const QString &source, const QString &path)
         copyRows(staging, HadFile::ProjectTab, connection);
         copyRows(staging, HadFile::CalcuData, connection);
     });
-    connection.checkpoint();
 }
 
 void buildClauseLibrary(const QString &source, const QString &path)
@@ -121,7 +120,6 @@ void buildClauseLibrary(const QString &source, const QString &path)
         for (const QString &statement : statements)
             connection.execute(statement);
     });
-    connection.checkpoint();
 }
 
 void build(const QString &kind, const QString &source, const QString &target)
@@ -133,8 +131,8 @@ void build(const QString &kind, const QString &source, const QString &target)
 
     const QString partial = target + QStringLiteral(".part");
     const auto removePartial = [&] {
-        for (const char *suffix : {"", "-wal", "-shm"})
-            QFile::remove(partial + QLatin1String(suffix));
+        QFile::remove(partial);
+        Connection::removeJournals(partial);
     };
     removePartial();
     try {

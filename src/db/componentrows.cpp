@@ -1,6 +1,7 @@
 #include "db/componentrows.h"
 
 #include "db/connection.h"
+#include "db/dataset.h"
 
 #include <QSqlQuery>
 #include <QSqlRecord>
@@ -28,8 +29,10 @@ QString cellName(int line, int column)
 
 QList<ComponentRow> load(const Connection &connection, const QString &fileNo)
 {
-    QSqlQuery query = connection.run(QStringLiteral("select * from CalcuData where FileNo = :MainFileNo"),
-        { { QStringLiteral("MainFileNo"), fileNo } });
+    // In the order they were stored, whatever index the engine reads.
+    QSqlQuery query
+        = connection.run(QStringLiteral("select * from CalcuData where FileNo = :MainFileNo order by rowid"),
+            { { QStringLiteral("MainFileNo"), fileNo } });
     QList<int> fields;
     for (const QString &column : cellColumns())
         fields.append(query.record().indexOf(column));
@@ -69,6 +72,18 @@ void renumber(const Connection &connection, const QString &newNo, const QString 
     connection.execute(
         QStringLiteral("update CalcuData set CalcuData.FileNo =:Str where CalcuData.FileNo=:Str1"),
         { { QStringLiteral("Str"), newNo }, { QStringLiteral("Str1"), oldNo } });
+}
+
+void followReportNumbers(DataSet &reports)
+{
+    reports.setBeforePost([](const DataSet &set) {
+        if (set.state() != DataSet::State::Edit)
+            return;
+        const QString stored = set.storedString(QStringLiteral("FileNo"));
+        const QString number = set.asString(QStringLiteral("FileNo"));
+        if (number != stored)
+            renumber(set.connection(), number, stored);
+    });
 }
 
 } // namespace ComponentRows

@@ -6,6 +6,7 @@
 #include <array>
 
 class Connection;
+class DataSet;
 
 // One line of a report's danger-grade table, cell for cell as the component
 // table shows it: 0 line number, 1 part of the building, 2 component,
@@ -42,5 +43,11 @@ void save(Connection &connection, const QString &fileNo, const QList<ComponentRo
 
 // Moves the rows stored under oldNo to newNo. Throws AppError.
 void renumber(const Connection &connection, const QString &newNo, const QString &oldNo);
+
+// From now on, a report row of the set posted with a changed number takes
+// the rows stored under its old number along, in the post's transaction: a
+// number typed and then dropped with the report's other edits moves
+// nothing.
+void followReportNumbers(DataSet &reports);
 
 } // namespace ComponentRows

@@ -297,7 +297,8 @@ void Connection::open(const QString &path, const QStringList &requiredTables, Ac
         // A file that needed recovering has not had its schema checked yet.
         if (recovering)
             requireSchema(requiredTables, requiredColumns);
-        switchToWal();
+        useRollbackJournal();
+        m_useMark.share(path);
     } catch (const EngineError &e) {
         close();
         // The file system refused writing after all (a mount that tells
@@ -399,18 +400,10 @@ bool Connection::createFile(
         {
             Connection connection;
             connection.connect(temporary, QStringLiteral("mode=rwc"));
-            connection.switchToWal();
+            connection.useRollbackJournal();
             if (build)
                 build(connection);
-            connection.checkpoint();
         }
-        // The file must hold everything before it takes the name: a log
-        // left with content means the move into the file failed.
-        const QFileInfo log(temporary + QStringLiteral("-wal"));
-        if (log.exists() && log.size() > 0)
-            throw AppError(
-                QStringLiteral("预写日志 ") + log.filePath() + QStringLiteral(" 没有完全写入数据库文件!"));
-        clearJournalNames(temporary);
         if (exists) {
             if (std::rename(QFile::encodeName(temporary).constData(), QFile::encodeName(path).constData())
                 != 0)
@@ -435,13 +428,18 @@ bool Connection::createFile(
     return true;
 }
 
-// Takes SQLite's exclusive lock on an existing file and keeps it until the
-// connection closes. Returns false when another connection (of any program)
-// has the file open and keeps it, or when the file cannot be locked at all
-// (no right to write it). A file that is no database (or a damaged one)
-// cannot be in use as one: true, without a lock.
+// Takes the file's use mark alone and SQLite's exclusive lock on an
+// existing file and keeps both until the connection closes. Returns false
+// when another connection (of any program) may write the file or is reading
+// it, or when the file cannot be locked at all (no right to write it). A file
+// that is no database (or a damaged one) cannot be in use as one: true,
+// without SQLite's lock.
 bool Connection::lockExclusively(const QString &path)
 {
+    // The mark first: giving it up again closes a descriptor of the file,
+    // which would drop SQLite's lock.
+    if (!m_useMark.takeAlone(path))
+        return false;
     try {
         connect(path, QStringLiteral("mode=rw"), ReplaceLockTimeoutMs);
         run(QStringLiteral("PRAGMA locking_mode=EXCLUSIVE"));
@@ -460,15 +458,28 @@ bool Connection::lockExclusively(const QString &path)
     }
 }
 
-void Connection::switchToWal()
+// A rollback journal exists only while a change is being written, and the
+// connection holds no lock on the file between two statements. A write-ahead
+// log would keep a lock for as long as the connection is open, which any
+// close of another descriptor of the file in this process drops without a
+// word; another program then takes the log for abandoned and removes it
+// under this connection, and later changes are lost.
+void Connection::useRollbackJournal()
 {
-    // Write-ahead logging lets the report windows on one file read while
-    // another one writes.
-    QSqlQuery mode = run(QStringLiteral("PRAGMA journal_mode=WAL"));
-    openFiles()[m_registeredPath].wal
-        = mode.next() && mode.value(0).toString().compare(u"wal", Qt::CaseInsensitive) == 0;
-    mode.finish();
-    run(QStringLiteral("PRAGMA synchronous=NORMAL"));
+    bool changed = false;
+    try {
+        QSqlQuery mode = run(QStringLiteral("PRAGMA journal_mode=DELETE"));
+        changed = mode.next() && mode.value(0).toString().compare(u"delete", Qt::CaseInsensitive) == 0;
+    } catch (const EngineError &e) {
+        if (e.primaryCode() != SqliteBusy && e.primaryCode() != SqliteLocked)
+            throw;
+    }
+    // Leaving write-ahead logging needs the file alone.
+    if (!changed)
+        throw AppError(QStringLiteral("数据库文件 ") + m_path
+            + QStringLiteral(" 正被其他程序以预写日志方式打开, 不能打开! 请先关闭那个程序。"));
+    openFiles()[m_registeredPath].wal = false;
+    run(QStringLiteral("PRAGMA synchronous=FULL"));
 }
 
 void Connection::connect(const QString &path, const QString &mode, int busyTimeoutMs)
@@ -519,20 +530,22 @@ void Connection::requireSchema(const QStringList &tables, const RequiredColumns 
 
 void Connection::close()
 {
-    if (m_path.isEmpty())
-        return;
-    {
-        QSqlDatabase db = QSqlDatabase::database(m_name, false);
-        db.close();
+    if (!m_path.isEmpty()) {
+        {
+            QSqlDatabase db = QSqlDatabase::database(m_name, false);
+            db.close();
+        }
+        QSqlDatabase::removeDatabase(m_name);
+        auto &files = openFiles();
+        if (--files[m_registeredPath].connections <= 0)
+            files.remove(m_registeredPath);
+        m_path.clear();
+        m_registeredPath.clear();
+        m_readOnly = false;
+        m_transactionDepth = 0;
     }
-    QSqlDatabase::removeDatabase(m_name);
-    auto &files = openFiles();
-    if (--files[m_registeredPath].connections <= 0)
-        files.remove(m_registeredPath);
-    m_path.clear();
-    m_registeredPath.clear();
-    m_readOnly = false;
-    m_transactionDepth = 0;
+    // After the engine has let go: the mark's descriptor closes last.
+    m_useMark.release();
 }
 
 bool Connection::isOpen() const
@@ -622,23 +635,6 @@ void Connection::transaction(const std::function<void()> &work)
         }
         throw;
     }
-}
-
-void Connection::checkpoint() const
-{
-    // A connection that reads only has written nothing to move.
-    if (m_readOnly)
-        return;
-    run(QStringLiteral("PRAGMA wal_checkpoint(TRUNCATE)"));
-}
-
-void Connection::checkpointFile(const QString &path)
-{
-    if (!QFileInfo::exists(path + QStringLiteral("-wal")))
-        return;
-    Connection connection;
-    connection.open(path);
-    connection.checkpoint();
 }
 
 bool Connection::isFileOpen(const QString &path)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "db/fileusemark.h"
+
 #include <QHash>
 #include <QMap>
 #include <QSqlQuery>
@@ -17,8 +19,11 @@ using SqlParams = QMap<QString, QString>;
 
 // One connection to one SQLite database file. Every report window owns its
 // own; nothing is shared between them, even on the same file. Connections
-// run in WAL mode with a busy timeout, so several of them can read and write
-// one file in turn.
+// that write use a rollback journal and wait for each other's locks (busy
+// timeout), so several of them, in this or other programs, can read and
+// write one file in turn. Between two statements a connection holds no lock
+// on the file: whatever else opens and closes the file in this process (a
+// file dialog guessing its type) cannot drop a lock that protects a change.
 //
 // Opening checks before it writes: a file is first looked at through a
 // connection that cannot write (is it a database, are the required tables and
@@ -40,9 +45,12 @@ public:
 
     // Opens an existing file; a missing file is never created. A file that
     // is no SQLite database or lacks one of the required tables or columns
-    // is refused untouched. ReadOnly never writes to the file or beside it.
-    // ReadWrite falls back to reading only when the user may not write the
-    // file or its folder (isReadOnly() tells). Closes a previous file first.
+    // is refused untouched. ReadOnly never writes to the file or beside it
+    // (a file in write-ahead log mode is read as it is). ReadWrite falls
+    // back to reading only when the user may not write the file or its
+    // folder (isReadOnly() tells); it turns a file in write-ahead log mode
+    // into one with a rollback journal, and refuses a file that another
+    // program keeps open in that mode. Closes a previous file first.
     // Throws AppError.
     void open(const QString &path, const QStringList &requiredTables = {}, Access access = Access::ReadWrite,
         const RequiredColumns &requiredColumns = {});
@@ -72,13 +80,6 @@ public:
     // none of it. Nested calls join the outer transaction.
     void transaction(const std::function<void()> &work);
 
-    // Moves everything written so far from the write-ahead log into the
-    // database file itself, e.g. before the file is copied.
-    void checkpoint() const;
-    // The same for a file by path, whoever has it open; call it before a
-    // database file is copied (save as, backup). Does nothing without a log.
-    static void checkpointFile(const QString &path);
-
     // Whether some connection of this program has the file open.
     static bool isFileOpen(const QString &path);
     // Removes the journal files the engine may keep beside a database file.
@@ -96,8 +97,8 @@ public:
     // missing folder or a journal name that is taken by something other than
     // a file are refused before anything is written. An existing file is
     // replaced only with Replace::WhenUnused, and only while no connection of
-    // any program has it open: then it returns false and changes nothing.
-    // Throws AppError.
+    // any program writes to it or has it open for writing: otherwise it
+    // returns false and changes nothing. Throws AppError.
     static bool createFile(const QString &path, const std::function<void(Connection &)> &build,
         Replace replace = Replace::Never);
     // The refusals of createFile that need no file system change: an empty
@@ -113,7 +114,7 @@ private:
     void inspect(
         const QString &path, const QStringList &requiredTables, const RequiredColumns &requiredColumns);
     void requireSchema(const QStringList &tables, const RequiredColumns &columns) const;
-    void switchToWal();
+    void useRollbackJournal();
     void failIfReadOnly() const;
     QSqlDatabase database() const;
 
@@ -122,6 +123,8 @@ private:
     QString m_registeredPath;
     bool m_readOnly = false;
     int m_transactionDepth = 0;
+    // Held while the connection may write: the file is in use.
+    FileUseMark m_useMark;
 };
 
 // Turns ":Name" parameters into positional ones, skipping quoted texts and

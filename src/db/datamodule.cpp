@@ -74,6 +74,15 @@ bool TFrm_DataModule::AppendReport(DataSet &dataSet)
     return true;
 }
 
+void TFrm_DataModule::PostReport(DataSet &dataSet, const QList<ComponentRow> &rows)
+{
+    dataSet.transaction([&] {
+        const QString number = dataSet.asString(QStringLiteral("FileNo"));
+        dataSet.post();
+        ComponentRows::save(dataSet.connection(), number, rows);
+    });
+}
+
 bool TFrm_DataModule::DeleteReport(DataSet &dataSet)
 {
     if (dataSet.isEmpty()) {

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "db/componentrows.h"
+
+#include <QList>
 #include <QString>
 
 class DataSet;
@@ -29,6 +32,11 @@ public:
     // Appends a new row with the default page settings; it stays in the
     // append state (the caller posts it). A row being edited is posted first.
     bool AppendReport(DataSet &dataSet);
+    // Posts the report row being edited or appended and makes the given
+    // rows the component rows stored under its number, as one transaction:
+    // after a failure (or a crash) the file holds the old report with its
+    // old rows, and the data set is as it was before. Throws AppError.
+    void PostReport(DataSet &dataSet, const QList<ComponentRow> &rows);
     // Deletes the current row without asking; false (with a warning) when
     // the set is empty.
     bool DeleteReport(DataSet &dataSet);

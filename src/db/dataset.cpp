@@ -6,6 +6,7 @@
 #include <QRegularExpression>
 #include <QSqlQuery>
 
+#include <algorithm>
 #include <climits>
 #include <cmath>
 
@@ -58,6 +59,33 @@ QDateTime readDateTime(const QString &text)
             value = date.startOfDay();
     }
     return value;
+}
+
+// Whether a value to be written equals the one stored: both null, or the
+// same value (numbers by their value).
+bool sameValue(const QVariant &given, const QVariant &stored)
+{
+    if (given.isNull() || stored.isNull())
+        return given.isNull() && stored.isNull();
+    return given == stored;
+}
+
+// The rows of a table with the given row ids as the file holds them now,
+// each with its fieldCount columns, by row id.
+QHash<qint64, QList<QVariant>> readRows(const Connection &connection, const QString &table,
+    const QString &rowIdName, qsizetype fieldCount, const QVariantList &ids)
+{
+    const QString marks = QStringList(ids.size(), QStringLiteral("?")).join(u',');
+    QSqlQuery query = connection.runPositional(
+        QStringLiteral("select %2, * from \"%1\" where %2 in (%3)").arg(table, rowIdName, marks), ids);
+    QHash<qint64, QList<QVariant>> rows;
+    while (query.next()) {
+        QList<QVariant> row(fieldCount);
+        for (int i = 0; i < fieldCount; ++i)
+            row[i] = query.value(i + 1);
+        rows.insert(query.value(0).toLongLong(), row);
+    }
+    return rows;
 }
 
 AppError notValid(const QString &what, const QString &text, const QString &field)
@@ -149,6 +177,11 @@ void DataSet::readRowIds()
         QStringLiteral("select \"%1\".%2 from \"%1\"").arg(m_table, m_rowId) + m_condition, m_params);
     while (query.next())
         m_rowIds.append(query.value(0).toLongLong());
+    // The engine returns the rows in the order of whatever it reads: a
+    // search scans the small index of its column rather than the reports
+    // with their long texts, and so finds them in that column's order. An
+    // "order by" would make it read the reports themselves.
+    std::sort(m_rowIds.begin(), m_rowIds.end());
 }
 
 void DataSet::close()
@@ -287,10 +320,29 @@ void DataSet::append()
 void DataSet::post()
 {
     requireEditing();
+    transaction([this] {
+        if (m_beforePost)
+            m_beforePost(*this);
+        writeRow();
+    });
+}
+
+void DataSet::writeRow()
+{
+    // A column given the value the file holds already is left alone: a
+    // report stored unchanged (as every move stores the report it leaves)
+    // writes nothing, and no index of an unchanged column is rewritten. The
+    // row is read again: the one read earlier may have been changed since by
+    // another connection.
+    Row stored(m_fields.size());
+    if (m_state == State::Edit) {
+        const qint64 rowId = m_rowIds.at(m_index);
+        stored = readRows(m_connection, m_table, m_rowId, m_fields.size(), { rowId }).value(rowId, stored);
+    }
     QStringList columns;
     QList<QVariant> values;
     for (int i = 0; i < m_fields.size(); ++i) {
-        if (m_changed.at(i)) {
+        if (m_changed.at(i) && (m_state == State::Append || !sameValue(m_buffer.at(i), stored.at(i)))) {
             columns.append(QLatin1Char('"') + m_fields.at(i) + QLatin1Char('"'));
             values.append(m_buffer.at(i));
         }
@@ -361,6 +413,31 @@ void DataSet::deleteRecord()
         m_index = int(m_rowIds.size()) - 1;
     m_bof = m_rowIds.isEmpty();
     m_eof = m_rowIds.isEmpty();
+}
+
+void DataSet::transaction(const std::function<void()> &work)
+{
+    const QList<qint64> rowIds = m_rowIds;
+    const int index = m_index;
+    const bool bof = m_bof;
+    const bool eof = m_eof;
+    const State state = m_state;
+    const Row buffer = m_buffer;
+    const QList<bool> changed = m_changed;
+    try {
+        m_connection.transaction(work);
+    } catch (...) {
+        m_rowIds = rowIds;
+        m_index = index;
+        m_bof = bof;
+        m_eof = eof;
+        m_state = state;
+        m_buffer = buffer;
+        m_changed = changed;
+        // Rows read inside may hold values that were undone.
+        m_cache.clear();
+        throw;
+    }
 }
 
 DataSet::Bookmark DataSet::bookmark() const
@@ -479,6 +556,16 @@ QDate DataSet::asDate(const QString &name) const
     return asDateTime(name).date();
 }
 
+QString DataSet::storedString(const QString &name) const
+{
+    const int field = fieldIndex(name);
+    if (m_state == State::Append || m_index < 0)
+        return QString();
+    const qint64 rowId = m_rowIds.at(m_index);
+    const Row row = readRows(m_connection, m_table, m_rowId, m_fields.size(), { rowId }).value(rowId);
+    return row.isEmpty() ? QString() : textOf(field, row.at(field));
+}
+
 void DataSet::assign(const QString &name, const QVariant &value)
 {
     requireEditing();
@@ -594,15 +681,9 @@ void DataSet::fetchBlock(int index) const
     for (int i = start; i < end; ++i)
         if (!m_cache.contains(m_rowIds.at(i)))
             ids.append(m_rowIds.at(i));
-    const QString marks = QStringList(ids.size(), QStringLiteral("?")).join(u',');
-    QSqlQuery query = m_connection.runPositional(
-        QStringLiteral("select %2, * from \"%1\" where %2 in (%3)").arg(m_table, m_rowId, marks), ids);
-    while (query.next()) {
-        auto *row = new Row(m_fields.size());
-        for (int i = 0; i < m_fields.size(); ++i)
-            (*row)[i] = query.value(i + 1);
-        m_cache.insert(query.value(0).toLongLong(), row);
-    }
+    const QHash<qint64, Row> rows = readRows(m_connection, m_table, m_rowId, m_fields.size(), ids);
+    for (auto it = rows.cbegin(); it != rows.cend(); ++it)
+        m_cache.insert(it.key(), new Row(it.value()));
 }
 
 QList<int> DataSet::columnFields(const QStringList &columns, QString &selectList) const

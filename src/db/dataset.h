@@ -10,12 +10,14 @@
 #include <QStringList>
 #include <QVariant>
 
+#include <functional>
+
 // A data set over the rows of one table, opened with a statement of the form
 // "select * from Table [where ...]". It keeps the row ids of the rows found
-// (under a name of the row id that no column of the table hides),
-// in the order the engine returned them, and reads the rows themselves in
-// blocks when they are needed, so that opening and stepping through a file
-// of many long reports stays fast.
+// (under a name of the row id that no column of the table hides), in the
+// order the rows were added (row id order, whatever index the engine reads),
+// and reads the rows themselves in blocks when they are needed, so that
+// opening and stepping through a file of many long reports stays fast.
 //
 // Moves, edit, append, post and delete follow the usual data-set rules: a
 // move posts a row being edited or appended; an appended row, once posted,
@@ -63,6 +65,8 @@ public:
 
     void edit();
     void append();
+    // Writes the row being edited or appended, as one transaction together
+    // with the work set by setBeforePost.
     void post();
     void cancel();
     // Deletes the current row (dropping pending edits); the row after it, or
@@ -71,6 +75,17 @@ public:
 
     Bookmark bookmark() const;
     void gotoBookmark(Bookmark bookmark);
+
+    // Runs work as one transaction of the set's connection. When it throws,
+    // nothing of it is stored and the set returns to its rows, current row,
+    // state and pending values from before (a row posted inside is
+    // forgotten again).
+    void transaction(const std::function<void()> &work);
+    // Work that belongs to every post: it runs inside the post's
+    // transaction, before the row is written (the set is still in the edit
+    // or append state).
+    void setBeforePost(std::function<void(const DataSet &)> work) { m_beforePost = std::move(work); }
+    Connection &connection() const { return m_connection; }
 
     // Fields of the current row by column name (letter case ignored).
     QStringList fieldNames() const { return m_fields; }
@@ -84,6 +99,10 @@ public:
     // Null or unreadable gives an invalid value.
     QDateTime asDateTime(const QString &name) const;
     QDate asDate(const QString &name) const;
+    // The text of a column of the current row as the file holds it now
+    // (read again), also while the row is being edited; empty while a new
+    // row is appended or when the row is gone.
+    QString storedString(const QString &name) const;
 
     // Writing needs the edit or append state. Texts for number and date
     // columns go through the column's own conversion.
@@ -111,6 +130,7 @@ private:
     void requireOpen() const;
     void requireEditing() const;
     void postIfEditing();
+    void writeRow();
     void moveTo(int index);
     int fieldIndex(const QString &name) const;
     // The fields of the named columns; their quoted names, comma-separated,
@@ -148,4 +168,5 @@ private:
     Row m_buffer; // the row being edited or appended
     QList<bool> m_changed; // columns assigned in the buffer
     mutable QCache<qint64, Row> m_cache;
+    std::function<void(const DataSet &)> m_beforePost;
 };

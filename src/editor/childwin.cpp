@@ -194,8 +194,6 @@ void TfrmChildWin::buildLayout(const ReportWindowCommands &commands)
     connect(m_search, &SearchSheet::searchRequested, this, [this] { runReported([this] { search(); }); });
 
     connect(qApp, &QApplication::focusChanged, this, &TfrmChildWin::focusChanged);
-    m_fileNo = control(QStringLiteral("labedtFileNo"));
-    m_fileNo->installEventFilter(this);
     new EnterAsNext(this, m_componentPage->grid());
 }
 
@@ -217,6 +215,7 @@ void TfrmChildWin::openDatabase()
     ConnectDatabase();
     HadFile::open(m_connection, m_fileName);
     LookupIndexes::ensure(m_connection);
+    ComponentRows::followReportNumbers(m_reports);
     m_reports.open();
 
     // A file without reports gets its first, blank report at once.
@@ -341,41 +340,6 @@ void TfrmChildWin::SumBuildingArea()
     FieldText::setText(m_pages->sumField(), sumBuildingArea(texts));
 }
 
-// The component rows follow a new report number as soon as the number
-// field is left, or the report is replaced or saved while the focus is
-// still in it, so that they are never moved onto another report's number.
-void TfrmChildWin::commitFileNoChange()
-{
-    if (!m_fileNoEntered)
-        return;
-    const QString number = FieldText::text(m_fileNo);
-    if (number != FileNoOnEnter)
-        ComponentRows::renumber(m_connection, number, FileNoOnEnter);
-    FileNoOnEnter = number;
-}
-
-bool TfrmChildWin::eventFilter(QObject *watched, QEvent *event)
-{
-    if (m_fileNo && watched == m_fileNo) {
-        // Focus that leaves with the whole window (another program, a menu)
-        // is not leaving the field.
-        if (event->type() == QEvent::FocusIn) {
-            const auto reason = static_cast<QFocusEvent *>(event)->reason();
-            if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
-                FileNoOnEnter = FieldText::text(m_fileNo);
-                m_fileNoEntered = true;
-            }
-        } else if (event->type() == QEvent::FocusOut) {
-            const auto reason = static_cast<QFocusEvent *>(event)->reason();
-            if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason && m_fileNoEntered) {
-                runReported([this] { commitFileNoChange(); });
-                m_fileNoEntered = false;
-            }
-        }
-    }
-    return QMdiSubWindow::eventFilter(watched, event);
-}
-
 void TfrmChildWin::focusChanged(QWidget *old, QWidget *now)
 {
     if (!now || !isAncestorOf(now))
@@ -401,7 +365,6 @@ void TfrmChildWin::LoadReport(DataSet &query)
 {
     if (!query.isOpen() || query.isEmpty())
         return;
-    commitFileNoChange();
     const ReportTexts texts = ReportTexts::fromRow(query);
     for (const ReportFields::Binding &b : ReportFields::bindings()) {
         if (b.kind == ReportFields::Kind::Date)
@@ -410,8 +373,6 @@ void TfrmChildWin::LoadReport(DataSet &query)
             showText(b, texts.text(b.column));
     }
     LoadPageSettingsFromRow(query);
-    if (m_fileNoEntered)
-        FileNoOnEnter = FieldText::text(m_fileNo);
 }
 
 void TfrmChildWin::StoreReport(DataSet &query)
@@ -441,7 +402,6 @@ void TfrmChildWin::StoreReport(DataSet &query)
 
 void TfrmChildWin::ClearReport()
 {
-    commitFileNoChange();
     const QDate today = QDate::currentDate();
     for (const ReportFields::Binding &b : ReportFields::bindings()) {
         if (b.kind == ReportFields::Kind::Date)
@@ -451,8 +411,6 @@ void TfrmChildWin::ClearReport()
     }
     FieldText::setText(control(QStringLiteral("labedtTrustDate2")), chineseDate(today, true));
     LoadPageDefaults();
-    if (m_fileNoEntered)
-        FileNoOnEnter.clear();
 }
 
 ReportTexts TfrmChildWin::controlTexts() const
@@ -540,8 +498,7 @@ void TfrmChildWin::LoadComponentRows(DataSet &query)
 
 void TfrmChildWin::SaveComponentRows()
 {
-    commitFileNoChange();
-    ComponentRows::save(m_connection, FieldText::text(m_fileNo), m_componentPage->rows());
+    ComponentRows::save(m_connection, m_reports.asString(QStringLiteral("FileNo")), m_componentPage->rows());
 }
 
 void TfrmChildWin::ResetComponentGrid()
@@ -553,18 +510,16 @@ void TfrmChildWin::saveReport()
 {
     if (!m_modified)
         return;
-    auto save = [this] {
-        StoreReport(m_reports);
-        m_reports.post();
-        SaveComponentRows();
-    };
-    // A new row gets its row id when it is posted; were the transaction
-    // undone afterwards, the data set would keep a row that is not there.
-    if (m_reports.state() == DataSet::State::Append)
-        save();
-    else
-        m_connection.transaction(save);
+    StoreReport(m_reports);
+    const bool adds = m_reports.state() == DataSet::State::Append;
+    dataModule().PostReport(m_reports, m_componentPage->rows());
     setModified(false);
+    // A new report (also one stored after a search that found nothing)
+    // stands in the list like every other.
+    if (adds) {
+        FillReportList(m_reports);
+        showCurrentEntry();
+    }
 }
 
 void TfrmChildWin::search()

@@ -100,7 +100,10 @@ public:
     // Selects the entry of the shown report and scrolls it into view.
     void showCurrentEntry();
 
-    // The component table of the shown report.
+    // The component table of the shown report. SaveComponentRows stores it
+    // under the number of the report's row (as being stored while the row
+    // is edited, else as stored): a number typed into the field and then
+    // dropped with the other field edits takes no rows.
     void LoadComponentRows(DataSet &query);
     void SaveComponentRows();
     void ResetComponentGrid();
@@ -109,10 +112,11 @@ public:
     void showReport(DataSet &query);
 
     // The save command's work: nothing while unmodified; otherwise the
-    // controls are stored into the current row and posted and the
-    // component table replaces the report's rows, all in one transaction
-    // where the row already exists; Modified is false afterwards. Throws
-    // AppError (Modified stays set).
+    // controls are stored into the current row (a new one when the set has
+    // none), which is posted, and the component table replaces the rows
+    // under its number, all in one transaction; a new report is listed;
+    // Modified is false afterwards. Throws AppError (Modified stays set,
+    // the file is as it was).
     void saveReport();
     // The search of the search sheet (BitBtn1). Throws AppError.
     void search();
@@ -149,7 +153,6 @@ signals:
 protected:
     void closeEvent(QCloseEvent *event) override;
     void showEvent(QShowEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     TfrmChildWin(const QString &fileName, const ReportWindowCommands &commands);
@@ -162,7 +165,6 @@ private:
     void genericChange();
     void requestFieldChanged(const QString &field, const QString &mirror, int listColumn);
     void focusChanged(QWidget *old, QWidget *now);
-    void commitFileNoChange();
     void reopenAfterFailedSearch(const QString &statement, const SqlParams &params, DataSet::Bookmark shown);
     void centrePanels();
     void showNotebookPage(int page);
@@ -191,12 +193,7 @@ private:
     QStackedWidget *m_notebook = nullptr;
     QTabBar *m_tabSet = nullptr;
     QPointer<QWidget> m_lastFocused;
-    QWidget *m_fileNo = nullptr; // labedtFileNo
 
-    // The number in labedtFileNo when it received the focus; set while
-    // the focus is in that field.
-    QString FileNoOnEnter;
-    bool m_fileNoEntered = false;
     bool m_settingDates = false;
     bool m_firstShowDone = false;
 };

@@ -36,8 +36,13 @@ private slots:
 
     void appendToABlankReport();
     void appendStoresTheEditedReportFirst();
+    void failingAppendStoresNoReportWithoutItsRows();
     void insertDropsFieldEditsButSavesTheTable();
     void deleteUntilEmpty();
+    void discardedNumberChangeLeavesTheFileAsItWas_data();
+    void discardedNumberChangeLeavesTheFileAsItWas();
+    void storedReportsAreAlwaysListed_data();
+    void storedReportsAreAlwaysListed();
 
     void moves_data();
     void moves();
@@ -321,6 +326,35 @@ void TestDocumentCommands::appendStoresTheEditedReportFirst()
     QCOMPARE(textOf(frame.window, "labedtTrustDate2"), QDate::currentDate().toString("yyyy年MM月dd日"));
 }
 
+// The file refuses the last of the new report's ten lines: the edited
+// report is stored with its rows, the new one not at all.
+void TestDocumentCommands::failingAppendStoresNoReportWithoutItsRows()
+{
+    Frame frame;
+    frame.file.connection.execute(
+        "create trigger refuse before insert on CalcuData when NEW.PartNumber = '10' "
+        "begin select raise(abort, 'row refused'); end");
+    frame.open();
+    frame.window->setControlText("LinkMan", "联系人");
+    frame.window->componentPage()->showRows({ componentRow(1, "承重结构") });
+    frame.run("Actn_RecordAppend");
+    QCOMPARE(Prompt::shown().size(), 1);
+    QCOMPARE(lastPromptText(), "row refused");
+    QCOMPARE(frame.file.stored("LinkMan"), QStringList({ "联系人", "<null>", "<null>", "<null>" }));
+    QCOMPARE(frame.file.rowsOf("1"), QStringList { "承重结构|||||" });
+    QVERIFY(frame.file.rowsOf("").isEmpty());
+    QCOMPARE(frame.listed(), QStringList({ "1", "2", "3", "4" }));
+    QVERIFY(frame.window->Modified());
+
+    // Once the file takes the lines, saving stores the new report.
+    frame.file.connection.execute("drop trigger refuse");
+    frame.run("Actn_FileSave");
+    QCOMPARE(Prompt::shown().size(), 1);
+    QCOMPARE(frame.file.stored("FileNo"), QStringList({ "1", "2", "3", "4", "" }));
+    QCOMPARE(frame.file.rowsOf("").size(), 10);
+    QCOMPARE(frame.listed(), QStringList({ "1", "2", "3", "4", "" }));
+}
+
 void TestDocumentCommands::insertDropsFieldEditsButSavesTheTable()
 {
     Frame frame;
@@ -364,6 +398,92 @@ void TestDocumentCommands::deleteUntilEmpty()
     QCOMPARE(Prompt::shown().first().icon, PromptIcon::Warning);
     QCOMPARE(lastPromptText(), "数据表已空，不能删除!");
     QCOMPARE(frame.file.stored("count(*)"), QStringList { "0" });
+}
+
+void TestDocumentCommands::discardedNumberChangeLeavesTheFileAsItWas_data()
+{
+    QTest::addColumn<QString>("discard");
+    QTest::newRow("closed without saving") << "Actn_FileClose";
+    QTest::newRow("Insert drops the field edits") << "Actn_RecordInsert";
+}
+
+// The number is changed and the field left, then the edit is dropped: the
+// component rows stay with the report's stored number.
+void TestDocumentCommands::discardedNumberChangeLeavesTheFileAsItWas()
+{
+    QFETCH(QString, discard);
+    Frame frame;
+    frame.file.addRows("1", { componentRow(1, "承重结构"), componentRow(2, "围护结构") });
+    frame.open();
+    activateFrame(frame.form.get());
+    frame.window->showPage(2);
+    auto *number = child<QLineEdit>(frame.window, "labedtFileNo");
+    number->setFocus();
+    QVERIFY(number->hasFocus());
+    number->selectAll();
+    QTest::keyClicks(number, "5");
+    QTest::keyClick(number, Qt::Key_Tab);
+    QVERIFY(!number->hasFocus());
+    const QByteArray before = frame.file.dir.readFile("Data/报告.had");
+
+    if (discard == "Actn_FileClose")
+        Prompt::setNextAnswer(PromptButton::No);
+    frame.run(qPrintable(discard));
+    if (discard == "Actn_FileClose") {
+        deleteClosedWindows();
+        QVERIFY(frame.form->reportWindows().isEmpty());
+        QCOMPARE(frame.file.dir.readFile("Data/报告.had"), before);
+    } else {
+        QCOMPARE(frame.shown(), "1");
+        QCOMPARE(frame.window->componentPage()->rows().size(), 2);
+    }
+    QCOMPARE(frame.file.rowsOf("1"), QStringList({ "承重结构|||||", "围护结构|||||" }));
+    QVERIFY(frame.file.rowsOf("5").isEmpty());
+    QCOMPARE(frame.file.stored("FileNo"), QStringList({ "1", "2", "3", "4" }));
+}
+
+void TestDocumentCommands::storedReportsAreAlwaysListed_data()
+{
+    QTest::addColumn<bool>("deleteAll"); // otherwise a search that finds nothing
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QStringList>("stored"); // the clients of the reports afterwards, in table order
+    QTest::addColumn<QStringList>("listed"); // and those in the list
+    const QStringList before = { "甲", "乙", "丙", "丁" };
+    const QStringList typed = { "新" };
+    const QStringList typedAndNew = { "新", "" };
+    QTest::newRow("nothing found, typed, saved") << false << "Actn_FileSave" << before + typed << typed;
+    QTest::newRow("nothing found, typed, appended")
+        << false << "Actn_RecordAppend" << before + typedAndNew << typedAndNew;
+    QTest::newRow("every report deleted, saved") << true << "Actn_FileSave" << QStringList() << QStringList();
+    QTest::newRow("every report deleted, appended")
+        << true << "Actn_RecordAppend" << QStringList { "" } << QStringList { "" };
+}
+
+// Every report the file holds after a command is in the list, and a
+// deleted report never comes back, whatever the pages still show.
+void TestDocumentCommands::storedReportsAreAlwaysListed()
+{
+    QFETCH(bool, deleteAll);
+    QFETCH(QString, command);
+    QFETCH(QStringList, listed);
+    Frame frame;
+    frame.open();
+    if (deleteAll) {
+        for (int i = 0; i < 4; ++i)
+            frame.run("Actn_RecordDelete");
+        QVERIFY(frame.listed().isEmpty());
+        QCOMPARE(textOf(frame.window, "labedtClient1"), "丁"); // the pages keep the deleted report
+    } else {
+        child<QComboBox>(frame.window, "ComboBoxEx1")->setEditText("没有这样的编号");
+        child<QPushButton>(frame.window, "BitBtn1")->click();
+        QVERIFY(frame.listed().isEmpty());
+        frame.window->setControlText("Client", "新");
+    }
+    frame.run(qPrintable(command));
+    QVERIFY(Prompt::shown().isEmpty());
+    QTEST(frame.file.stored("Client"), "stored");
+    QCOMPARE(::listed(frame.window, ReportListModel::Client), listed);
+    QCOMPARE(frame.window->reportList()->selectedEntry(), int(listed.size()) - 1);
 }
 
 void TestDocumentCommands::moves_data()

@@ -2,6 +2,7 @@
 #include "db/connection.h"
 #include "db/dataset.h"
 #include "db/hadfile.h"
+#include "db/lookupindexes.h"
 #include "reportfile.h"
 #include "testenv.h"
 
@@ -17,6 +18,7 @@ private slots:
     void moveByStopsAtTheEnds_data();
     void moveByStopsAtTheEnds();
     void moveAfterEditPostsTheRow();
+    void postWritesOnlyWhatChanged();
     void appendedRowStaysCurrentAtTheEnd();
     void cancelDropsChanges();
     void deleteKeepsANeighbourCurrent_data();
@@ -112,6 +114,54 @@ void TestDataSet::moveAfterEditPostsTheRow()
     other.open(HadFile::SelectAllReports);
     QCOMPARE(other.asString("Client"), "张三");
     QCOMPARE(other.asString("FileNo"), "1");
+}
+
+// A row stored with the values the file holds (as a move stores the report
+// it leaves) leaves the file as it was, also the indexes of its columns; a
+// changed column is written.
+void TestDataSet::postWritesOnlyWhatChanged()
+{
+    Fixture f(2);
+    LookupIndexes::ensure(f.connection);
+    const auto store = [&](const QString &client) {
+        f.reports.edit();
+        f.reports.setString("FileNo", "1");
+        f.reports.setString("Client", client);
+        f.reports.setString("LinkMan", "");
+        f.reports.setFloatFromText("BuildAreaHowff", "120.5");
+        f.reports.setFloatFromText("BuildAreaTrade", "");
+        f.reports.setInteger("PageWidth", 210);
+        f.reports.setDateTime("TrustDate", QDateTime(QDate(2004, 2, 16), QTime(10, 11, 12)));
+        f.reports.post();
+    };
+    store("张三");
+    QFile file(f.path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray before = file.readAll();
+    file.close();
+
+    store("张三");
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), before);
+    file.close();
+
+    // What another connection wrote since is compared, not what was read
+    // before.
+    Connection second;
+    HadFile::open(second, f.path);
+    second.execute("update ProjectTab set Client = '王五' where FileNo = '1'");
+    store("张三");
+    DataSet other(f.connection);
+    other.open(HadFile::SelectAllReports);
+    QCOMPARE(other.asString("Client"), "张三");
+
+    store("李四");
+    other.refresh();
+    QCOMPARE(other.asString("Client"), "李四");
+    QCOMPARE(other.asString("BuildAreaHowff"), "120.5");
+    QVERIFY(other.isNull("BuildAreaTrade"));
+    QCOMPARE(other.asString("LinkMan"), "");
+    QVERIFY(!other.isNull("LinkMan"));
 }
 
 void TestDataSet::appendedRowStaysCurrentAtTheEnd()

@@ -122,6 +122,8 @@ void makeDamagedFile(const QString &kind, const QString &path)
         connection.create(path);
         if (kind.endsWith("rollback journal"))
             connection.run("PRAGMA journal_mode=DELETE");
+        else
+            connection.run("PRAGMA journal_mode=WAL");
         if (kind.startsWith("other")) {
             connection.execute("create table Other (x int)");
             return;
@@ -150,9 +152,11 @@ void makeDamagedFile(const QString &kind, const QString &path)
         });
         QVERIFY(QFileInfo(path + "-journal").size() > 0);
     } else if (kind == "log left beside it" || kind == "log without its index") {
+        // As an older version left it, in write-ahead log mode.
         makeReports(scratch, 2);
         Connection connection;
         HadFile::open(connection, scratch);
+        connection.run("PRAGMA journal_mode=WAL");
         connection.run("PRAGMA wal_autocheckpoint=0");
         insertReports(connection, 3, 3);
         copyAsLeftBehind(scratch, path);
@@ -498,6 +502,8 @@ void TestHadtool::forcedNewRefusesAFileInUse_data()
                                               << "BEGIN";
     QTest::newRow("writing, write-ahead log") << "WAL"
                                               << "BEGIN IMMEDIATE";
+    QTest::newRow("open, rollback journal") << "DELETE"
+                                            << "";
     QTest::newRow("reading, rollback journal") << "DELETE"
                                                << "BEGIN";
     QTest::newRow("writing, rollback journal") << "DELETE"

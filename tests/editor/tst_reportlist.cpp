@@ -24,6 +24,7 @@ class TestReportList : public QObject
 private slots:
     void entriesFollowTheDataSet();
     void listHoldsNoWidgetPerReport();
+    void listKeepsTheOrderReportsWereAdded_data();
     void listKeepsTheOrderReportsWereAdded();
     void shownReportIsGreen();
     void popupMenuCarriesTheFrameCommands();
@@ -99,23 +100,48 @@ void TestReportList::listHoldsNoWidgetPerReport()
     QCOMPARE(widgetsFor(2000), widgetsFor(3));
 }
 
-// Whatever the lookup indexes sort by, the whole list stands in the order
-// the reports were added; a search lists its reports in the order of the
-// column searched.
+void TestReportList::listKeepsTheOrderReportsWereAdded_data()
+{
+    QTest::addColumn<QStringList>("indexes"); // made by another program before the window opens
+    QTest::newRow("the program's own") << QStringList();
+    QTest::newRow("on the searched column")
+        << QStringList { "create index OtherAddress on ProjectTab(Address)",
+               "create index OtherPart on CalcuData(FileNo, BldgConstitute)" };
+    QTest::newRow("covering the statements") << QStringList {
+        "create index OtherList on ProjectTab(Address, FileNo, PropertyRightMan, Client)",
+        "create index OtherRows on CalcuData(FileNo, BldgConstitute, ComponentName, "
+        "ComponentStructure, ComponentTotal, DangerComponentNumber, correspondingFileItem, PartNumber)"
+    };
+}
+
+// Whatever indexes a file has, the list, a search and a report's component
+// rows all stand in the order they were stored.
 void TestReportList::listKeepsTheOrderReportsWereAdded()
 {
-    ReportsFile file({ { { "FileNo", "9" }, { "Address", "丙" }, { "Client", "c" } },
-        { { "FileNo", "5" }, { "Address", "甲" }, { "Client", "a" } },
-        { { "FileNo", "7" }, { "Address", "乙" }, { "Client", "b" } } });
+    QFETCH(QStringList, indexes);
+    ReportsFile file({ { { "FileNo", "2004-015" }, { "Address", "广州东山口" }, { "Client", "c" } },
+        { { "FileNo", "2004-071" }, { "Address", "广州北京路" }, { "Client", "a" } },
+        { { "FileNo", "2004-080" }, { "Address", "南宁民族大道" }, { "Client", "d" } },
+        { { "FileNo", "2004-095" }, { "Address", "广州一德路" }, { "Client", "b" } } });
+    file.addRows("2004-015",
+        { componentRow(1, "承重结构"), componentRow(2, "地基基础"), componentRow(3, "围护结构") });
+    for (const QString &statement : indexes)
+        file.connection.execute(statement);
     auto w = openReportWindow(file.path);
-    QCOMPARE(listed(w.get()), QStringList({ "9", "5", "7" }));
+    QCOMPARE(listed(w.get()), QStringList({ "2004-015", "2004-071", "2004-080", "2004-095" }));
+    QCOMPARE(file.rowsOf("2004-015"), QStringList({ "承重结构|||||", "地基基础|||||", "围护结构|||||" }));
     w->ReportQuery().next();
-    QCOMPARE(w->ReportQuery().asString("FileNo"), "5");
+    QCOMPARE(w->ReportQuery().asString("FileNo"), "2004-071");
 
-    child<QComboBox>(w.get(), "ComboBoxEx1")->setEditText("");
+    child<QWidget>(w.get(), "RadioGroup1")->findChild<QButtonGroup *>()->button(1)->setChecked(true);
+    child<QComboBox>(w.get(), "ComboBoxEx1")->setEditText("广州");
     child<QPushButton>(w.get(), "BitBtn1")->click();
-    QCOMPARE(listed(w.get()), QStringList({ "5", "7", "9" }));
-    QCOMPARE(textOf(w.get(), "labedtFileNo"), "5");
+    QCOMPARE(listed(w.get()), QStringList({ "2004-015", "2004-071", "2004-095" }));
+    QCOMPARE(textOf(w.get(), "labedtFileNo"), "2004-015");
+    QStringList parts;
+    for (const ComponentRow &row : w->componentPage()->rows())
+        parts << row[ComponentColumn::Part];
+    QCOMPARE(parts, QStringList({ "承重结构", "地基基础", "围护结构" }));
 }
 
 void TestReportList::shownReportIsGreen()
@@ -254,9 +280,8 @@ void TestReportList::search_data()
     QTest::newRow("房屋地址 letter case") << 1 << "main street" << QStringList { "2006-004" };
     QTest::newRow("产权人") << 2 << "王五" << first;
     QTest::newRow("产权人 with _") << 2 << "王_五" << QStringList { "2004-003" };
-    // Listed in the order of the column searched.
     QTest::newRow("委托人, empty term: not null")
-        << 3 << "" << QStringList { "2006-004", "2004-001", "2005-002" };
+        << 3 << "" << QStringList { "2004-001", "2005-002", "2006-004" };
     QTest::newRow("委托人 letter case") << 3 << "lee" << QStringList { "2006-004" };
     QTest::newRow("no item selected: address") << -1 << "园湖" << QStringList { "2005-002" };
 }

@@ -55,6 +55,7 @@ private slots:
     void storeReportRefusesAnAreaThatIsNoNumber();
     void setControlTextActsAsEditing();
 
+    void numberChangeMovesTheComponentRows_data();
     void numberChangeMovesTheComponentRows();
     void numberChangeNeverMovesRowsOntoAnotherReport();
 
@@ -712,22 +713,40 @@ void TestReportWindow::setControlTextActsAsEditing()
     w->setControlText("NoSuchColumn", "x"); // nothing happens
 }
 
+void TestReportWindow::numberChangeMovesTheComponentRows_data()
+{
+    QTest::addColumn<bool>("moveAway"); // otherwise saved
+    QTest::newRow("saved") << false;
+    QTest::newRow("stored by a move to the next report") << true;
+}
+
+// Leaving the number field after changing changes nothing in the
+// file yet: the component rows go to A-2 together with the number, when the
+// report is stored.
 void TestReportWindow::numberChangeMovesTheComponentRows()
 {
+    QFETCH(bool, moveAway);
     ReportsFile file({ { { "FileNo", "A-1" } }, { { "FileNo", "B" } } });
     file.addRows("A-1", { componentRow(1, "承重结构"), componentRow(2, "围护结构") });
     file.addRows("B", { componentRow(1, "地基基础") });
     auto w = openReportWindow(file.path);
     QLineEdit *number = typeNumber(w.get(), "A-2");
-    QCOMPARE(file.rowsOf("A-1").size(), 2); // not yet: the field still has the focus
     QCOMPARE(w->reportList()->reportModel()->cellText(0, ReportListModel::Number), "A-2");
-
     QTest::keyClick(number, Qt::Key_Tab);
     QVERIFY(!number->hasFocus());
+    QCOMPARE(file.rowsOf("A-1").size(), 2);
+    QVERIFY(file.rowsOf("A-2").isEmpty());
+
+    if (moveAway) {
+        w->StoreReport(w->ReportQuery());
+        w->ReportQuery().next();
+    } else {
+        w->saveReport();
+    }
     QVERIFY(file.rowsOf("A-1").isEmpty());
     QCOMPARE(file.rowsOf("A-2"), QStringList({ "承重结构|||||", "围护结构|||||" }));
-    QCOMPARE(file.rowsOf("B").size(), 1);
-    QCOMPARE(file.stored("FileNo"), QStringList({ "A-1", "B" })); // the report itself only when saved
+    QCOMPARE(file.rowsOf("B"), QStringList { "地基基础|||||" });
+    QCOMPARE(file.stored("FileNo"), QStringList({ "A-2", "B" }));
 }
 
 // The number typed while the focus stays in the field goes with the

@@ -19,11 +19,14 @@ ReportFile::ReportFile(int reportCount, const QString &relativePath)
     HadFile::createDatabaseFile(path);
     HadFile::open(connection, path);
     reports.open(HadFile::SelectAllReports);
-    for (int i = 1; i <= reportCount; ++i) {
-        reports.append();
-        reports.setString("FileNo", QString::number(i));
-        reports.post();
-    }
+    // One transaction: every commit waits for the disk.
+    connection.transaction([&] {
+        for (int i = 1; i <= reportCount; ++i) {
+            reports.append();
+            reports.setString("FileNo", QString::number(i));
+            reports.post();
+        }
+    });
     if (reportCount > 0)
         reports.first();
 }

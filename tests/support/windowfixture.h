@@ -24,6 +24,19 @@
 
 using Columns = QMap<QString, QString>;
 
+// The component rows stored under a number, cells 1..6 joined by "|".
+inline QStringList componentLines(const Connection &connection, const QString &fileNo)
+{
+    QStringList lines;
+    for (const ComponentRow &row : ComponentRows::load(connection, fileNo)) {
+        QStringList cells;
+        for (int c = 1; c < 7; ++c)
+            cells << row[c];
+        lines << cells.join(u'|');
+    }
+    return lines;
+}
+
 // A .had file in a fresh program folder holding the given reports (texts
 // through each column's own conversion; an absent column stays null).
 struct ReportsFile : ReportFile
@@ -32,8 +45,11 @@ struct ReportsFile : ReportFile
         const QList<Columns> &rows = {}, const QString &relative = QStringLiteral("Data/报告.had"))
         : ReportFile(0, relative)
     {
-        for (const Columns &row : rows)
-            add(row);
+        // One transaction: every commit waits for the disk.
+        connection.transaction([&] {
+            for (const Columns &row : rows)
+                add(row);
+        });
     }
 
     void add(const Columns &row)
@@ -60,18 +76,7 @@ struct ReportsFile : ReportFile
         return values;
     }
 
-    // The component rows stored under a number, cells 1..6 joined by "|".
-    QStringList rowsOf(const QString &fileNo)
-    {
-        QStringList lines;
-        for (const ComponentRow &row : ComponentRows::load(connection, fileNo)) {
-            QStringList cells;
-            for (int c = 1; c < 7; ++c)
-                cells << row[c];
-            lines << cells.join(u'|');
-        }
-        return lines;
-    }
+    QStringList rowsOf(const QString &fileNo) { return componentLines(connection, fileNo); }
 };
 
 // A component row with the given cells 1..6, line number n.

@@ -140,20 +140,16 @@ void DocumentCommands::Append()
     TfrmChildWin *window = m_frame.activeWindow();
     if (!window)
         return;
-    DataSet &reports = window->ReportQuery();
-    if (window->Modified()) {
-        window->StoreReport(reports);
-        window->SaveComponentRows();
-    }
-    dataModule().AppendReport(reports);
+    // The edited report with its component rows, then the new report with
+    // its ten empty lines: each is stored whole or not at all.
+    window->saveReport();
+    dataModule().AppendReport(window->ReportQuery());
     window->ClearReport();
     window->ResetComponentGrid();
-    // The new report is stored with its ten empty lines even when clearing
-    // changed nothing on the pages.
+    // The new report is stored even when clearing changed nothing on the
+    // pages; saving it lists it and selects its entry.
     window->setModified(true);
     window->saveReport();
-    window->FillReportList(reports);
-    window->showCurrentEntry();
 }
 
 void DocumentCommands::Insert()
@@ -179,8 +175,14 @@ void DocumentCommands::Delete()
         window->SaveComponentRows();
     }
     dataModule().DeleteReport(reports);
-    if (!reports.isEmpty())
+    if (reports.isEmpty()) {
+        // The pages keep showing the last report deleted. Nothing of it is
+        // left unsaved: a save (of its own or before an append) must not
+        // store it again as a new report.
+        window->setModified(false);
+    } else {
         window->showReport(reports);
+    }
     window->FillReportList(reports);
     window->showCurrentEntry();
 }
