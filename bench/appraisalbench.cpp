@@ -12,8 +12,8 @@
 //    reading each row.
 // After each step the peak resident memory so far (VmHWM) is shown.
 
-#include "app/apperror.h"
-#include "app/processstate.h"
+#include "base/apperror.h"
+#include "base/processstate.h"
 #include "db/connection.h"
 #include "db/datamodule.h"
 #include "db/dataset.h"

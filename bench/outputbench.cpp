@@ -13,21 +13,21 @@
 // The reports are copies of the sample database's reports, which must have
 // been built (Data/ beside this program).
 
-#include "app/apperror.h"
-#include "app/fontsubstitutes.h"
-#include "app/processstate.h"
-#include "app/programfolders.h"
+#include "base/apperror.h"
+#include "base/processstate.h"
+#include "base/programfolders.h"
 #include "db/connection.h"
 #include "db/datamodule.h"
 #include "db/dataset.h"
 #include "db/hadfile.h"
 #include "db/reportfields.h"
-#include "output/currentprinter.h"
+#include "output/fontsubstitutes.h"
 #include "output/pagefiles.h"
 #include "output/pageprinting.h"
 #include "output/pagevalues.h"
-#include "output/printerdevice.h"
-#include "output/printerpage.h"
+#include "printing/currentprinter.h"
+#include "printing/printerdevice.h"
+#include "printing/printerpage.h"
 
 #include <QDir>
 #include <QElapsedTimer>

@@ -7,9 +7,9 @@
 //
 // Runs under any Qt platform; QT_QPA_PLATFORM=offscreen needs no display.
 
-#include "app/fontsubstitutes.h"
-#include "app/processstate.h"
-#include "app/ui/mainform.h"
+#include "app/mainform.h"
+#include "base/processstate.h"
+#include "output/fontsubstitutes.h"
 
 #include <QApplication>
 #include <QDir>

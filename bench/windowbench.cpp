@@ -12,9 +12,8 @@
 //   next     the Next command (which stores the report it leaves, as a user's Next does)
 //   save200  Save of a report whose component table has 200 rows
 
-#include "app/fontsubstitutes.h"
-#include "app/processstate.h"
-#include "app/ui/documentcommands.h"
+#include "app/documentcommands.h"
+#include "base/processstate.h"
 #include "db/componentrows.h"
 #include "db/connection.h"
 #include "db/datamodule.h"
@@ -22,6 +21,7 @@
 #include "editor/childwin.h"
 #include "editor/componenttable.h"
 #include "editor/searchsheet.h"
+#include "output/fontsubstitutes.h"
 
 #include <QAction>
 #include <QApplication>

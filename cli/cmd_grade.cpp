@@ -1,7 +1,7 @@
 // hadtool grade: the danger grade of a stored report or of a table in a file.
 
-#include "app/apperror.h"
-#include "app/filebytes.h"
+#include "base/apperror.h"
+#include "base/filebytes.h"
 #include "db/componentrows.h"
 #include "grade/housegrade.h"
 #include "gradejson.h"

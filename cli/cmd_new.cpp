@@ -1,6 +1,6 @@
 // hadtool new: create an empty appraisal database.
 
-#include "app/prompt.h"
+#include "base/prompt.h"
 #include "db/connection.h"
 #include "db/datamodule.h"
 #include "output.h"

@@ -1,7 +1,7 @@
 // hadtool pdf: print stored reports into a PDF file, through the page files
 // and page layouts that the program's printing uses.
 
-#include "app/apperror.h"
+#include "base/apperror.h"
 #include "db/dataset.h"
 #include "db/reportfields.h"
 #include "interruption.h"

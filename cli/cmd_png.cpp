@@ -1,12 +1,12 @@
 // hadtool png: one page of a stored report as the print preview shows it.
 
-#include "app/apperror.h"
-#include "app/filebytes.h"
+#include "base/apperror.h"
+#include "base/filebytes.h"
 #include "db/reportfields.h"
 #include "output.h"
 #include "output/pageprinting.h"
-#include "output/printerdevice.h"
 #include "output/reportprinting.h"
+#include "printing/printerdevice.h"
 #include "stderrmessages.h"
 #include "storedreport.h"
 #include "subcommand.h"

@@ -1,14 +1,14 @@
 // hadtool: the command-line companion of the appraisal program. Each command
 // works on .had files through the same core as the program's windows.
 
-#include "app/apperror.h"
-#include "app/appsettings.h"
-#include "app/fontsubstitutes.h"
-#include "app/processstate.h"
-#include "app/programfolders.h"
-#include "app/version.h"
+#include "base/apperror.h"
+#include "base/appsettings.h"
+#include "base/processstate.h"
+#include "base/programfolders.h"
+#include "base/version.h"
 #include "interruption.h"
 #include "output.h"
+#include "output/fontsubstitutes.h"
 #include "subcommand.h"
 
 #include <QGuiApplication>

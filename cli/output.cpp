@@ -1,6 +1,6 @@
 #include "output.h"
 
-#include "app/apperror.h"
+#include "base/apperror.h"
 
 #include <cerrno>
 #include <cstdio>

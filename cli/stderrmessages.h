@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/prompt.h"
+#include "base/prompt.h"
 #include "stderrpromptbackend.h"
 
 // While it lives, the program's messages go to standard error and are

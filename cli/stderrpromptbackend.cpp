@@ -1,6 +1,6 @@
 #include "stderrpromptbackend.h"
 
-#include "app/processstate.h"
+#include "base/processstate.h"
 
 #include <cstdio>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/prompt.h"
+#include "base/prompt.h"
 
 // The command line has no dialogs: messages go to stderr, questions get a
 // fixed answer, file and print dialogs are cancelled.

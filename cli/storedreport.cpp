@@ -1,6 +1,6 @@
 #include "storedreport.h"
 
-#include "app/apperror.h"
+#include "base/apperror.h"
 #include "db/hadfile.h"
 #include "subcommand.h"
 

@@ -9,7 +9,7 @@
 
 #include "sqlscript.h"
 
-#include "app/apperror.h"
+#include "base/apperror.h"
 #include "db/connection.h"
 #include "db/dataset.h"
 #include "db/hadfile.h"

@@ -1,6 +1,6 @@
 #include "sqlscript.h"
 
-#include "app/apperror.h"
+#include "base/apperror.h"
 
 QStringList splitSqlStatements(const QString &script)
 {

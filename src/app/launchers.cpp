@@ -1,7 +1,7 @@
 #include "app/launchers.h"
 
-#include "app/processstate.h"
-#include "app/prompt.h"
+#include "base/processstate.h"
+#include "base/prompt.h"
 
 #include <QDesktopServices>
 #include <QDir>

@@ -1,14 +1,14 @@
+#include "app/aboutbox.h"
 #include "app/displaycheck.h"
-#include "app/errorreport.h"
-#include "app/fontsubstitutes.h"
-#include "app/processstate.h"
-#include "app/programfolders.h"
-#include "app/prompt.h"
-#include "app/ui/aboutbox.h"
-#include "app/ui/mainform.h"
-#include "app/ui/widgetpromptbackend.h"
-#include "app/version.h"
+#include "app/mainform.h"
+#include "base/errorreport.h"
+#include "base/processstate.h"
+#include "base/programfolders.h"
+#include "base/prompt.h"
+#include "base/version.h"
 #include "db/datamodule.h"
+#include "output/fontsubstitutes.h"
+#include "widgets/widgetpromptbackend.h"
 
 #include <QApplication>
 #include <QFont>

@@ -1,7 +1,7 @@
 #include "db/databasecopy.h"
 
-#include "app/apperror.h"
-#include "app/newfile.h"
+#include "base/apperror.h"
+#include "base/newfile.h"
 #include "db/connection.h"
 
 #include <QFile>

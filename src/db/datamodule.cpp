@@ -1,7 +1,7 @@
 #include "db/datamodule.h"
 
-#include "app/apperror.h"
-#include "app/prompt.h"
+#include "base/apperror.h"
+#include "base/prompt.h"
 #include "db/connection.h"
 #include "db/dataset.h"
 #include "db/hadfile.h"

@@ -1,7 +1,7 @@
 #include "db/dataset.h"
 
-#include "app/apperror.h"
-#include "app/dateconventions.h"
+#include "base/apperror.h"
+#include "base/dateconventions.h"
 
 #include <QRegularExpression>
 #include <QSqlQuery>

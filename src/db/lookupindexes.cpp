@@ -1,6 +1,6 @@
 #include "db/lookupindexes.h"
 
-#include "app/apperror.h"
+#include "base/apperror.h"
 #include "db/connection.h"
 
 #include <QString>

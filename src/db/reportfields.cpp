@@ -1,6 +1,6 @@
 #include "db/reportfields.h"
 
-#include "app/numbertext.h"
+#include "base/numbertext.h"
 #include "db/dataset.h"
 
 #include <cmath>

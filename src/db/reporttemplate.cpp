@@ -1,8 +1,8 @@
 #include "db/reporttemplate.h"
 
-#include "app/apperror.h"
-#include "app/filebytes.h"
-#include "app/recordfile.h"
+#include "base/apperror.h"
+#include "base/filebytes.h"
+#include "base/recordfile.h"
 #include "db/dataset.h"
 #include "db/reportfields.h"
 

@@ -1,12 +1,11 @@
 #include "editor/childwin.h"
 
-#include "app/apperror.h"
-#include "app/appsettings.h"
-#include "app/dateconventions.h"
-#include "app/errorreport.h"
-#include "app/processstate.h"
-#include "app/prompt.h"
-#include "app/ui/updatessuspended.h"
+#include "base/apperror.h"
+#include "base/appsettings.h"
+#include "base/dateconventions.h"
+#include "base/errorreport.h"
+#include "base/processstate.h"
+#include "base/prompt.h"
 #include "db/componentrows.h"
 #include "db/hadfile.h"
 #include "db/lookupindexes.h"
@@ -19,6 +18,7 @@
 #include "editor/reportpages.h"
 #include "editor/searchsheet.h"
 #include "output/pagesettingsstore.h"
+#include "widgets/updatessuspended.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,9 +1,9 @@
 #include "editor/clausepicker.h"
 
-#include "app/processstate.h"
-#include "app/ui/updatessuspended.h"
+#include "base/processstate.h"
 #include "db/connection.h"
 #include "editor/markdelegate.h"
+#include "widgets/updatessuspended.h"
 
 #include <QDir>
 #include <QHeaderView>

@@ -1,10 +1,10 @@
 #include "editor/componenttable.h"
 
-#include "app/apperror.h"
-#include "app/errorreport.h"
-#include "app/ui/updatessuspended.h"
+#include "base/apperror.h"
+#include "base/errorreport.h"
 #include "editor/clausepicker.h"
 #include "editor/componentgrid.h"
+#include "widgets/updatessuspended.h"
 
 #include <QAction>
 #include <QHBoxLayout>

@@ -1,6 +1,6 @@
 #include "editor/onelinelimit.h"
 
-#include "app/prompt.h"
+#include "base/prompt.h"
 
 #include <QApplication>
 #include <QLineEdit>

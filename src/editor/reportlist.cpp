@@ -1,6 +1,6 @@
 #include "editor/reportlist.h"
 
-#include "app/apperror.h"
+#include "base/apperror.h"
 #include "db/dataset.h"
 #include "db/hadfile.h"
 #include "editor/markdelegate.h"

@@ -1,6 +1,6 @@
 #include "editor/reporttemplates.h"
 
-#include "app/processstate.h"
+#include "base/processstate.h"
 #include "editor/childwin.h"
 #include "editor/componenttable.h"
 

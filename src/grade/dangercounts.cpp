@@ -1,7 +1,7 @@
 #include "grade/dangercounts.h"
 
-#include "app/apperror.h"
-#include "app/numbertext.h"
+#include "base/apperror.h"
+#include "base/numbertext.h"
 
 std::optional<ComponentClass> ClassOfComponent(QStringView part, QStringView name)
 {

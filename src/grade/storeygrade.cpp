@@ -1,6 +1,6 @@
 #include "grade/storeygrade.h"
 
-#include "app/apperror.h"
+#include "base/apperror.h"
 #include "grade/gradetext.h"
 
 namespace {

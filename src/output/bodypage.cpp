@@ -1,8 +1,8 @@
 #include "output/bodypage.h"
 
-#include "app/apperror.h"
-#include "app/processstate.h"
-#include "app/prompt.h"
+#include "base/apperror.h"
+#include "base/processstate.h"
+#include "base/prompt.h"
 #include "db/reportfields.h"
 #include "output/coverpage.h"
 #include "output/reportdrawing.h"

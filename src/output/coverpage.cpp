@@ -1,7 +1,7 @@
 #include "output/coverpage.h"
 
-#include "app/processstate.h"
-#include "app/prompt.h"
+#include "base/processstate.h"
+#include "base/prompt.h"
 #include "output/reportdrawing.h"
 #include "output/units.h"
 

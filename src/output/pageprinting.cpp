@@ -1,14 +1,14 @@
 #include "output/pageprinting.h"
 
-#include "app/apperror.h"
-#include "app/processstate.h"
-#include "app/version.h"
-#include "output/currentprinter.h"
+#include "base/apperror.h"
+#include "base/processstate.h"
+#include "base/version.h"
 #include "output/pagefiles.h"
 #include "output/paintercanvas.h"
 #include "output/pdftextlog.h"
 #include "output/pdftextrepair.h"
-#include "output/printerdevice.h"
+#include "printing/currentprinter.h"
+#include "printing/printerdevice.h"
 
 #include <QPrinter>
 

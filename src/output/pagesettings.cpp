@@ -1,6 +1,6 @@
 #include "output/pagesettings.h"
 
-#include "app/apperror.h"
+#include "base/apperror.h"
 
 #include <cmath>
 

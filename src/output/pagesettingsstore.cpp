@@ -1,10 +1,10 @@
 #include "output/pagesettingsstore.h"
 
-#include "app/apperror.h"
-#include "app/appsettings.h"
-#include "app/inifile.h"
-#include "app/processstate.h"
-#include "app/prompt.h"
+#include "base/apperror.h"
+#include "base/appsettings.h"
+#include "base/inifile.h"
+#include "base/processstate.h"
+#include "base/prompt.h"
 #include "db/dataset.h"
 
 namespace {

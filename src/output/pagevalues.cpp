@@ -1,6 +1,6 @@
 #include "output/pagevalues.h"
 
-#include "app/apperror.h"
+#include "base/apperror.h"
 #include "db/reportfields.h"
 
 const QString &PageValueAt(const QStringList &values, int index)

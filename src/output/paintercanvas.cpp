@@ -1,7 +1,7 @@
 #include "output/paintercanvas.h"
 
-#include "app/apperror.h"
-#include "app/fontsubstitutes.h"
+#include "base/apperror.h"
+#include "output/fontsubstitutes.h"
 #include "output/pdftextlog.h"
 #include "output/textglyphs.h"
 

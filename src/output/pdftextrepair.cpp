@@ -1,6 +1,6 @@
 #include "output/pdftextrepair.h"
 
-#include "app/apperror.h"
+#include "base/apperror.h"
 #include "output/pdftextlog.h"
 #include "output/pdfupdate.h"
 

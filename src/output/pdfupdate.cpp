@@ -1,6 +1,6 @@
 #include "output/pdfupdate.h"
 
-#include "app/apperror.h"
+#include "base/apperror.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,9 +1,9 @@
 #include "output/reportdrawing.h"
 
-#include "app/apperror.h"
-#include "app/prompt.h"
-#include "output/currentprinter.h"
+#include "base/apperror.h"
+#include "base/prompt.h"
 #include "output/units.h"
+#include "printing/currentprinter.h"
 
 #include <QSizeF>
 

@@ -1,15 +1,15 @@
 #include "output/reportprinting.h"
 
-#include "app/apperror.h"
-#include "app/errorreport.h"
-#include "app/processstate.h"
-#include "app/prompt.h"
+#include "base/apperror.h"
+#include "base/errorreport.h"
+#include "base/processstate.h"
+#include "base/prompt.h"
 #include "db/dataset.h"
-#include "output/currentprinter.h"
 #include "output/pagefiles.h"
 #include "output/pagesettingsstore.h"
-#include "output/printerdevice.h"
-#include "output/printerpage.h"
+#include "printing/currentprinter.h"
+#include "printing/printerdevice.h"
+#include "printing/printerpage.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,6 +1,6 @@
 #include "tools/insertcharacter.h"
 
-#include "app/prompt.h"
+#include "base/prompt.h"
 
 #include <QKeyEvent>
 #include <QPlainTextEdit>

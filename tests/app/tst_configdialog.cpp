@@ -1,9 +1,9 @@
-#include "app/appsettings.h"
-#include "app/processstate.h"
-#include "app/prompt.h"
-#include "app/ui/configdialog.h"
-#include "app/ui/numberedit.h"
+#include "app/configdialog.h"
+#include "base/appsettings.h"
+#include "base/processstate.h"
+#include "base/prompt.h"
 #include "testenv.h"
+#include "widgets/numberedit.h"
 
 #include <QCheckBox>
 #include <QGroupBox>

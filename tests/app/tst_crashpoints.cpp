@@ -1,5 +1,5 @@
-#include "app/prompt.h"
-#include "app/ui/mainform.h"
+#include "app/mainform.h"
+#include "base/prompt.h"
 #include "db/hadfile.h"
 #include "editor/componenttable.h"
 #include "runprogram.h"

@@ -1,5 +1,5 @@
-#include "app/processstate.h"
-#include "app/version.h"
+#include "base/processstate.h"
+#include "base/version.h"
 #include "runprogram.h"
 
 #include <QtTest>

@@ -1,4 +1,4 @@
-#include "app/apperror.h"
+#include "base/apperror.h"
 #include "db/connection.h"
 #include "db/dataset.h"
 #include "db/hadfile.h"

@@ -1,4 +1,4 @@
-#include "app/apperror.h"
+#include "base/apperror.h"
 #include "db/componentrows.h"
 #include "db/reporttemplate.h"
 #include "recordbytes.h"

@@ -1,5 +1,5 @@
-#include "app/processstate.h"
-#include "app/prompt.h"
+#include "base/processstate.h"
+#include "base/prompt.h"
 #include "db/componentrows.h"
 #include "db/connection.h"
 #include "db/dataset.h"

@@ -1,4 +1,4 @@
-#include "app/apperror.h"
+#include "base/apperror.h"
 #include "db/hadfile.h"
 #include "editor/datamoduleaccess.h"
 #include "editor/searchsheet.h"

@@ -1,5 +1,5 @@
-#include "app/apperror.h"
-#include "app/prompt.h"
+#include "base/apperror.h"
+#include "base/prompt.h"
 #include "editor/componenttable.h"
 #include "editor/reportlist.h"
 #include "editor/searchsheet.h"

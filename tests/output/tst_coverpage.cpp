@@ -1,5 +1,5 @@
-#include "app/processstate.h"
-#include "app/prompt.h"
+#include "base/processstate.h"
+#include "base/prompt.h"
 #include "output/coverpage.h"
 #include "output/reportdrawing.h"
 #include "output/units.h"

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/processstate.h"
-#include "app/prompt.h"
+#include "base/processstate.h"
+#include "base/prompt.h"
 
 #include <QtTest>
 

@@ -1,6 +1,6 @@
 #include "recordingcanvas.h"
 
-#include "app/apperror.h"
+#include "base/apperror.h"
 
 RecordingCanvas::RecordingCanvas(int /*unitsPerInchX*/, int unitsPerInchY)
     : m_unitsPerInchY(unitsPerInchY)

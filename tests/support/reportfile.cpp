@@ -1,6 +1,6 @@
 #include "reportfile.h"
 
-#include "app/processstate.h"
+#include "base/processstate.h"
 #include "db/hadfile.h"
 #include "output/pagesettingsstore.h"
 

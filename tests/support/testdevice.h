@@ -1,9 +1,9 @@
 #pragma once
 
-#include "app/apperror.h"
-#include "output/currentprinter.h"
+#include "base/apperror.h"
 #include "output/devicemode.h"
-#include "output/printerdevice.h"
+#include "printing/currentprinter.h"
+#include "printing/printerdevice.h"
 
 #include <QList>
 #include <QSize>

@@ -1,9 +1,9 @@
 #include "testenv.h"
 
-#include "app/processstate.h"
-#include "app/programfolders.h"
-#include "app/prompt.h"
-#include "output/currentprinter.h"
+#include "base/processstate.h"
+#include "base/programfolders.h"
+#include "base/prompt.h"
+#include "printing/currentprinter.h"
 
 #include <QDir>
 #include <QFile>

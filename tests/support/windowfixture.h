@@ -3,7 +3,7 @@
 // Shared by the report window tests: a database of reports given column by
 // column, and a report window opened on it the way the frame opens one.
 
-#include "app/processstate.h"
+#include "base/processstate.h"
 #include "db/componentrows.h"
 #include "editor/childwin.h"
 #include "editor/reportlist.h"

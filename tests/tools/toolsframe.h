@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/ui/mainform.h"
+#include "app/mainform.h"
 #include "editor/childwin.h"
 #include "reportfile.h"
 #include "testframe.h"

@@ -1,4 +1,4 @@
-#include "app/prompt.h"
+#include "base/prompt.h"
 #include "tools/arrangechildwin.h"
 #include "toolsframe.h"
 

@@ -1,5 +1,5 @@
-#include "app/processstate.h"
-#include "app/prompt.h"
+#include "base/processstate.h"
+#include "base/prompt.h"
 #include "tools/insertcharacter.h"
 #include "toolsframe.h"
 

@@ -1,7 +1,0 @@
-#include "app/apperror.h"
-
-AppError::AppError(const QString &message)
-    : std::runtime_error(message.toStdString())
-    , m_message(message)
-{
-}

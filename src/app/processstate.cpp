@@ -1,8 +1,0 @@
-#include "app/processstate.h"
-
-ProcessState Process;
-
-void resetProcessState()
-{
-    Process = ProcessState();
-}

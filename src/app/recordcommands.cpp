@@ -1,0 +1,75 @@
+#include "app/recordcommands.h"
+
+#include "app/documentcommands.h"
+#include "base/errorreport.h"
+#include "base/prompt.h"
+#include "editor/childwin.h"
+#include "editor/componenttable.h"
+#include "editor/fieldtext.h"
+#include "editor/reporttemplates.h"
+#include "grade/dangergrade.h"
+
+#include <QAction>
+#include <QPlainTextEdit>
+
+RecordCommands::RecordCommands(Frame frame, QObject *parent)
+    : QObject(parent)
+    , m_frame(std::move(frame))
+{
+    const std::pair<const char *, void (RecordCommands::*)()> commands[] = {
+        { "actnRecordCalcu", &RecordCommands::Calculate },
+        { "Actn_RecordSaveAsTemplate", &RecordCommands::SaveAsTemplate },
+        { "Actn_RecordInstead", &RecordCommands::Instead },
+    };
+    for (const auto &[name, command] : commands) {
+        QAction *action = m_frame.action(QString::fromLatin1(name));
+        connect(action, &QAction::triggered, this,
+            [this, command = command] { runReported([&] { (this->*command)(); }); });
+    }
+}
+
+void RecordCommands::Calculate()
+{
+    TfrmChildWin *window = m_frame.activeWindow();
+    if (!window)
+        return;
+    ComponentTablePage *table = window->componentPage();
+    const TDangerGradeResult result = EvaluateDangerGrade(CountDangerComponents(table->rows()));
+    // Emptied first: the lines of a second calculation with the same result
+    // change the memo too, and so mark the report modified.
+    QPlainTextEdit *memo = table->resultMemo();
+    FieldText::setText(memo, QString());
+    FieldText::setText(memo, result.lines.join(u'\n'));
+    Prompt::message(
+        PromptIcon::None, result.message(), PromptButton::Ok, PromptButton::None, result.caption());
+}
+
+void RecordCommands::SaveAsTemplate()
+{
+    TfrmChildWin *window = m_frame.activeWindow();
+    if (!window)
+        return;
+    try {
+        // The address as stored: what is being typed into the field is not
+        // proposed.
+        const QString proposed = window->ReportQuery().asString(QStringLiteral("Address"));
+        const QString chosen = Prompt::saveFile({ QStringLiteral("将当前鉴定报告保存为模板"),
+            TemplateFolder(), proposed, TemplateFilter, QStringLiteral("Btp") });
+        if (chosen.isEmpty())
+            return;
+        WriteReportTemplate(*window, withExtension(chosen, QStringLiteral("Btp")));
+    } catch (...) {
+        Prompt::error(QStringLiteral("保存模板错误!"));
+    }
+}
+
+void RecordCommands::Instead()
+{
+    TfrmChildWin *window = m_frame.activeWindow();
+    if (!window)
+        return;
+    const QString path = Prompt::openFile(
+        { QStringLiteral("选择模板"), TemplateFolder(), QString(), TemplateFilter, QStringLiteral("Btp") });
+    if (!path.isEmpty())
+        ReadReportTemplate(*window, path);
+}

@@ -1,0 +1,7 @@
+#include "base/apperror.h"
+
+AppError::AppError(const QString &message)
+    : std::runtime_error(message.toStdString())
+    , m_message(message)
+{
+}

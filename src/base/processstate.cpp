@@ -1,0 +1,8 @@
+#include "base/processstate.h"
+
+ProcessState Process;
+
+void resetProcessState()
+{
+    Process = ProcessState();
+}
