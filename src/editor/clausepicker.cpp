@@ -1,6 +1,7 @@
 #include "editor/clausepicker.h"
 
 #include "app/processstate.h"
+#include "app/programfolders.h"
 #include "app/ui/updatessuspended.h"
 #include "db/connection.h"
 #include "editor/markdelegate.h"
@@ -34,7 +35,7 @@ namespace ClauseLibrary {
 
 QString path()
 {
-    return QDir(Process.AppDir).filePath(QStringLiteral("Resource/ApprStandar.mdb"));
+    return ProgramFolders::clauseLibrary(Process.AppDir, ProgramFolders::sharedDataDir(Process.ShareDir));
 }
 
 ClauseChoices fixedChoices(int column)

@@ -134,15 +134,26 @@ void TestInstall::firstStartSeedsTheUsersFolder_data()
     QTest::addColumn<QString>("variable");
     QTest::addColumn<QString>("value");
     QTest::addColumn<QString>("appDir");
+    // The clause library in the folder's Resource before the start: none, a
+    // copy of the installed one as earlier versions made it, or the user's
+    // own; and whether it is there afterwards.
+    QTest::addColumn<QString>("library");
+    QTest::addColumn<bool>("libraryKept");
+    const QString perUser = "~/.local/share/house-appraisal";
     QTest::newRow("per-user folder") << ""
-                                     << ""
-                                     << "~/.local/share/house-appraisal";
+                                     << "" << perUser << "" << false;
     QTest::newRow("XDG_DATA_HOME") << "XDG_DATA_HOME"
                                    << "~/data"
-                                   << "~/data/house-appraisal";
+                                   << "~/data/house-appraisal"
+                                   << "" << false;
     QTest::newRow("fresh APPRAISAL_HOME") << "APPRAISAL_HOME"
                                           << "~/office"
-                                          << "~/office";
+                                          << "~/office"
+                                          << "" << false;
+    QTest::newRow("copy of an earlier version") << ""
+                                                << "" << perUser << "installed copy" << false;
+    QTest::newRow("the user's own library") << ""
+                                            << "" << perUser << "own" << true;
 }
 
 void TestInstall::firstStartSeedsTheUsersFolder()
@@ -150,6 +161,8 @@ void TestInstall::firstStartSeedsTheUsersFolder()
     QFETCH(QString, variable);
     QFETCH(QString, value);
     QFETCH(QString, appDir);
+    QFETCH(QString, library);
+    QFETCH(bool, libraryKept);
     QTemporaryDir home;
     const auto place = [&](QString path) { return path.replace('~', home.path()); };
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
@@ -160,16 +173,22 @@ void TestInstall::firstStartSeedsTheUsersFolder()
     if (!variable.isEmpty())
         environment.insert(variable, place(value));
     const QDir folder(place(appDir));
+    const QString ownLibrary = folder.filePath("Resource/ApprStandar.mdb");
+    const QByteArray libraryBefore
+        = library == "own" ? QByteArray("the user's clauses") : readFile(installed(SharedLibrary));
+    if (!library.isEmpty()) {
+        QVERIFY(folder.mkpath("Resource"));
+        QFile file(ownLibrary);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(libraryBefore) == libraryBefore.size());
+    }
     const QStringList prefixBefore = snapshot(m_prefix.path());
 
     QProcess program;
     program.setProcessEnvironment(environment);
     program.start(installed("bin/house-appraisal"), QStringList());
     QVERIFY2(program.waitForStarted(), qPrintable(program.errorString()));
-    const auto seeded = [&] {
-        return QFileInfo(folder.filePath("Data/2004年房屋安全鉴定报告.had")).isFile()
-            && QFileInfo(folder.filePath("Resource/ApprStandar.mdb")).isFile();
-    };
+    const auto seeded
+        = [&] { return QFileInfo(folder.filePath("Data/2004年房屋安全鉴定报告.had")).isFile(); };
     // Wait for the seeded folder, or for the program to end before it.
     const QDeadlineTimer deadline(60000);
     while (!seeded() && program.state() == QProcess::Running && !deadline.hasExpired())
@@ -184,7 +203,10 @@ void TestInstall::firstStartSeedsTheUsersFolder()
 
     for (const char *name : { "Data", "Backup", "Template", "Temp", "Resource" })
         QVERIFY2(QFileInfo(folder.filePath(name)).isDir(), name);
-    QCOMPARE(readFile(folder.filePath("Resource/ApprStandar.mdb")), readFile(installed(SharedLibrary)));
+    // The installed clause library is read where it is, so that the next
+    // package's library reaches the user; only the user's own copy stays.
+    QCOMPARE(readFile(ownLibrary), libraryKept ? libraryBefore : QByteArray());
+    QCOMPARE(QFileInfo::exists(ownLibrary), libraryKept);
     // The program opens the sample at once, so only its presence is certain.
     QVERIFY(QFileInfo(folder.filePath("Data/2004年房屋安全鉴定报告.had")).size() > 0);
     QCOMPARE(snapshot(m_prefix.path()), prefixBefore);
