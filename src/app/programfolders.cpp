@@ -103,6 +103,11 @@ QString ProgramFolders::sharedDataDir()
     return sharedDataDir(shareDir());
 }
 
+QString ProgramFolders::manualStartPage(const QString &shareDir)
+{
+    return QDir(shareDir).filePath(QStringLiteral("doc/%1/manual/index.html").arg(FolderName));
+}
+
 QString ProgramFolders::clauseLibrary(const QString &appDir, const QString &sharedDir)
 {
     const QString own = QDir(appDir).filePath(LibraryCopy);

@@ -41,6 +41,9 @@ QString sharedDataDir(const QString &shareDir);
 // The same beside the running process.
 QString sharedDataDir();
 
+// The start page of the user manual under a share folder.
+QString manualStartPage(const QString &shareDir);
+
 // The clause library the program reads: the user's own copy
 // Resource/ApprStandar.mdb under appDir when there is one, otherwise the one
 // in the shared data folder, which each new package brings up to date.

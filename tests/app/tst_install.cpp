@@ -20,6 +20,7 @@ private slots:
     void hadtoolCommandLine_data();
     void hadtoolCommandLine();
     void manPageCoversEveryCommand();
+    void manualIsWholeAndLinked();
 
 private:
     QString installed(const QString &relative) const { return m_prefix.filePath(relative); }
@@ -35,6 +36,9 @@ const QString MetaInfo = QStringLiteral("share/metainfo/cn.chenling_appraisal.ho
 const QString ManPage = QStringLiteral("share/man/man1/hadtool.1");
 const QString SharedSample = QStringLiteral("share/house-appraisal/2004年房屋安全鉴定报告.had");
 const QString SharedLibrary = QStringLiteral("share/house-appraisal/ApprStandar.mdb");
+const QString DocDir = QStringLiteral("share/doc/house-appraisal");
+// The manual's pages and pictures, which manualIsWholeAndLinked checks.
+const QStringList ManualFolders = { DocDir + "/manual/", DocDir + "/images/" };
 
 ProcessResult run(const QString &program, const QStringList &arguments)
 {
@@ -90,8 +94,12 @@ void TestInstall::installsTheProgramFilesOnly()
 {
     QStringList files;
     QDirIterator it(m_prefix.path(), QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
-    while (it.hasNext())
-        files << QDir(m_prefix.path()).relativeFilePath(it.next());
+    while (it.hasNext()) {
+        const QString file = QDir(m_prefix.path()).relativeFilePath(it.next());
+        if (std::none_of(ManualFolders.begin(), ManualFolders.end(),
+                [&](const QString &folder) { return file.startsWith(folder); }))
+            files << file;
+    }
     files.sort();
     QStringList expected { "bin/hadtool", "bin/house-appraisal", Desktop, SharedSample, SharedLibrary, Icon,
         ManPage, MetaInfo };
@@ -267,6 +275,49 @@ void TestInstall::manPageCoversEveryCommand()
             QVERIFY2(page.contains(".TP\n.B " + roff), qPrintable(name + ": " + roff));
         }
     }
+}
+
+// The manual as installed: from its start page, which the help command
+// opens, every page and picture is reached; every link and picture a page
+// names is there, anchors included; nothing is loaded from the network; and
+// no file lies there that no page reaches.
+void TestInstall::manualIsWholeAndLinked()
+{
+    const QString start = installed(DocDir + "/manual/index.html");
+    QVERIFY(QFileInfo(start).isFile());
+    static const QRegularExpression reference(QStringLiteral("(?:href|src)=\"([^\"]*)\""));
+    QSet<QString> reached;
+    QStringList queue { start };
+    while (!queue.isEmpty()) {
+        const QString file = queue.takeFirst();
+        if (reached.contains(file))
+            continue;
+        reached.insert(file);
+        if (!file.endsWith(".html"))
+            continue;
+        const QString page = QString::fromUtf8(readFile(file));
+        for (auto match = reference.globalMatch(page); match.hasNext();) {
+            const QString target = match.next().captured(1);
+            const QString where = QDir(m_prefix.path()).relativeFilePath(file) + ": " + target;
+            QVERIFY2(!target.contains(':') && !target.startsWith("//"), qPrintable(where));
+            const QString path = target.section('#', 0, 0);
+            const QString anchor = target.section('#', 1);
+            const QString linked
+                = path.isEmpty() ? file : QDir::cleanPath(QFileInfo(file).absolutePath() + '/' + path);
+            QVERIFY2(QFileInfo(linked).isFile(), qPrintable(where));
+            if (!anchor.isEmpty())
+                QVERIFY2(readFile(linked).contains("id=\"" + anchor.toUtf8() + '"'), qPrintable(where));
+            queue << linked;
+        }
+    }
+    QStringList unreached;
+    for (const QString &folder : ManualFolders) {
+        QDirIterator it(installed(folder), QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+        while (it.hasNext())
+            if (const QString file = QDir::cleanPath(it.next()); !reached.contains(file))
+                unreached << file;
+    }
+    QVERIFY2(unreached.isEmpty(), qPrintable(unreached.join('\n')));
 }
 
 QTEST_MAIN(TestInstall)
