@@ -20,6 +20,7 @@ private slots:
     void hadtoolCommandLine_data();
     void hadtoolCommandLine();
     void manPageCoversEveryCommand();
+    void debianDocumentation();
     void manualIsWholeAndLinked();
 
 private:
@@ -33,10 +34,14 @@ namespace {
 const QString Desktop = QStringLiteral("share/applications/house-appraisal.desktop");
 const QString Icon = QStringLiteral("share/icons/hicolor/scalable/apps/house-appraisal.svg");
 const QString MetaInfo = QStringLiteral("share/metainfo/cn.chenling_appraisal.house_appraisal.metainfo.xml");
-const QString ManPage = QStringLiteral("share/man/man1/hadtool.1");
+const QString ManPage = QStringLiteral("share/man/man1/hadtool.1.gz");
+const QString ProgramManPage = QStringLiteral("share/man/man1/house-appraisal.1.gz");
 const QString SharedSample = QStringLiteral("share/house-appraisal/2004年房屋安全鉴定报告.had");
 const QString SharedLibrary = QStringLiteral("share/house-appraisal/ApprStandar.mdb");
 const QString DocDir = QStringLiteral("share/doc/house-appraisal");
+const QString Copyright = DocDir + "/copyright";
+const QString Changelog = DocDir + "/changelog.gz";
+const QString DocBase = QStringLiteral("share/doc-base/house-appraisal.manual");
 // The manual's pages and pictures, which manualIsWholeAndLinked checks.
 const QStringList ManualFolders = { DocDir + "/manual/", DocDir + "/images/" };
 
@@ -49,6 +54,13 @@ QByteArray readFile(const QString &path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// The text of a gzip-compressed file.
+QString readCompressed(const QString &path)
+{
+    const ProcessResult result = run(QStringLiteral("gzip"), { "-dc", path });
+    return result.exitCode == 0 ? result.out : QString();
 }
 
 // Every file and folder under a folder with its size and modification time.
@@ -102,7 +114,7 @@ void TestInstall::installsTheProgramFilesOnly()
     }
     files.sort();
     QStringList expected { "bin/hadtool", "bin/house-appraisal", Desktop, SharedSample, SharedLibrary, Icon,
-        ManPage, MetaInfo };
+        ManPage, ProgramManPage, MetaInfo, Copyright, Changelog, DocBase };
     expected.sort();
     QCOMPARE(files, expected);
     for (const char *program : { "bin/hadtool", "bin/house-appraisal" })
@@ -259,7 +271,7 @@ void TestInstall::hadtoolCommandLine()
 
 void TestInstall::manPageCoversEveryCommand()
 {
-    const QString page = QString::fromUtf8(readFile(installed(ManPage)));
+    const QString page = readCompressed(installed(ManPage));
     QVERIFY(page.startsWith(QStringLiteral(".TH HADTOOL 1 \"\" \"hadtool %1\"").arg(AppVersion)));
     const QStringList names = commandNames(run(installed("bin/hadtool"), { "--help" }).out);
     QVERIFY(names.contains("new") && names.contains("list"));
@@ -275,6 +287,42 @@ void TestInstall::manPageCoversEveryCommand()
             QVERIFY2(page.contains(".TP\n.B " + roff), qPrintable(name + ": " + roff));
         }
     }
+}
+
+// What Debian asks of a package's documentation: a machine-readable
+// copyright file, a changelog whose latest entry is this version, manual
+// pages and changelog compressed with gzip -9n (the best compression, no
+// name or time stamp in the header), the program's own page among them, and
+// the user manual registered with doc-base.
+void TestInstall::debianDocumentation()
+{
+    QVERIFY(readFile(installed(Copyright))
+                .startsWith("Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/\n"));
+    QVERIFY(readFile(installed(Copyright)).contains("\nFiles: *\nCopyright: "));
+
+    for (const QString &compressed : { Changelog, ManPage, ProgramManPage }) {
+        const QByteArray header = readFile(installed(compressed)).left(10);
+        QVERIFY2(header.size() == 10 && header.startsWith("\x1f\x8b\x08"), qPrintable(compressed));
+        QVERIFY2(!(header.at(3) & 0x08), qPrintable(compressed + ": a file name is stored"));
+        QVERIFY2(header.mid(4, 4) == QByteArray(4, '\0'), qPrintable(compressed + ": a time is stored"));
+        QVERIFY2(header.at(8) == 2, qPrintable(compressed + ": not the best compression"));
+    }
+
+    const QString changelog = readCompressed(installed(Changelog));
+    QVERIFY2(
+        changelog.startsWith(QStringLiteral("house-appraisal (%1) ").arg(AppVersion)), qPrintable(changelog));
+
+    const QString page = readCompressed(installed(ProgramManPage));
+    QVERIFY2(page.startsWith(QStringLiteral(".TH HOUSE\\-APPRAISAL 1 ")), qPrintable(page));
+    QVERIFY(page.contains(QStringLiteral("\"house\\-appraisal %1\"").arg(AppVersion)));
+    // It names the manual where the package installs it.
+    QVERIFY(page.contains(DocDir + "/manual/index.html"));
+
+    const QString docBase = QString::fromUtf8(readFile(installed(DocBase)));
+    QVERIFY2(docBase.startsWith("Document: house-appraisal-manual\n"), qPrintable(docBase));
+    QVERIFY2(docBase.contains(
+                 QRegularExpression("\nFormat: HTML\nIndex: /\\S*/" + DocDir + "/manual/index.html\n")),
+        qPrintable(docBase));
 }
 
 // The manual as installed: from its start page, which the help command
