@@ -78,7 +78,7 @@ const Command Commands[] = {
     {"Actn_WindowTileVertical", nullptr, "竖直排列", "竖直排列", "", Report},
     {"Actn_WindowCascade", nullptr, "层叠", "层叠", "", Report},
 
-    {"actnHelpManual", "MI_Help", "帮助(&H)", "帮助", "", Always},
+    {"actnHelpManual", "MI_Help", "帮助(&H)", "帮助", "F1", Always},
     {nullptr, "MI_Help"},
     {"HelpEmail", "MI_Help", "有意见或建议请给我们写信(&M)", "有意见或建议请给我们写信", "", Always},
     {nullptr, "MI_Help"},

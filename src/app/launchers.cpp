@@ -1,6 +1,7 @@
 #include "app/launchers.h"
 
 #include "base/processstate.h"
+#include "base/programfolders.h"
 #include "base/prompt.h"
 
 #include <QDesktopServices>
@@ -26,7 +27,7 @@ QString programFile(const QString &name)
     return QDir(Process.AppDir).filePath(name);
 }
 
-// Opens a file beside the program; "missing" and "failed" are the two
+// Opens a file of the program; "missing" and "failed" are the two
 // messages of the command, the first one around the file's path.
 void openProgramFile(const QString &path, const QString &missingBefore, const QString &failed)
 {
@@ -51,9 +52,9 @@ void ExternalOpener::install(ExternalOpener *opener)
     installedOpener = opener;
 }
 
-QString Launchers::helpFilePath()
+QString Launchers::manualPath()
 {
-    return programFile(QStringLiteral("VeskHelp.chm"));
+    return ProgramFolders::manualStartPage(Process.ShareDir);
 }
 
 QString Launchers::productListPath()
@@ -63,8 +64,8 @@ QString Launchers::productListPath()
 
 QStringList Launchers::calculatorPrograms()
 {
-    return {QStringLiteral("gnome-calculator"), QStringLiteral("kcalc"),         QStringLiteral("mate-calc"),
-            QStringLiteral("galculator"),       QStringLiteral("qalculate-gtk"), QStringLiteral("xcalc")};
+    return { QStringLiteral("gnome-calculator"), QStringLiteral("kcalc"), QStringLiteral("mate-calc"),
+        QStringLiteral("galculator"), QStringLiteral("qalculate-gtk"), QStringLiteral("xcalc") };
 }
 
 QString Launchers::findCalculator()
@@ -79,7 +80,7 @@ QString Launchers::findCalculator()
 
 void Launchers::openHelpManual()
 {
-    openProgramFile(helpFilePath(), QStringLiteral("帮助文件 "), QStringLiteral("打开帮助文件错误!"));
+    openProgramFile(manualPath(), QStringLiteral("帮助文件 "), QStringLiteral("打开帮助文件错误!"));
 }
 
 void Launchers::openProductList()
@@ -98,7 +99,7 @@ void Launchers::startCalculator()
     const QString calculator = findCalculator();
     if (calculator.isEmpty()) {
         Prompt::warning(QStringLiteral("计算器程序文件 ") + calculatorPrograms().join(QStringLiteral("、"))
-                        + QStringLiteral(" 不存在!"));
+            + QStringLiteral(" 不存在!"));
         return;
     }
     ExternalOpener::current().startProgram(calculator);

@@ -5,7 +5,7 @@
 
 class QUrl;
 
-// Hands files and addresses to the desktop: the help file, the product list
+// Hands files and addresses to the desktop: the manual, the product list
 // page and a mail link open in the programs associated with them, the
 // calculator is started as a program of its own. Tests install a recording
 // opener so that nothing real is launched.
@@ -32,7 +32,9 @@ namespace Launchers {
 
 inline const QString SupportMailAddress = QStringLiteral("support@chenling-appraisal.cn");
 
-QString helpFilePath(); // AppDir/VeskHelp.chm
+// The start page of the manual, installed with the program (the build tree
+// has it in the same place).
+QString manualPath();
 QString productListPath(); // AppDir/ProdList.htm
 
 // The calculator programs looked for on PATH, in order of preference.

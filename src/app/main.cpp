@@ -65,9 +65,14 @@ int main(int argc, char *argv[])
     TFrm_DataModule dataModule;
 
     // The main window has found AppDir and created its folders; a fresh one
-    // receives the sample database and the clause library before the first
-    // showing opens the sample. A failure is reported and start-up goes on.
-    runReported([] { ProgramFolders::seed(Process.AppDir, ProgramFolders::sharedDataDir()); });
+    // receives the sample database before the first showing opens it. The
+    // clause library is read from the shared data, unless the user has a
+    // copy of their own. A failure is reported and start-up goes on.
+    runReported([] {
+        const QString shared = ProgramFolders::sharedDataDir(Process.ShareDir);
+        ProgramFolders::removeUnchangedLibraryCopy(Process.AppDir, shared);
+        ProgramFolders::seed(Process.AppDir, shared);
+    });
 
     mainForm.show();
     const int result = QApplication::exec();

@@ -75,6 +75,7 @@ TMainForm::~TMainForm()
 void TMainForm::InitProgram()
 {
     Process.AppDir = ProgramFolders::resolveAppDir();
+    Process.ShareDir = ProgramFolders::shareDir();
     LoadSettings();
     setWindowTitle(AppTitle);
     createCommands();

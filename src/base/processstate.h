@@ -19,6 +19,9 @@ struct ProcessState
     // The program's folder (config.ini, Data, Backup, Template, Temp,
     // Resource) as ProgramFolders chooses it, without trailing separator.
     QString AppDir;
+    // The read-only share folder of the installation the program runs from
+    // (its shared data and its manual), as ProgramFolders finds it.
+    QString ShareDir;
     // Raised while a report window is being opened: its edits do not count
     // as modifications. Lowered when a report window becomes active.
     bool WindowOpening = false;

@@ -10,6 +10,8 @@
 namespace {
 
 const QString FolderName = QStringLiteral("house-appraisal");
+// A user's own clause library, which the program reads instead of the shared one.
+const QString LibraryCopy = QStringLiteral("Resource/ApprStandar.mdb");
 
 QString absoluteClean(const QString &folder)
 {
@@ -81,19 +83,40 @@ QString ProgramFolders::resolveAppDir()
     return resolveAppDir(QProcessEnvironment::systemEnvironment(), QCoreApplication::applicationDirPath());
 }
 
-QString ProgramFolders::sharedDataDir(const QString &executableDir)
+QString ProgramFolders::shareDir(const QString &executableDir)
 {
-    return absoluteClean(QDir(executableDir).filePath(QStringLiteral("../share/") + FolderName));
+    return absoluteClean(QDir(executableDir).filePath(QStringLiteral("../share")));
+}
+
+QString ProgramFolders::shareDir()
+{
+    return shareDir(QCoreApplication::applicationDirPath());
+}
+
+QString ProgramFolders::sharedDataDir(const QString &shareDir)
+{
+    return QDir(shareDir).filePath(FolderName);
 }
 
 QString ProgramFolders::sharedDataDir()
 {
-    return sharedDataDir(QCoreApplication::applicationDirPath());
+    return sharedDataDir(shareDir());
+}
+
+QString ProgramFolders::manualStartPage(const QString &shareDir)
+{
+    return QDir(shareDir).filePath(QStringLiteral("doc/%1/manual/index.html").arg(FolderName));
+}
+
+QString ProgramFolders::clauseLibrary(const QString &appDir, const QString &sharedDir)
+{
+    const QString own = QDir(appDir).filePath(LibraryCopy);
+    return present(own) ? own : QDir(sharedDir).filePath(QFileInfo(LibraryCopy).fileName());
 }
 
 QStringList ProgramFolders::seededFiles()
 {
-    return { QStringLiteral("Data/2004年房屋安全鉴定报告.had"), QStringLiteral("Resource/ApprStandar.mdb") };
+    return { QStringLiteral("Data/2004年房屋安全鉴定报告.had") };
 }
 
 void ProgramFolders::seed(const QString &appDir, const QString &sharedDir)
@@ -118,4 +141,20 @@ void ProgramFolders::seed(const QString &appDir, const QString &sharedDir)
     }
     if (!failures.isEmpty())
         throw AppError(failures.join(u'\n'));
+}
+
+void ProgramFolders::removeUnchangedLibraryCopy(const QString &appDir, const QString &sharedDir)
+{
+    const QString copy = QDir(appDir).filePath(LibraryCopy);
+    QFile own(copy);
+    QFile shared(QDir(sharedDir).filePath(QFileInfo(LibraryCopy).fileName()));
+    // A link is no copy the program made.
+    if (QFileInfo(copy).isSymLink() || own.size() != shared.size())
+        return;
+    if (!own.open(QIODevice::ReadOnly) || !shared.open(QIODevice::ReadOnly))
+        return;
+    if (own.readAll() != shared.readAll())
+        return;
+    own.close();
+    own.remove();
 }

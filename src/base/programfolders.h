@@ -29,11 +29,25 @@ QString resolveAppDir(const QProcessEnvironment &environment, const QString &exe
 // The same for the running process.
 QString resolveAppDir();
 
-// The program's shared, read-only data (sample database, clause library):
-// share/house-appraisal beside the executable's bin folder, so that an
-// installed, unpacked or moved copy and the build tree all find it.
-QString sharedDataDir(const QString &executableDir);
+// The read-only share folder of the installation: <prefix>/share beside the
+// executable's bin folder, so that an installed, unpacked or moved copy and
+// the build tree (which mirrors that layout) all find it.
+QString shareDir(const QString &executableDir);
+// The same for the running process.
+QString shareDir();
+
+// The program's shared data under a share folder: house-appraisal.
+QString sharedDataDir(const QString &shareDir);
+// The same beside the running process.
 QString sharedDataDir();
+
+// The start page of the user manual under a share folder.
+QString manualStartPage(const QString &shareDir);
+
+// The clause library the program reads: the user's own copy
+// Resource/ApprStandar.mdb under appDir when there is one, otherwise the one
+// in the shared data folder, which each new package brings up to date.
+QString clauseLibrary(const QString &appDir, const QString &sharedDir);
 
 // The files a program folder receives from the shared data, relative to
 // AppDir; in the shared folder each lies under its file name alone.
@@ -44,5 +58,12 @@ QStringList seededFiles();
 // every file; then throws AppError with one line per file that could not
 // be put in place.
 void seed(const QString &appDir, const QString &sharedDir);
+
+// Earlier versions copied the clause library into every program folder,
+// where it would hide the updates of later packages. A copy that is still
+// byte for byte the shared library is such a copy, never changed by the
+// user: it is removed, and the shared library is read in its place. A copy
+// that differs, or cannot be read, is the user's own and stays.
+void removeUnchangedLibraryCopy(const QString &appDir, const QString &sharedDir);
 
 } // namespace ProgramFolders

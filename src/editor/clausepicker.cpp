@@ -1,6 +1,8 @@
 #include "editor/clausepicker.h"
 
 #include "base/processstate.h"
+#include "base/programfolders.h"
+#include "widgets/updatessuspended.h"
 #include "db/connection.h"
 #include "editor/markdelegate.h"
 #include "widgets/updatessuspended.h"
@@ -34,7 +36,7 @@ namespace ClauseLibrary {
 
 QString path()
 {
-    return QDir(Process.AppDir).filePath(QStringLiteral("Resource/ApprStandar.mdb"));
+    return ProgramFolders::clauseLibrary(Process.AppDir, ProgramFolders::sharedDataDir(Process.ShareDir));
 }
 
 ClauseChoices fixedChoices(int column)

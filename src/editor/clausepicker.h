@@ -26,7 +26,8 @@ struct ClauseChoices
 
 namespace ClauseLibrary {
 
-// Resource/ApprStandar.mdb under the program folder.
+// The library read: the user's own Resource/ApprStandar.mdb under the
+// program folder when there is one, else the installed one.
 QString path();
 
 // The fixed list of a table column (1 part, 2 component name, 3 structure);

@@ -20,6 +20,8 @@ private slots:
     void hadtoolCommandLine_data();
     void hadtoolCommandLine();
     void manPageCoversEveryCommand();
+    void debianDocumentation();
+    void manualIsWholeAndLinked();
 
 private:
     QString installed(const QString &relative) const { return m_prefix.filePath(relative); }
@@ -32,9 +34,16 @@ namespace {
 const QString Desktop = QStringLiteral("share/applications/house-appraisal.desktop");
 const QString Icon = QStringLiteral("share/icons/hicolor/scalable/apps/house-appraisal.svg");
 const QString MetaInfo = QStringLiteral("share/metainfo/cn.chenling_appraisal.house_appraisal.metainfo.xml");
-const QString ManPage = QStringLiteral("share/man/man1/hadtool.1");
+const QString ManPage = QStringLiteral("share/man/man1/hadtool.1.gz");
+const QString ProgramManPage = QStringLiteral("share/man/man1/house-appraisal.1.gz");
 const QString SharedSample = QStringLiteral("share/house-appraisal/2004年房屋安全鉴定报告.had");
 const QString SharedLibrary = QStringLiteral("share/house-appraisal/ApprStandar.mdb");
+const QString DocDir = QStringLiteral("share/doc/house-appraisal");
+const QString Copyright = DocDir + "/copyright";
+const QString Changelog = DocDir + "/changelog.gz";
+const QString DocBase = QStringLiteral("share/doc-base/house-appraisal.manual");
+// The manual's pages and pictures, which manualIsWholeAndLinked checks.
+const QStringList ManualFolders = { DocDir + "/manual/", DocDir + "/images/" };
 
 ProcessResult run(const QString &program, const QStringList &arguments)
 {
@@ -45,6 +54,13 @@ QByteArray readFile(const QString &path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// The text of a gzip-compressed file.
+QString readCompressed(const QString &path)
+{
+    const ProcessResult result = run(QStringLiteral("gzip"), { "-dc", path });
+    return result.exitCode == 0 ? result.out : QString();
 }
 
 // Every file and folder under a folder with its size and modification time.
@@ -90,11 +106,15 @@ void TestInstall::installsTheProgramFilesOnly()
 {
     QStringList files;
     QDirIterator it(m_prefix.path(), QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
-    while (it.hasNext())
-        files << QDir(m_prefix.path()).relativeFilePath(it.next());
+    while (it.hasNext()) {
+        const QString file = QDir(m_prefix.path()).relativeFilePath(it.next());
+        if (std::none_of(ManualFolders.begin(), ManualFolders.end(),
+                [&](const QString &folder) { return file.startsWith(folder); }))
+            files << file;
+    }
     files.sort();
     QStringList expected { "bin/hadtool", "bin/house-appraisal", Desktop, SharedSample, SharedLibrary, Icon,
-        ManPage, MetaInfo };
+        ManPage, ProgramManPage, MetaInfo, Copyright, Changelog, DocBase };
     expected.sort();
     QCOMPARE(files, expected);
     for (const char *program : { "bin/hadtool", "bin/house-appraisal" })
@@ -134,15 +154,26 @@ void TestInstall::firstStartSeedsTheUsersFolder_data()
     QTest::addColumn<QString>("variable");
     QTest::addColumn<QString>("value");
     QTest::addColumn<QString>("appDir");
+    // The clause library in the folder's Resource before the start: none, a
+    // copy of the installed one as earlier versions made it, or the user's
+    // own; and whether it is there afterwards.
+    QTest::addColumn<QString>("library");
+    QTest::addColumn<bool>("libraryKept");
+    const QString perUser = "~/.local/share/house-appraisal";
     QTest::newRow("per-user folder") << ""
-                                     << ""
-                                     << "~/.local/share/house-appraisal";
+                                     << "" << perUser << "" << false;
     QTest::newRow("XDG_DATA_HOME") << "XDG_DATA_HOME"
                                    << "~/data"
-                                   << "~/data/house-appraisal";
+                                   << "~/data/house-appraisal"
+                                   << "" << false;
     QTest::newRow("fresh APPRAISAL_HOME") << "APPRAISAL_HOME"
                                           << "~/office"
-                                          << "~/office";
+                                          << "~/office"
+                                          << "" << false;
+    QTest::newRow("copy of an earlier version") << ""
+                                                << "" << perUser << "installed copy" << false;
+    QTest::newRow("the user's own library") << ""
+                                            << "" << perUser << "own" << true;
 }
 
 void TestInstall::firstStartSeedsTheUsersFolder()
@@ -150,6 +181,8 @@ void TestInstall::firstStartSeedsTheUsersFolder()
     QFETCH(QString, variable);
     QFETCH(QString, value);
     QFETCH(QString, appDir);
+    QFETCH(QString, library);
+    QFETCH(bool, libraryKept);
     QTemporaryDir home;
     const auto place = [&](QString path) { return path.replace('~', home.path()); };
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
@@ -160,16 +193,22 @@ void TestInstall::firstStartSeedsTheUsersFolder()
     if (!variable.isEmpty())
         environment.insert(variable, place(value));
     const QDir folder(place(appDir));
+    const QString ownLibrary = folder.filePath("Resource/ApprStandar.mdb");
+    const QByteArray libraryBefore
+        = library == "own" ? QByteArray("the user's clauses") : readFile(installed(SharedLibrary));
+    if (!library.isEmpty()) {
+        QVERIFY(folder.mkpath("Resource"));
+        QFile file(ownLibrary);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(libraryBefore) == libraryBefore.size());
+    }
     const QStringList prefixBefore = snapshot(m_prefix.path());
 
     QProcess program;
     program.setProcessEnvironment(environment);
     program.start(installed("bin/house-appraisal"), QStringList());
     QVERIFY2(program.waitForStarted(), qPrintable(program.errorString()));
-    const auto seeded = [&] {
-        return QFileInfo(folder.filePath("Data/2004年房屋安全鉴定报告.had")).isFile()
-            && QFileInfo(folder.filePath("Resource/ApprStandar.mdb")).isFile();
-    };
+    const auto seeded
+        = [&] { return QFileInfo(folder.filePath("Data/2004年房屋安全鉴定报告.had")).isFile(); };
     // Wait for the seeded folder, or for the program to end before it.
     const QDeadlineTimer deadline(60000);
     while (!seeded() && program.state() == QProcess::Running && !deadline.hasExpired())
@@ -184,7 +223,10 @@ void TestInstall::firstStartSeedsTheUsersFolder()
 
     for (const char *name : { "Data", "Backup", "Template", "Temp", "Resource" })
         QVERIFY2(QFileInfo(folder.filePath(name)).isDir(), name);
-    QCOMPARE(readFile(folder.filePath("Resource/ApprStandar.mdb")), readFile(installed(SharedLibrary)));
+    // The installed clause library is read where it is, so that the next
+    // package's library reaches the user; only the user's own copy stays.
+    QCOMPARE(readFile(ownLibrary), libraryKept ? libraryBefore : QByteArray());
+    QCOMPARE(QFileInfo::exists(ownLibrary), libraryKept);
     // The program opens the sample at once, so only its presence is certain.
     QVERIFY(QFileInfo(folder.filePath("Data/2004年房屋安全鉴定报告.had")).size() > 0);
     QCOMPARE(snapshot(m_prefix.path()), prefixBefore);
@@ -229,7 +271,7 @@ void TestInstall::hadtoolCommandLine()
 
 void TestInstall::manPageCoversEveryCommand()
 {
-    const QString page = QString::fromUtf8(readFile(installed(ManPage)));
+    const QString page = readCompressed(installed(ManPage));
     QVERIFY(page.startsWith(QStringLiteral(".TH HADTOOL 1 \"\" \"hadtool %1\"").arg(AppVersion)));
     const QStringList names = commandNames(run(installed("bin/hadtool"), { "--help" }).out);
     QVERIFY(names.contains("new") && names.contains("list"));
@@ -245,6 +287,85 @@ void TestInstall::manPageCoversEveryCommand()
             QVERIFY2(page.contains(".TP\n.B " + roff), qPrintable(name + ": " + roff));
         }
     }
+}
+
+// What Debian asks of a package's documentation: a machine-readable
+// copyright file, a changelog whose latest entry is this version, manual
+// pages and changelog compressed with gzip -9n (the best compression, no
+// name or time stamp in the header), the program's own page among them, and
+// the user manual registered with doc-base.
+void TestInstall::debianDocumentation()
+{
+    QVERIFY(readFile(installed(Copyright))
+                .startsWith("Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/\n"));
+    QVERIFY(readFile(installed(Copyright)).contains("\nFiles: *\nCopyright: "));
+
+    for (const QString &compressed : { Changelog, ManPage, ProgramManPage }) {
+        const QByteArray header = readFile(installed(compressed)).left(10);
+        QVERIFY2(header.size() == 10 && header.startsWith("\x1f\x8b\x08"), qPrintable(compressed));
+        QVERIFY2(!(header.at(3) & 0x08), qPrintable(compressed + ": a file name is stored"));
+        QVERIFY2(header.mid(4, 4) == QByteArray(4, '\0'), qPrintable(compressed + ": a time is stored"));
+        QVERIFY2(header.at(8) == 2, qPrintable(compressed + ": not the best compression"));
+    }
+
+    const QString changelog = readCompressed(installed(Changelog));
+    QVERIFY2(
+        changelog.startsWith(QStringLiteral("house-appraisal (%1) ").arg(AppVersion)), qPrintable(changelog));
+
+    const QString page = readCompressed(installed(ProgramManPage));
+    QVERIFY2(page.startsWith(QStringLiteral(".TH HOUSE\\-APPRAISAL 1 ")), qPrintable(page));
+    QVERIFY(page.contains(QStringLiteral("\"house\\-appraisal %1\"").arg(AppVersion)));
+    // It names the manual where the package installs it.
+    QVERIFY(page.contains(DocDir + "/manual/index.html"));
+
+    const QString docBase = QString::fromUtf8(readFile(installed(DocBase)));
+    QVERIFY2(docBase.startsWith("Document: house-appraisal-manual\n"), qPrintable(docBase));
+    QVERIFY2(docBase.contains(
+                 QRegularExpression("\nFormat: HTML\nIndex: /\\S*/" + DocDir + "/manual/index.html\n")),
+        qPrintable(docBase));
+}
+
+// The manual as installed: from its start page, which the help command
+// opens, every page and picture is reached; every link and picture a page
+// names is there, anchors included; nothing is loaded from the network; and
+// no file lies there that no page reaches.
+void TestInstall::manualIsWholeAndLinked()
+{
+    const QString start = installed(DocDir + "/manual/index.html");
+    QVERIFY(QFileInfo(start).isFile());
+    static const QRegularExpression reference(QStringLiteral("(?:href|src)=\"([^\"]*)\""));
+    QSet<QString> reached;
+    QStringList queue { start };
+    while (!queue.isEmpty()) {
+        const QString file = queue.takeFirst();
+        if (reached.contains(file))
+            continue;
+        reached.insert(file);
+        if (!file.endsWith(".html"))
+            continue;
+        const QString page = QString::fromUtf8(readFile(file));
+        for (auto match = reference.globalMatch(page); match.hasNext();) {
+            const QString target = match.next().captured(1);
+            const QString where = QDir(m_prefix.path()).relativeFilePath(file) + ": " + target;
+            QVERIFY2(!target.contains(':') && !target.startsWith("//"), qPrintable(where));
+            const QString path = target.section('#', 0, 0);
+            const QString anchor = target.section('#', 1);
+            const QString linked
+                = path.isEmpty() ? file : QDir::cleanPath(QFileInfo(file).absolutePath() + '/' + path);
+            QVERIFY2(QFileInfo(linked).isFile(), qPrintable(where));
+            if (!anchor.isEmpty())
+                QVERIFY2(readFile(linked).contains("id=\"" + anchor.toUtf8() + '"'), qPrintable(where));
+            queue << linked;
+        }
+    }
+    QStringList unreached;
+    for (const QString &folder : ManualFolders) {
+        QDirIterator it(installed(folder), QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+        while (it.hasNext())
+            if (const QString file = QDir::cleanPath(it.next()); !reached.contains(file))
+                unreached << file;
+    }
+    QVERIFY2(unreached.isEmpty(), qPrintable(unreached.join('\n')));
 }
 
 QTEST_MAIN(TestInstall)

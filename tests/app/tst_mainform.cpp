@@ -206,6 +206,7 @@ private slots:
 
     void launchers_data();
     void launchers();
+    void helpKeyOpensTheManualBesideTheProgram();
     void calculator();
     void aboutBoxClosesOnAClick();
     void optionsCommandOpensTheOptionsDialog();
@@ -279,7 +280,7 @@ void TestMainForm::commandsHaveTheirTexts_data()
         { "Actn_WindowTileHorizontal", "水平排列", "水平排列", "" },
         { "Actn_WindowTileVertical", "竖直排列", "竖直排列", "" },
         { "Actn_WindowCascade", "层叠", "层叠", "" },
-        { "actnHelpManual", "帮助(&H)", "帮助", "" },
+        { "actnHelpManual", "帮助(&H)", "帮助", "F1" },
         { "HelpEmail", "有意见或建议请给我们写信(&M)", "有意见或建议请给我们写信", "" },
         { "actnHelpProductsList", "产品列表", "产品列表", "" },
         { "HelpAbout1", "关于(&A)", "显示软件信息", "Ctrl+H" },
@@ -969,13 +970,13 @@ void TestMainForm::launchers_data()
     QTest::addColumn<QString>("message"); // %1 stands for AppDir; empty: none
     QTest::addColumn<QString>("target"); // what the desktop was asked to open
 
+    // The frame's installation has its share folder under AppDir here.
+    const QString manual = QStringLiteral("share/doc/house-appraisal/manual/index.html");
     QTest::newRow("help missing") << "actnHelpManual" << QString() << true
-                                  << "帮助文件 %1/VeskHelp.chm 不存在!" << QString();
-    QTest::newRow("help opened") << "actnHelpManual"
-                                 << "VeskHelp.chm" << true << QString() << "file://%1/VeskHelp.chm";
-    QTest::newRow("help not opened") << "actnHelpManual"
-                                     << "VeskHelp.chm" << false << "打开帮助文件错误!"
-                                     << "file://%1/VeskHelp.chm";
+                                  << "帮助文件 %1/" + manual + " 不存在!" << QString();
+    QTest::newRow("help opened") << "actnHelpManual" << manual << true << QString() << "file://%1/" + manual;
+    QTest::newRow("help not opened") << "actnHelpManual" << manual << false << "打开帮助文件错误!"
+                                     << "file://%1/" + manual;
     QTest::newRow("product list missing")
         << "actnHelpProductsList" << QString() << true << "文件 %1/ProdList.htm 不存在!" << QString();
     QTest::newRow("product list opened") << "actnHelpProductsList"
@@ -998,6 +999,7 @@ void TestMainForm::launchers()
     QFETCH(QString, target);
     Frame frame;
     frame.create();
+    Process.ShareDir = frame.dir.filePath("share");
     if (!file.isEmpty())
         frame.file(file);
     m_opener.opened.clear();
@@ -1015,6 +1017,27 @@ void TestMainForm::launchers()
     QCOMPARE(Prompt::shown().first().icon, PromptIcon::Error);
     QCOMPARE(Prompt::shown().first().caption, AppTitle);
     QCOMPARE(lastPromptText(), QString(message).replace("%1", frame.dir.path()));
+}
+
+// F1, from a field of a report window, opens the start page of the manual
+// that the build puts where an installed copy has it.
+void TestMainForm::helpKeyOpensTheManualBesideTheProgram()
+{
+    Frame frame;
+    frame.show();
+    TfrmChildWin *window = frame.open("Data/甲.had");
+    QLineEdit *field = window->findChild<QLineEdit *>("labedtClient1");
+    field->setFocus();
+    m_opener.opened.clear();
+    m_opener.succeeds = true;
+
+    QTest::keyClick(field, Qt::Key_F1);
+
+    const QString manual
+        = QCoreApplication::applicationDirPath() + "/../share/doc/house-appraisal/manual/index.html";
+    QCOMPARE(m_opener.opened, QStringList { QUrl::fromLocalFile(QDir::cleanPath(manual)).toString() });
+    QVERIFY2(QFileInfo(manual).isFile(), qPrintable(manual));
+    QVERIFY(Prompt::shown().isEmpty());
 }
 
 void TestMainForm::calculator()

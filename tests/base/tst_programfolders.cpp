@@ -3,8 +3,8 @@
 
 #include <QtTest>
 
-// Where the program keeps its folder, and how a fresh folder receives the
-// sample database and the clause library from the program's shared data.
+// Where the program keeps its folder, how a fresh folder receives the sample
+// database from the program's shared data, and which clause library it reads.
 class TestProgramFolders : public QObject
 {
     Q_OBJECT
@@ -18,6 +18,11 @@ private slots:
     void seededCopiesAreWritable();
     void seedingFailuresAreReported_data();
     void seedingFailuresAreReported();
+    void clauseLibraryRead_data();
+    void clauseLibraryRead();
+    void unchangedLibraryCopyRemoved_data();
+    void unchangedLibraryCopyRemoved();
+    void linkToTheInstalledLibraryStays();
 };
 
 namespace {
@@ -160,10 +165,14 @@ void TestProgramFolders::buildTreeRunKeepsItsFolderBesideTheExecutable()
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.remove("APPRAISAL_HOME");
     QCOMPARE(ProgramFolders::resolveAppDir(environment, executableDir), QDir::cleanPath(executableDir));
+    QCOMPARE(ProgramFolders::shareDir(), QDir::cleanPath(executableDir + "/../share"));
     QCOMPARE(ProgramFolders::sharedDataDir(), QDir::cleanPath(executableDir + "/../share/house-appraisal"));
-    for (const QString &relative : ProgramFolders::seededFiles()) {
-        const QString shared = QDir(ProgramFolders::sharedDataDir()).filePath(QFileInfo(relative).fileName());
-        QVERIFY2(QFileInfo(shared).isFile(), qPrintable(shared));
+    QStringList shared { "ApprStandar.mdb" };
+    for (const QString &relative : ProgramFolders::seededFiles())
+        shared << QFileInfo(relative).fileName();
+    for (const QString &name : shared) {
+        const QString path = QDir(ProgramFolders::sharedDataDir()).filePath(name);
+        QVERIFY2(QFileInfo(path).isFile(), qPrintable(path));
     }
 }
 
@@ -172,8 +181,7 @@ void TestProgramFolders::seedingKeepsEveryExistingCopy_data()
     QTest::addColumn<QStringList>("present"); // files the program folder already has
     QTest::newRow("fresh folder") << QStringList();
     QTest::newRow("sample changed") << QStringList { Sample };
-    QTest::newRow("library present") << QStringList { Library };
-    QTest::newRow("both present") << QStringList { Sample, Library };
+    QTest::newRow("the user's own library") << QStringList { Library };
 }
 
 void TestProgramFolders::seedingKeepsEveryExistingCopy()
@@ -190,24 +198,22 @@ void TestProgramFolders::seedingKeepsEveryExistingCopy()
 
     QCOMPARE(readFile(appDir.filePath(Sample)),
         present.contains(Sample) ? QByteArray("the user's own") : QByteArray("shared sample"));
+    // The clause library is read where it is installed: no copy is made.
     QCOMPARE(readFile(appDir.filePath(Library)),
-        present.contains(Library) ? QByteArray("the user's own") : QByteArray("shared library"));
-    QCOMPARE(ProgramFolders::seededFiles(), QStringList({ Sample, Library }));
+        present.contains(Library) ? QByteArray("the user's own") : QByteArray("(missing)"));
+    QCOMPARE(ProgramFolders::seededFiles(), QStringList({ Sample }));
 }
 
 void TestProgramFolders::seededCopiesAreWritable()
 {
     Shared shared;
-    for (const char *name : { "2004年房屋安全鉴定报告.had", "ApprStandar.mdb" })
-        QFile::setPermissions(
-            QDir(shared.dir).filePath(name), QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
+    QFile::setPermissions(QDir(shared.dir).filePath("2004年房屋安全鉴定报告.had"),
+        QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
     QTemporaryDir appDir;
     ProgramFolders::seed(appDir.path(), shared.dir);
-    for (const QString &relative : { Sample, Library }) {
-        QVERIFY2(QFile::permissions(appDir.filePath(relative)) & QFile::WriteOwner, qPrintable(relative));
-        QFile file(appDir.filePath(relative));
-        QVERIFY(file.open(QIODevice::ReadWrite));
-    }
+    QVERIFY(QFile::permissions(appDir.filePath(Sample)) & QFile::WriteOwner);
+    QFile file(appDir.filePath(Sample));
+    QVERIFY(file.open(QIODevice::ReadWrite));
 }
 
 void TestProgramFolders::seedingFailuresAreReported_data()
@@ -215,19 +221,12 @@ void TestProgramFolders::seedingFailuresAreReported_data()
     // "@" stands for the shared folder, "#" for the program folder.
     QTest::addColumn<QString>("fault");
     QTest::addColumn<QString>("message");
-    QTest::addColumn<QByteArray>("library"); // the program folder's clause library afterwards
 
     QTest::newRow("shared folder missing") << "no shared folder"
-                                           << "程序的共享数据文件 @/2004年房屋安全鉴定报告.had 不存在!\n"
-                                              "程序的共享数据文件 @/ApprStandar.mdb 不存在!"
-                                           << QByteArray("(missing)");
-    QTest::newRow("shared sample missing")
-        << "no shared sample"
-        << "程序的共享数据文件 @/2004年房屋安全鉴定报告.had 不存在!" << QByteArray("shared library");
+                                           << "程序的共享数据文件 @/2004年房屋安全鉴定报告.had 不存在!";
     QTest::newRow("a file where Data belongs")
         << "Data is a file"
-        << "不能把 @/2004年房屋安全鉴定报告.had 复制到 #/Data/2004年房屋安全鉴定报告.had!"
-        << QByteArray("shared library");
+        << "不能把 @/2004年房屋安全鉴定报告.had 复制到 #/Data/2004年房屋安全鉴定报告.had!";
 }
 
 void TestProgramFolders::seedingFailuresAreReported()
@@ -238,16 +237,92 @@ void TestProgramFolders::seedingFailuresAreReported()
     QTemporaryDir appDir;
     if (fault == "no shared folder")
         QVERIFY(QDir(shared.dir).removeRecursively());
-    else if (fault == "no shared sample")
-        QVERIFY(QFile::remove(QDir(shared.dir).filePath("2004年房屋安全鉴定报告.had")));
     else if (fault == "Data is a file")
         writeFile(appDir.filePath("Data"), "not a folder");
 
     message.replace('@', QDir::toNativeSeparators(shared.dir));
     message.replace('#', QDir::toNativeSeparators(appDir.path()));
     QCOMPARE(seedFailure(appDir.path(), shared.dir), message);
-    // Every file that could be seeded was, despite the failure.
-    QTEST(readFile(appDir.filePath(Library)), "library");
+}
+
+void TestProgramFolders::clauseLibraryRead_data()
+{
+    // "@" stands for the shared folder, "#" for the program folder.
+    QTest::addColumn<QString>("copy"); // the program folder's Resource/ApprStandar.mdb
+    QTest::addColumn<QString>("read");
+
+    QTest::newRow("no copy: the installed library") << ""
+                                                    << "@/ApprStandar.mdb";
+    QTest::newRow("the user's own copy") << "file"
+                                         << "#/Resource/ApprStandar.mdb";
+    // Reading it reports the broken link rather than passing over it.
+    QTest::newRow("a dangling link") << "dangling link"
+                                     << "#/Resource/ApprStandar.mdb";
+}
+
+void TestProgramFolders::clauseLibraryRead()
+{
+    QFETCH(QString, copy);
+    QFETCH(QString, read);
+    Shared shared;
+    QTemporaryDir appDir;
+    if (copy == "file")
+        writeFile(appDir.filePath(Library), "the user's own");
+    else if (copy == "dangling link")
+        QVERIFY(QDir(appDir.path()).mkpath("Resource")
+            && QFile::link(appDir.filePath("gone.mdb"), appDir.filePath(Library)));
+
+    read.replace('@', shared.dir);
+    read.replace('#', appDir.path());
+    QCOMPARE(ProgramFolders::clauseLibrary(appDir.path(), shared.dir), read);
+}
+
+void TestProgramFolders::unchangedLibraryCopyRemoved_data()
+{
+    QTest::addColumn<QByteArray>("copy"); // empty: none
+    QTest::addColumn<QByteArray>("installed"); // empty: none
+    QTest::addColumn<bool>("removed");
+
+    QTest::newRow("copied by an earlier version")
+        << QByteArray("shared library") << QByteArray("shared library") << true;
+    QTest::newRow("changed by the user")
+        << QByteArray("the user's clauses") << QByteArray("shared library") << false;
+    QTest::newRow("same size, other bytes")
+        << QByteArray("shared librarx") << QByteArray("shared library") << false;
+    QTest::newRow("installed library missing") << QByteArray("shared library") << QByteArray() << false;
+    QTest::newRow("no copy") << QByteArray() << QByteArray("shared library") << false;
+}
+
+void TestProgramFolders::unchangedLibraryCopyRemoved()
+{
+    QFETCH(QByteArray, copy);
+    QFETCH(QByteArray, installed);
+    QFETCH(bool, removed);
+    QTemporaryDir shared;
+    QTemporaryDir appDir;
+    if (!installed.isEmpty())
+        writeFile(shared.filePath("ApprStandar.mdb"), installed);
+    if (!copy.isEmpty())
+        writeFile(appDir.filePath(Library), copy);
+
+    ProgramFolders::removeUnchangedLibraryCopy(appDir.path(), shared.path());
+
+    QCOMPARE(readFile(appDir.filePath(Library)), removed || copy.isEmpty() ? QByteArray("(missing)") : copy);
+    QCOMPARE(readFile(shared.filePath("ApprStandar.mdb")),
+        installed.isEmpty() ? QByteArray("(missing)") : installed);
+}
+
+void TestProgramFolders::linkToTheInstalledLibraryStays()
+{
+    Shared shared;
+    QTemporaryDir appDir;
+    const QString installed = QDir(shared.dir).filePath("ApprStandar.mdb");
+    QVERIFY(QDir(appDir.path()).mkpath("Resource") && QFile::link(installed, appDir.filePath(Library)));
+
+    ProgramFolders::removeUnchangedLibraryCopy(appDir.path(), shared.dir);
+
+    QCOMPARE(QFileInfo(appDir.filePath(Library)).symLinkTarget(), installed);
+    QCOMPARE(readFile(installed), QByteArray("shared library"));
 }
 
 QTEST_GUILESS_MAIN(TestProgramFolders)

@@ -42,11 +42,16 @@ const QList<Clause> LibraryClauses = {
     { "承重结构", "砌体块", "4.3.3-7", "块材风化" },
 };
 
-void writeClauseLibrary(const TestAppDir &dir, const QList<Clause> &clauses = LibraryClauses)
+// The user's own library under the program folder, and the installed one
+// under a share folder.
+const QString OwnLibrary = QStringLiteral("Resource/ApprStandar.mdb");
+const QString InstalledLibrary = QStringLiteral("house-appraisal/ApprStandar.mdb");
+
+void writeClauseLibrary(const QString &path, const QList<Clause> &clauses = LibraryClauses)
 {
-    QDir().mkpath(dir.filePath("Resource"));
+    QDir().mkpath(QFileInfo(path).absolutePath());
     Connection library;
-    library.create(dir.filePath("Resource/ApprStandar.mdb"));
+    library.create(path);
     library.execute("create table ApprStandar (Part varchar(20), Struct varchar(20), \"No\" varchar(20), "
                     "FileItem Memo)");
     for (const Clause &c : clauses)
@@ -216,6 +221,8 @@ private slots:
     void enterMovesToNextCell_data();
     void enterMovesToNextCell();
     void cellLengthLimit();
+    void installedLibraryUnlessTheUsersOwn_data();
+    void installedLibraryUnlessTheUsersOwn();
     void unreadableLibraryReportedOnce_data();
     void unreadableLibraryReportedOnce();
 };
@@ -425,7 +432,7 @@ void TestComponentTable::choiceLists()
 
     Page p;
     QVERIFY(p.active);
-    writeClauseLibrary(p.dir);
+    writeClauseLibrary(p.dir.filePath(OwnLibrary));
     p.page.showRows({ line("1"), line("2", cells) });
 
     p.clickCell(column, 2);
@@ -464,7 +471,7 @@ void TestComponentTable::choosing()
 
     Page p;
     QVERIFY(p.active);
-    writeClauseLibrary(p.dir);
+    writeClauseLibrary(p.dir.filePath(OwnLibrary));
     p.page.showRows({ line("1", { "承重结构", "柱", "砌体", "4", "1", "4.3.3-1" }) });
     p.enterCell(column, 1);
 
@@ -595,7 +602,7 @@ void TestComponentTable::enterMovesToNextCell()
 
     Page p;
     QVERIFY(p.active);
-    writeClauseLibrary(p.dir);
+    writeClauseLibrary(p.dir.filePath(OwnLibrary));
     p.page.showRows({ line("1"), line("2") });
     p.enterCell(column, row);
     if (!typed.isEmpty()) {
@@ -662,11 +669,46 @@ void TestComponentTable::cellLengthLimit()
     QCOMPARE(stored.at(0)[6], longText);
 }
 
+// The clauses come from the library installed with the program, which a new
+// package updates, unless the user keeps a library of their own.
+void TestComponentTable::installedLibraryUnlessTheUsersOwn_data()
+{
+    // The one clause of the user's own library (part, structure, number,
+    // text); empty: the user has none.
+    QTest::addColumn<QStringList>("own");
+    QTest::addColumn<QStringList>("entries");
+
+    QTest::newRow("installed library")
+        << QStringList() << QStringList { "4.3.3-1:承重墙承载能力不足", "4.3.3-2:墙体产生裂缝" };
+    QTest::newRow("the user's own library") << QStringList { "承重结构", "砌体", "9.9.9", "本单位补充的条文" }
+                                            << QStringList { "9.9.9:本单位补充的条文" };
+}
+
+void TestComponentTable::installedLibraryUnlessTheUsersOwn()
+{
+    QFETCH(QStringList, own);
+    QFETCH(QStringList, entries);
+
+    Page p;
+    QVERIFY(p.active);
+    QTemporaryDir share;
+    Process.ShareDir = share.path();
+    writeClauseLibrary(share.filePath(InstalledLibrary));
+    if (!own.isEmpty())
+        writeClauseLibrary(p.dir.filePath(OwnLibrary), { { own[0], own[1], own[2], own[3] } });
+    p.page.showRows({ line("1", { "承重结构", "墙段", "砌体", "", "", "" }) });
+
+    p.clickCell(6, 1);
+    QCOMPARE(p.entries(), entries);
+    QCOMPARE(p.errors().size(), 0);
+}
+
 void TestComponentTable::unreadableLibraryReportedOnce_data()
 {
-    QTest::addColumn<QByteArray>("content"); // empty: no library file
-    QTest::addColumn<QString>("message"); // %1: the library's path
+    QTest::addColumn<QByteArray>("content"); // the user's own library; empty: none
+    QTest::addColumn<QString>("message"); // %1: the path of the library read
 
+    // Without a library of the user's own, the installed one is read.
     QTest::newRow("missing") << QByteArray() << "数据库文件 %1 不存在!";
     QTest::newRow("damaged") << QByteArray("this is no database at all, just some text.")
                              << "文件 %1 不是本系统的数据库!";
@@ -679,9 +721,12 @@ void TestComponentTable::unreadableLibraryReportedOnce()
 
     Page p;
     QVERIFY(p.active);
-    const QString path = p.dir.filePath("Resource/ApprStandar.mdb");
+    QTemporaryDir share; // an installation without its library
+    Process.ShareDir = share.path();
+    const QString path = p.dir.filePath(OwnLibrary);
+    const QString read = content.isEmpty() ? share.filePath(InstalledLibrary) : path;
     if (!content.isEmpty())
-        p.dir.writeFile("Resource/ApprStandar.mdb", content);
+        p.dir.writeFile(OwnLibrary, content);
     p.page.showRows({ line("1", { "承重结构", "墙段", "砌体", "", "", "" }), line("2") });
 
     // Clicking into the clause column, typing a clause number, moving away
@@ -695,7 +740,7 @@ void TestComponentTable::unreadableLibraryReportedOnce()
     p.grid->setFocus(Qt::ActiveWindowFocusReason);
     const QList<PromptRecord> errors = p.errors();
     QCOMPARE(errors.size(), 1);
-    QCOMPARE(errors.at(0).text, message.arg(path));
+    QCOMPARE(errors.at(0).text, message.arg(read));
     QCOMPARE(errors.at(0).caption, AppTitle);
     QCOMPARE(p.listHeader(), QStringList({ "序号/60", "条文/1000" }));
     QCOMPARE(p.entries(), QStringList());
@@ -704,12 +749,12 @@ void TestComponentTable::unreadableLibraryReportedOnce()
     // Once the library can be read, the clauses show; when it fails again,
     // that is told again.
     QFile::remove(path);
-    writeClauseLibrary(p.dir);
+    writeClauseLibrary(path);
     p.clickCell(6, 1);
     QCOMPARE(p.entries().size(), 2);
     QFile::remove(path);
     if (!content.isEmpty())
-        p.dir.writeFile("Resource/ApprStandar.mdb", content);
+        p.dir.writeFile(OwnLibrary, content);
     p.clickCell(6, 2);
     p.clickCell(6, 1);
     QCOMPARE(p.errors().size(), 2);

@@ -16,6 +16,7 @@ TestAppDir::TestAppDir()
     Prompt::reset();
     CurrentPrinter::reset();
     Process.AppDir = m_path;
+    Process.ShareDir = ProgramFolders::shareDir();
 }
 
 TestAppDir::~TestAppDir()

@@ -4,8 +4,8 @@
 #include <QTemporaryDir>
 
 // A fresh program folder for one test: a temporary AppDir, the process-wide
-// state reset (the current printer included), and the prompt seam emptied of
-// scripted answers and records.
+// state reset (the current printer included; the share folder is the build
+// tree's), and the prompt seam emptied of scripted answers and records.
 class TestAppDir
 {
 public:
