@@ -2,7 +2,6 @@
 
 #include "base/processstate.h"
 #include "base/programfolders.h"
-#include "widgets/updatessuspended.h"
 #include "db/connection.h"
 #include "editor/markdelegate.h"
 #include "widgets/updatessuspended.h"
