@@ -18,6 +18,7 @@
 #include "db/datamodule.h"
 #include "db/dataset.h"
 #include "db/hadfile.h"
+#include "output/pagesettingsstore.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -138,7 +139,7 @@ int run(int count)
         DataSet reports(connection);
         reports.open(HadFile::SelectAllReports);
         for (int n = 1; n <= count; ++n) {
-            module.AppendReport(reports);
+            module.AppendReport(reports, StorePageDefaultsToRow);
             fillReport(reports, n);
             reports.post();
         }

@@ -22,7 +22,9 @@
 #include "db/hadfile.h"
 #include "db/reportfields.h"
 #include "output/fontsubstitutes.h"
+#include "output/outputstate.h"
 #include "output/pagefiles.h"
+#include "output/pagesettingsstore.h"
 #include "output/pageprinting.h"
 #include "output/pagevalues.h"
 #include "printing/currentprinter.h"
@@ -64,7 +66,7 @@ ReportPageValues longReport()
         texts.setText(
             QLatin1String(memo), QStringList { text, text, text, text }.join(QStringLiteral("\r\n")));
     }
-    Process.ActiveSignatures = [texts] { return std::optional<SignatureValues>(MakeSignatureValues(texts)); };
+    OutputProcess.ActiveSignatures = [texts] { return std::optional<SignatureValues>(MakeSignatureValues(texts)); };
     return MakeReportPageValues(texts, BuildingAreaTotal(texts));
 }
 
@@ -85,7 +87,7 @@ double ownCpuMs()
 void benchPages(const QString &folder, int pages)
 {
     CurrentPrinter::install(PrinterDevice::pdf(QDir(folder).filePath(QStringLiteral("pages.pdf"))));
-    Process.CurrentPageSettings = TPageSettings();
+    OutputProcess.CurrentPageSettings = TPageSettings();
     SetupPrinterPage(QStringLiteral("A4"), 210, 297, 0);
     BuildReportPages(folder, longReport());
     const QString body = PageFileName(folder, 2);
@@ -144,7 +146,7 @@ QString makeDatabase(const QString &folder, int count)
             samples.first();
         else
             samples.next();
-        module.AppendReport(reports);
+        module.AppendReport(reports, StorePageDefaultsToRow);
         for (const QString &field : samples.fieldNames()) {
             if (field.compare(QLatin1String("ID"), Qt::CaseInsensitive) == 0)
                 continue;

@@ -8,7 +8,7 @@
 // Runs under any Qt platform; QT_QPA_PLATFORM=offscreen needs no display.
 
 #include "app/mainform.h"
-#include "base/processstate.h"
+#include "app/programstate.h"
 #include "output/fontsubstitutes.h"
 
 #include <QApplication>
@@ -37,7 +37,7 @@ StartupTimes startOnce(const QString &sample)
         QDir(folder.path()).mkpath(QStringLiteral("Data"));
         QFile::copy(sample, QDir(folder.path()).filePath(QStringLiteral("Data/2004年房屋安全鉴定报告.had")));
     }
-    resetProcessState();
+    resetProgramState();
 
     QElapsedTimer timer;
     timer.start();

@@ -20,6 +20,7 @@
 #include "db/hadfile.h"
 #include "editor/childwin.h"
 #include "editor/componenttable.h"
+#include "editor/editorstate.h"
 #include "editor/searchsheet.h"
 #include "output/fontsubstitutes.h"
 
@@ -171,9 +172,9 @@ int main(int argc, char *argv[])
         for (int run = 0; run < runs; ++run) {
             window.reset();
             open << timed([&] {
-                Process.WindowOpening = true;
+                EditorProcess.WindowOpening = true;
                 window = TfrmChildWin::create(path);
-                Process.WindowOpening = false;
+                EditorProcess.WindowOpening = false;
                 showAndDraw(window.get());
             });
         }

@@ -3,6 +3,7 @@
 #include "base/appsettings.h"
 #include "base/errorreport.h"
 #include "base/processstate.h"
+#include "editor/editorstate.h"
 #include "widgets/numberedit.h"
 #include "widgets/numericcheck.h"
 
@@ -27,9 +28,9 @@ constexpr int MillisecondsPerMinute = 60000;
 // is attached to it, only its interval follows the setting.
 void setAutoSaveTimerInterval(int minutes)
 {
-    if (!Process.LastOpenedWindow)
+    if (!EditorProcess.LastOpenedWindow)
         return;
-    if (auto *timer = Process.LastOpenedWindow->findChild<QTimer *>(QStringLiteral("timerAutoSave")))
+    if (auto *timer = EditorProcess.LastOpenedWindow->findChild<QTimer *>(QStringLiteral("timerAutoSave")))
         timer->setInterval(minutes * MillisecondsPerMinute);
 }
 

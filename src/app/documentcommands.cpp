@@ -7,6 +7,7 @@
 #include "editor/childwin.h"
 #include "editor/datamoduleaccess.h"
 #include "editor/reportlist.h"
+#include "output/pagesettingsstore.h"
 
 #include <QAction>
 #include <QDir>
@@ -143,7 +144,7 @@ void DocumentCommands::Append()
     // The edited report with its component rows, then the new report with
     // its ten empty lines: each is stored whole or not at all.
     window->saveReport();
-    dataModule().AppendReport(window->ReportQuery());
+    dataModule().AppendReport(window->ReportQuery(), StorePageDefaultsToRow);
     window->ClearReport();
     window->ResetComponentGrid();
     // The new report is stored even when clearing changed nothing on the

@@ -13,6 +13,7 @@
 #include "base/processstate.h"
 #include "base/programfolders.h"
 #include "editor/childwin.h"
+#include "editor/editorstate.h"
 #include "tools/arrangechildwin.h"
 #include "tools/insertcharacter.h"
 #include "widgets/linklabel.h"
@@ -282,18 +283,18 @@ ReportWindowCommands TMainForm::reportWindowCommands() const
 TfrmChildWin *TMainForm::OpenReportWindow(const QString &path)
 {
     UpdatesSuspended suspended(this);
-    Process.WindowOpening = true;
+    EditorProcess.WindowOpening = true;
     std::unique_ptr<TfrmChildWin> created;
     try {
         // A file that cannot be opened leaves no window behind.
         created = TfrmChildWin::create(path, reportWindowCommands());
     } catch (...) {
         // No window will become active to lower the flag.
-        Process.WindowOpening = false;
+        EditorProcess.WindowOpening = false;
         throw;
     }
     TfrmChildWin *window = created.release();
-    Process.LastOpenedWindow = window;
+    EditorProcess.LastOpenedWindow = window;
     m_reportWindows.append(window);
     addWindowMenuEntry(window->WindowMenuItem());
     connect(window, &TfrmChildWin::closed, this, &TMainForm::forgetReportWindow);
@@ -573,7 +574,7 @@ void TMainForm::closeEvent(QCloseEvent *event)
 {
     if (TfrmChildWin *window = activeReportWindow()) {
         window->close();
-        if (Process.CloseCancelled) {
+        if (EditorProcess.CloseCancelled) {
             event->ignore();
             return;
         }

@@ -1,9 +1,9 @@
 #include "app/outputcommands.h"
 
 #include "base/errorreport.h"
-#include "base/processstate.h"
 #include "base/prompt.h"
 #include "editor/childwin.h"
+#include "output/outputstate.h"
 #include "output/pagevalues.h"
 #include "preview/pagesetupdialog.h"
 #include "preview/preview.h"
@@ -25,7 +25,7 @@ OutputCommands::OutputCommands(Frame frame, QObject *parent)
     for (const auto &[name, handler] : handlers)
         connect(m_frame.action(QString::fromLatin1(name)), &QAction::triggered, this, handler);
 
-    Process.ActiveSignatures = [source = m_frame.activeReport]() -> std::optional<SignatureValues> {
+    OutputProcess.ActiveSignatures = [source = m_frame.activeReport]() -> std::optional<SignatureValues> {
         const std::optional<PrintedReport> report = source ? source() : std::nullopt;
         if (!report)
             return std::nullopt;
@@ -35,7 +35,7 @@ OutputCommands::OutputCommands(Frame frame, QObject *parent)
 
 OutputCommands::~OutputCommands()
 {
-    Process.ActiveSignatures = nullptr;
+    OutputProcess.ActiveSignatures = nullptr;
 }
 
 // With the PDF printer always listed, there is a printer on every machine;

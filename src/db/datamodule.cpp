@@ -5,7 +5,6 @@
 #include "db/connection.h"
 #include "db/dataset.h"
 #include "db/hadfile.h"
-#include "output/pagesettingsstore.h"
 
 #include <QFileInfo>
 
@@ -66,11 +65,10 @@ bool TFrm_DataModule::CreateDatabase(const QString &path)
     return true;
 }
 
-bool TFrm_DataModule::AppendReport(DataSet &dataSet)
+bool TFrm_DataModule::AppendReport(DataSet &dataSet, const std::function<void(DataSet &)> &storePageDefaults)
 {
     dataSet.append();
-    LoadPageDefaults();
-    StorePageSettingsToRow(dataSet);
+    storePageDefaults(dataSet);
     return true;
 }
 

@@ -5,6 +5,8 @@
 #include <QList>
 #include <QString>
 
+#include <functional>
+
 class DataSet;
 
 // The data module: creates appraisal database files and runs the record
@@ -29,9 +31,10 @@ public:
     // fails, and for an empty path or a folder before anything is asked.
     bool CreateDatabase(const QString &path);
 
-    // Appends a new row with the default page settings; it stays in the
-    // append state (the caller posts it). A row being edited is posted first.
-    bool AppendReport(DataSet &dataSet);
+    // Appends a new row and lets the caller fill its page columns with the
+    // new report's page defaults; it stays in the append state (the caller
+    // posts it). A row being edited is posted first.
+    bool AppendReport(DataSet &dataSet, const std::function<void(DataSet &)> &storePageDefaults);
     // Posts the report row being edited or appended and makes the given
     // rows the component rows stored under its number, as one transaction:
     // after a failure (or a crash) the file holds the old report with its

@@ -4,13 +4,13 @@
 #include "base/appsettings.h"
 #include "base/dateconventions.h"
 #include "base/errorreport.h"
-#include "base/processstate.h"
 #include "base/prompt.h"
 #include "db/componentrows.h"
 #include "db/hadfile.h"
 #include "db/lookupindexes.h"
 #include "editor/componenttable.h"
 #include "editor/datamoduleaccess.h"
+#include "editor/editorstate.h"
 #include "editor/enterasnext.h"
 #include "editor/fieldtext.h"
 #include "editor/panelscrollbox.h"
@@ -302,7 +302,7 @@ void TfrmChildWin::setModified(bool modified)
 
 void TfrmChildWin::genericChange()
 {
-    setModified(!Process.WindowOpening);
+    setModified(!EditorProcess.WindowOpening);
 }
 
 int TfrmChildWin::currentEntry() const
@@ -320,7 +320,7 @@ void TfrmChildWin::requestFieldChanged(const QString &field, const QString &mirr
         genericChange();
         return;
     }
-    if (Process.WindowOpening) {
+    if (EditorProcess.WindowOpening) {
         setModified(false);
         return;
     }
@@ -578,12 +578,12 @@ bool TfrmChildWin::querySave()
     const PromptButton answer = Prompt::message(PromptIcon::Question, QStringLiteral("数据已被更改,保存吗?"),
         PromptButton::Yes | PromptButton::No | PromptButton::Cancel);
     if (answer == PromptButton::Cancel) {
-        Process.CloseCancelled = true;
+        EditorProcess.CloseCancelled = true;
         return false;
     }
     // A save that fails keeps the window and its edits.
     if (answer == PromptButton::Yes && !runReported([this] { saveReport(); })) {
-        Process.CloseCancelled = true;
+        EditorProcess.CloseCancelled = true;
         return false;
     }
     return true;
@@ -600,9 +600,9 @@ void TfrmChildWin::closeEvent(QCloseEvent *event)
         return;
     // A settings file that cannot be written must not keep the window open.
     runReported([this] { RememberOpenFile(m_fileName); });
-    Process.CloseCancelled = false;
-    if (Process.LastOpenedWindow == this)
-        Process.LastOpenedWindow = nullptr;
+    EditorProcess.CloseCancelled = false;
+    if (EditorProcess.LastOpenedWindow == this)
+        EditorProcess.LastOpenedWindow = nullptr;
     emit closed(this);
 }
 
@@ -629,7 +629,7 @@ void TfrmChildWin::activated()
 {
     if (m_windowMenuItem)
         m_windowMenuItem->setChecked(true);
-    Process.WindowOpening = false;
+    EditorProcess.WindowOpening = false;
 }
 
 void TfrmChildWin::deactivated()

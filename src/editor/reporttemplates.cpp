@@ -3,6 +3,7 @@
 #include "base/processstate.h"
 #include "editor/childwin.h"
 #include "editor/componenttable.h"
+#include "editor/editorstate.h"
 
 #include <QDir>
 
@@ -39,7 +40,7 @@ void ApplyReportTemplate(TfrmChildWin &window, const ReportTemplate &value)
 
     // The table has no change event of its own: a template whose texts all
     // equal the report's would otherwise replace the table unnoticed.
-    if (!Process.WindowOpening)
+    if (!EditorProcess.WindowOpening)
         window.setModified(true);
 }
 

@@ -1,10 +1,10 @@
 #include "output/bodypage.h"
 
 #include "base/apperror.h"
-#include "base/processstate.h"
 #include "base/prompt.h"
 #include "db/reportfields.h"
 #include "output/coverpage.h"
+#include "output/outputstate.h"
 #include "output/reportdrawing.h"
 #include "output/units.h"
 
@@ -149,7 +149,7 @@ struct TextSection
 // Draws one of the sections 四 to 七 from s; returns where the next row starts.
 double drawTextSection(BodyTable &table, double s, const TextSection &section, const BodyValues &values)
 {
-    const TPageSettings &settings = Process.CurrentPageSettings;
+    const TPageSettings &settings = OutputProcess.CurrentPageSettings;
     table.heading(s, RowHeight, section.heading, Rule::Thin, Rule::None);
     QStringList lines;
     WrapReportText(PageValueAt(values, section.value), settings.RowMaxCharCount, lines);
@@ -200,7 +200,7 @@ void DrawBodyPage(ReportCanvas &canvas, bool IsPreview, int DpiX, int DpiY, doub
 {
     // Lengths are added as doubles: settings of any size give exact
     // positions, which the primitives refuse when no canvas can hold them.
-    const TPageSettings &settings = Process.CurrentPageSettings;
+    const TPageSettings &settings = OutputProcess.CurrentPageSettings;
     const int CW = settings.ClientWidth;
     const int PW = settings.PhoneWidth;
     const auto value = [&](int index) -> const QString & { return PageValueAt(values, index); };
@@ -273,7 +273,7 @@ void DrawBodyPage(ReportCanvas &canvas, bool IsPreview, int DpiX, int DpiY, doub
 
     // The signature sections show the report as it is now, not the page file.
     const std::optional<SignatureValues> signatures
-        = Process.ActiveSignatures ? Process.ActiveSignatures() : std::nullopt;
+        = OutputProcess.ActiveSignatures ? OutputProcess.ActiveSignatures() : std::nullopt;
     if (!signatures)
         throw AppError(QStringLiteral("没有可打印签章数据的鉴定报告窗口。"));
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "output/outputstate.h"
 #include "output/pagevalues.h"
 
 #include <QStringList>
@@ -8,8 +9,8 @@ class ReportCanvas;
 
 // Page 2 of a report, the body: the title with the report's number, then one
 // ruled table of nine sections running down the page, laid out by the
-// report's page settings (Process.CurrentPageSettings). The table's last two
-// sections take the signature data from Process.ActiveSignatures at drawing
+// report's page settings (OutputProcess.CurrentPageSettings). The table's last two
+// sections take the signature data from OutputProcess.ActiveSignatures at drawing
 // time.
 
 // The title and the file number above the table. Geometry in inches. A

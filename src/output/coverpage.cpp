@@ -2,6 +2,7 @@
 
 #include "base/processstate.h"
 #include "base/prompt.h"
+#include "output/outputstate.h"
 #include "output/reportdrawing.h"
 #include "output/units.h"
 
@@ -37,7 +38,7 @@ void DrawCoverPage(ReportCanvas &canvas, bool IsPreview, int DpiX, int DpiY, dou
 {
     // Lengths are added as doubles: settings of any size give exact
     // positions, which the primitives refuse when no canvas can hold them.
-    const TPageSettings &settings = Process.CurrentPageSettings;
+    const TPageSettings &settings = OutputProcess.CurrentPageSettings;
     const double right = pageWidth - rightMargin;
     try {
         canvas.setPenColor(Qt::black);

@@ -1,11 +1,12 @@
 #pragma once
 
+#include "output/outputstate.h"
 #include "output/pagevalues.h"
 
 class ReportCanvas;
 
 // Page 1 of a report, the cover: the title and seven labelled entries placed
-// by the report's page settings (Process.CurrentPageSettings), and the
+// by the report's page settings (OutputProcess.CurrentPageSettings), and the
 // product mark that both pages carry above their footer margin.
 
 // Height of one cover entry row, in millimetres.

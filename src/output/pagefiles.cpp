@@ -7,6 +7,7 @@
 #include "base/recordfile.h"
 #include "output/bodypage.h"
 #include "output/coverpage.h"
+#include "output/outputstate.h"
 #include "output/pagesettings.h"
 #include "output/reportdrawing.h"
 #include "output/units.h"
@@ -83,10 +84,10 @@ std::optional<PageContent> readPageFile(const QString &fileName, int count)
 
 PageGeometry CurrentPageGeometry()
 {
-    const TPrinterPageGeometry &printer = Process.PrinterPageGeometry;
+    const TPrinterPageGeometry &printer = OutputProcess.PrinterPageGeometry;
     return { double(printer.PageWidth), double(printer.PageHeight), double(printer.LeftMargin),
         double(printer.TopMargin), double(printer.RightMargin),
-        double(Process.CurrentPageSettings.FooterMargin) };
+        double(OutputProcess.CurrentPageSettings.FooterMargin) };
 }
 
 QString ProgramPageFolder()
@@ -111,9 +112,9 @@ void WriteBodyPageFile(const QString &folder, int page, const BodyValues &values
 
 void BuildReportPages(const QString &folder, const ReportPageValues &values)
 {
-    Process.PageCount = 1;
+    OutputProcess.PageCount = 1;
     WriteCoverPageFile(folder, 1, values.cover);
-    Process.PageCount = 2;
+    OutputProcess.PageCount = 2;
     WriteBodyPageFile(folder, 2, values.body);
 }
 
@@ -136,7 +137,7 @@ void DrawPageFile(ReportCanvas &canvas, bool IsPreview, const PageGeometry &geom
         // message below, instead of a message from every rule and text.
         const double lengths[] = { geometry.PageWidth, geometry.PageHeight, geometry.LeftMargin,
             geometry.TopMargin, geometry.RightMargin, geometry.FooterMargin };
-        if (UndrawablePageSetting(Process.CurrentPageSettings)
+        if (UndrawablePageSetting(OutputProcess.CurrentPageSettings)
             || !std::all_of(std::begin(lengths), std::end(lengths), IsDrawableLength))
             throw AppError(QStringLiteral("页面设置超出了可以绘制的范围。"));
         const CanvasRect sheet = IsPreview

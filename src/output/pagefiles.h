@@ -1,5 +1,6 @@
 #pragma once
 
+#include "output/outputstate.h"
 #include "output/pagevalues.h"
 
 #include <QSize>
@@ -36,8 +37,8 @@ struct PageGeometry
     double FooterMargin = 0;
 };
 
-// The geometry of the last printer set-up (Process.PrinterPageGeometry) with
-// the footer margin of Process.CurrentPageSettings: what preview and printer draw with.
+// The geometry of the last printer set-up (OutputProcess.PrinterPageGeometry) with
+// the footer margin of OutputProcess.CurrentPageSettings: what preview and printer draw with.
 PageGeometry CurrentPageGeometry();
 
 // The program's own folder of page files: AppDir/Temp.
@@ -47,7 +48,7 @@ QString ProgramPageFolder();
 QString PageFileName(const QString &folder, int page);
 
 // Writes page 1 (cover) and page 2 (body) into the folder, creating it when
-// missing; Process.PageCount is 2 afterwards, or the number of the page that
+// missing; OutputProcess.PageCount is 2 afterwards, or the number of the page that
 // could not be written. Throws AppError when the folder or a file cannot be
 // created or written. The files are scratch data, rewritten for every
 // preview and print: they are not made to wait for the disk.

@@ -3,9 +3,9 @@
 #include "base/apperror.h"
 #include "base/appsettings.h"
 #include "base/inifile.h"
-#include "base/processstate.h"
 #include "base/prompt.h"
 #include "db/dataset.h"
+#include "output/outputstate.h"
 
 namespace {
 
@@ -26,7 +26,7 @@ const QList<IntegerSetting> &integerSettings()
     static const QList<IntegerSetting> settings = [] {
         QList<IntegerSetting> list;
         auto add = [&](const char *column, int TPageSettings::*member, const char *key = nullptr) {
-            list.append({QLatin1String(column), QLatin1String(key ? key : column), member});
+            list.append({ QLatin1String(column), QLatin1String(key ? key : column), member });
         };
         add("PageWidth", &TPageSettings::PageWidth);
         add("PageHeight", &TPageSettings::PageHeight);
@@ -60,7 +60,7 @@ void LoadPageDefaults()
 {
     const IniFile ini(configIniPath());
     const TPageSettings initial;
-    TPageSettings &current = Process.CurrentPageSettings;
+    TPageSettings &current = OutputProcess.CurrentPageSettings;
     current.PageStyle = ini.readString(Section, PageStyleName, initial.PageStyle);
     for (const IntegerSetting &s : integerSettings())
         current.*s.member = ini.readInteger(Section, s.key, initial.*s.member);
@@ -71,7 +71,7 @@ void LoadPageDefaults()
 void SavePageDefaults()
 {
     IniFile ini(configIniPath(), IniFile::WriteMode::OnCommit);
-    const TPageSettings &current = Process.CurrentPageSettings;
+    const TPageSettings &current = OutputProcess.CurrentPageSettings;
     ini.writeString(Section, PageStyleName, current.PageStyle);
     for (const IntegerSetting &s : integerSettings())
         ini.writeInteger(Section, s.key, current.*s.member);
@@ -80,7 +80,7 @@ void SavePageDefaults()
 
 void LoadPageSettingsFromRow(DataSet &dataSet)
 {
-    TPageSettings &current = Process.CurrentPageSettings;
+    TPageSettings &current = OutputProcess.CurrentPageSettings;
     try {
         current.PageStyle = dataSet.asString(PageStyleName);
         for (const IntegerSetting &s : integerSettings())
@@ -90,9 +90,15 @@ void LoadPageSettingsFromRow(DataSet &dataSet)
     }
 }
 
+void StorePageDefaultsToRow(DataSet &dataSet)
+{
+    LoadPageDefaults();
+    StorePageSettingsToRow(dataSet);
+}
+
 void StorePageSettingsToRow(DataSet &dataSet)
 {
-    const TPageSettings &current = Process.CurrentPageSettings;
+    const TPageSettings &current = OutputProcess.CurrentPageSettings;
     try {
         dataSet.edit();
         dataSet.setString(PageStyleName, current.PageStyle);
@@ -105,5 +111,5 @@ void StorePageSettingsToRow(DataSet &dataSet)
 
 void ResetPageSettingsToInitial()
 {
-    Process.CurrentPageSettings = TPageSettings();
+    OutputProcess.CurrentPageSettings = TPageSettings();
 }

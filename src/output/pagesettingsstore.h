@@ -1,8 +1,10 @@
 #pragma once
 
+#include "output/outputstate.h"
+
 class DataSet;
 
-// Moves the process-wide page settings (Process.CurrentPageSettings) between
+// Moves the process-wide page settings (OutputProcess.CurrentPageSettings) between
 // their stores: the defaults for new reports in config.ini section
 // "PageSetup", and each report's own copy in its ProjectTab row.
 
@@ -18,5 +20,9 @@ void LoadPageSettingsFromRow(DataSet &dataSet);
 // Puts the data set into edit state and assigns the 22 columns; does not
 // post. On a failure shows "写当前项目的页面设置到数据库错误!".
 void StorePageSettingsToRow(DataSet &dataSet);
+// The defaults for new reports (LoadPageDefaults) become the current page
+// settings and are stored into the data set's current row
+// (StorePageSettingsToRow).
+void StorePageDefaultsToRow(DataSet &dataSet);
 // All 22 fields back to their built-in initial values.
 void ResetPageSettingsToInitial();

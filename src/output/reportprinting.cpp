@@ -2,9 +2,9 @@
 
 #include "base/apperror.h"
 #include "base/errorreport.h"
-#include "base/processstate.h"
 #include "base/prompt.h"
 #include "db/dataset.h"
+#include "output/outputstate.h"
 #include "output/pagefiles.h"
 #include "output/pagesettingsstore.h"
 #include "printing/currentprinter.h"
@@ -59,7 +59,7 @@ QString numberAndAddress(const ReportTexts &texts)
 void setUpPaperFromRow(DataSet &reports)
 {
     LoadPageSettingsFromRow(reports);
-    RequireDrawablePageSettings(Process.CurrentPageSettings);
+    RequireDrawablePageSettings(OutputProcess.CurrentPageSettings);
     SetupCurrentPaper();
 }
 
@@ -159,7 +159,7 @@ void PrintAllReportPages()
 {
     const PrintJobOptions &options = CurrentPrinter::device().jobOptions();
     const int first = options.fromPage > 0 ? options.fromPage : 1;
-    const int last = options.toPage > 0 ? std::min(options.toPage, Process.PageCount) : Process.PageCount;
+    const int last = options.toPage > 0 ? std::min(options.toPage, OutputProcess.PageCount) : OutputProcess.PageCount;
     PrintReportPages(first, last);
 }
 
@@ -183,7 +183,7 @@ QString ProposedPdfName(const ReportTexts &texts)
 
 QString AskPdfFileName(const QString &caption, const QString &proposedName)
 {
-    QString folder = Process.LastPdfFolder;
+    QString folder = OutputProcess.LastPdfFolder;
     if (folder.isEmpty())
         folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     if (folder.isEmpty())
@@ -193,7 +193,7 @@ QString AskPdfFileName(const QString &caption, const QString &proposedName)
     if (path.isEmpty())
         return QString();
     const QFileInfo chosen(path);
-    Process.LastPdfFolder = chosen.absolutePath();
+    OutputProcess.LastPdfFolder = chosen.absolutePath();
     if (chosen.exists()
         && !Prompt::confirm(
             QStringLiteral("覆盖已存在的文件 ") + QDir::toNativeSeparators(path) + QStringLiteral(" 吗?")))
@@ -248,21 +248,21 @@ PreparedReportPages::PreparedReportPages(std::unique_ptr<PrinterDevice> printer)
 {
     if (!m_folder.isValid())
         throw AppError(QStringLiteral("不能创建临时文件夹: ") + m_folder.errorString());
-    m_previousSettings = Process.CurrentPageSettings;
-    m_previousGeometry = Process.PrinterPageGeometry;
-    m_previousPageCount = Process.PageCount;
-    m_previousSignatures = Process.ActiveSignatures;
+    m_previousSettings = OutputProcess.CurrentPageSettings;
+    m_previousGeometry = OutputProcess.PrinterPageGeometry;
+    m_previousPageCount = OutputProcess.PageCount;
+    m_previousSignatures = OutputProcess.ActiveSignatures;
     m_previousPrinter = CurrentPrinter::exchange(std::move(printer));
-    Process.ActiveSignatures = [this] { return std::optional<SignatureValues>(m_signatures); };
+    OutputProcess.ActiveSignatures = [this] { return std::optional<SignatureValues>(m_signatures); };
 }
 
 PreparedReportPages::~PreparedReportPages()
 {
     CurrentPrinter::install(std::move(m_previousPrinter));
-    Process.CurrentPageSettings = m_previousSettings;
-    Process.PrinterPageGeometry = m_previousGeometry;
-    Process.PageCount = m_previousPageCount;
-    Process.ActiveSignatures = m_previousSignatures;
+    OutputProcess.CurrentPageSettings = m_previousSettings;
+    OutputProcess.PrinterPageGeometry = m_previousGeometry;
+    OutputProcess.PageCount = m_previousPageCount;
+    OutputProcess.ActiveSignatures = m_previousSignatures;
 }
 
 void PreparedReportPages::prepare(DataSet &reports, const ReportTexts &texts, const QString &areaTotal)
@@ -285,7 +285,7 @@ ReportPdfWriter::ReportPdfWriter(const QString &path, const QString &title)
 void ReportPdfWriter::addReport(DataSet &reports, const ReportTexts &texts, const QString &areaTotal)
 {
     m_pages.prepare(reports, texts, areaTotal);
-    for (int page = 1; page <= Process.PageCount; ++page)
+    for (int page = 1; page <= OutputProcess.PageCount; ++page)
         m_job.printPage(m_pages.pageFile(page));
 }
 

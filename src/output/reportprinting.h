@@ -1,6 +1,7 @@
 #pragma once
 
 #include "db/reportfields.h"
+#include "output/outputstate.h"
 #include "output/pageprinting.h"
 #include "output/pagesettings.h"
 #include "output/pagevalues.h"
@@ -46,7 +47,7 @@ PrintedReport RequirePrintedReport(const PrintedReportSource &source);
 // Prepares a report's pages as the preview and printing prepare them: the
 // page settings of the reports' current row become the current ones, the
 // current printer gets their paper, and the two page files are written into
-// the folder (Process.PageCount). Reading the settings and setting up the
+// the folder (OutputProcess.PageCount). Reading the settings and setting up the
 // paper show their own failures and the preparation goes on; settings that
 // no page can be drawn with (RequireDrawablePageSettings) and a page file
 // that cannot be written throw AppError.
@@ -71,7 +72,7 @@ void BuildPrintedPages(const PrintedReport &report);
 void PrintReportPages(int first, int last);
 
 // Prints the pages the print dialog last chose for the current printer, or
-// all of them (1 to Process.PageCount), as PrintReportPages does.
+// all of them (1 to OutputProcess.PageCount), as PrintReportPages does.
 void PrintAllReportPages();
 
 // A report's title: its number and address ("2004-008 广州市…"), each with
@@ -125,7 +126,7 @@ public:
 
     // Prepares the reports' current report with the given texts (see
     // PrepareReportPages); afterwards the files of pages 1 to
-    // Process.PageCount hold its pages.
+    // OutputProcess.PageCount hold its pages.
     void prepare(DataSet &reports, const ReportTexts &texts, const QString &areaTotal);
     QString pageFile(int page) const;
 

@@ -2,8 +2,8 @@
 
 #include "base/apperror.h"
 #include "base/errorreport.h"
-#include "base/processstate.h"
 #include "base/prompt.h"
+#include "output/outputstate.h"
 #include "output/pagefiles.h"
 #include "output/pagesettingsstore.h"
 #include "output/units.h"
@@ -186,7 +186,7 @@ TFrm_PageSetup::TFrm_PageSetup(QWidget *owner, const PageSetupTarget &target)
     buildControls();
 
     try {
-        SavedPageSettings = Process.CurrentPageSettings;
+        SavedPageSettings = OutputProcess.CurrentPageSettings;
     } catch (const std::exception &) {
         Prompt::error(QStringLiteral("保存页面设置原始数据错误!"));
     }
@@ -397,7 +397,7 @@ void TFrm_PageSetup::centreOnOwner()
 // Every control shows its field of the current page settings.
 void TFrm_PageSetup::showFields()
 {
-    const TPageSettings &page = Process.CurrentPageSettings;
+    const TPageSettings &page = OutputProcess.CurrentPageSettings;
     m_pageStyle->setCurrentIndex(m_pageStyle->findText(page.PageStyle));
     m_pageStyle->setEditText(page.PageStyle);
     for (const NumberField &f : m_numberFields)
@@ -418,7 +418,7 @@ void TFrm_PageSetup::showOrientationPicture(int orientation)
 void TFrm_PageSetup::takeControls()
 {
     try {
-        TPageSettings &page = Process.CurrentPageSettings;
+        TPageSettings &page = OutputProcess.CurrentPageSettings;
         page.PageStyle = m_pageStyle->currentText();
         for (const NumberField &f : m_numberFields)
             page.*f.field = f.box->value();
@@ -435,10 +435,10 @@ void TFrm_PageSetup::takeControls()
 // which length, so that neither the report nor the defaults get it.
 void TFrm_PageSetup::takeDrawableControls()
 {
-    const TPageSettings before = Process.CurrentPageSettings;
+    const TPageSettings before = OutputProcess.CurrentPageSettings;
     takeControls();
-    if (const std::optional<QString> problem = UndrawablePageSetting(Process.CurrentPageSettings)) {
-        Process.CurrentPageSettings = before;
+    if (const std::optional<QString> problem = UndrawablePageSetting(OutputProcess.CurrentPageSettings)) {
+        OutputProcess.CurrentPageSettings = before;
         throw AppError(*problem);
     }
 }
@@ -447,7 +447,7 @@ void TFrm_PageSetup::ApplyPaperToPrinter()
 {
     runReported([this] {
         CurrentPrinter::device();
-        TPageSettings &page = Process.CurrentPageSettings;
+        TPageSettings &page = OutputProcess.CurrentPageSettings;
         page.PageStyle = m_pageStyle->currentText();
         page.PageWidth = m_pageWidth->value();
         page.PageHeight = m_pageHeight->value();
@@ -468,7 +468,7 @@ void TFrm_PageSetup::DrawPageThumbnail()
 {
     movePreviewFrameToCurrentTab();
     m_thumbnail->clear();
-    const TPageSettings &page = Process.CurrentPageSettings;
+    const TPageSettings &page = OutputProcess.CurrentPageSettings;
     const QRect place = thumbnailPlace(
         page.PageWidth, page.PageHeight, m_previewFrame->size(), m_previewFrame->captionHeight());
     m_thumbnail->setGeometry(place);
@@ -503,7 +503,7 @@ void TFrm_PageSetup::paperStyleChosen()
 void TFrm_PageSetup::orientationEntered(int orientation)
 {
     QRadioButton *entered = orientation == 0 ? m_portrait : m_landscape;
-    Process.CurrentPageSettings.PageOrientation = orientation;
+    OutputProcess.CurrentPageSettings.PageOrientation = orientation;
     reference() = QSize(m_pageWidth->value(), m_pageHeight->value());
     if (!entered->isChecked()) {
         m_pageWidth->setValue(reference().height());
@@ -527,7 +527,7 @@ void TFrm_PageSetup::moveOrientationFocus(QRadioButton *from)
 void TFrm_PageSetup::sizeBoxEntered()
 {
     if (m_pageStyle->currentText() != CustomPaper) {
-        const TPageSettings &page = Process.CurrentPageSettings;
+        const TPageSettings &page = OutputProcess.CurrentPageSettings;
         reference() = QSize(page.PageWidth, page.PageHeight);
     }
 }
@@ -542,7 +542,7 @@ void TFrm_PageSetup::sizeBoxLeft(NumberEdit *box)
     else
         checkMinimum(box, MinPageHeight, TPageSettings().PageHeight);
     if (QSize(m_pageWidth->value(), m_pageHeight->value()) != reference()) {
-        TPageSettings &page = Process.CurrentPageSettings;
+        TPageSettings &page = OutputProcess.CurrentPageSettings;
         (isWidth ? page.PageWidth : page.PageHeight) = box->value();
         page.PageStyle = CustomPaper;
         m_pageStyle->setCurrentIndex(m_pageStyle->findText(CustomPaper));
@@ -677,7 +677,7 @@ void TFrm_PageSetup::confirm()
 void TFrm_PageSetup::reject()
 {
     try {
-        Process.CurrentPageSettings = SavedPageSettings;
+        OutputProcess.CurrentPageSettings = SavedPageSettings;
     } catch (const std::exception &) {
         Prompt::error(QStringLiteral("恢复页面设置原始数据错误!"));
     }

@@ -2,12 +2,13 @@
 
 #include "base/apperror.h"
 #include "base/errorreport.h"
-#include "base/processstate.h"
 #include "base/prompt.h"
+#include "output/outputstate.h"
 #include "output/pagefiles.h"
 #include "output/paintercanvas.h"
 #include "preview/pagesetupdialog.h"
 #include "preview/previewscrollbox.h"
+#include "preview/previewstate.h"
 #include "printing/currentprinter.h"
 #include "printing/printerdevice.h"
 #include "printing/printerpage.h"
@@ -62,7 +63,7 @@ TFrm_Preview *TFrm_Preview::OpenPreview(QWidget *owner, const PrintedReportSourc
 {
     std::unique_ptr<TFrm_Preview> preview(new TFrm_Preview(owner, source));
     TFrm_Preview *previous = current();
-    Process.CurrentPreview = preview.get();
+    PreviewProcess.CurrentPreview = preview.get();
     // A closed preview can no longer be reached; only the current one is kept.
     if (previous && previous->isHidden())
         previous->deleteLater();
@@ -72,7 +73,7 @@ TFrm_Preview *TFrm_Preview::OpenPreview(QWidget *owner, const PrintedReportSourc
 
 TFrm_Preview *TFrm_Preview::current()
 {
-    return qobject_cast<TFrm_Preview *>(Process.CurrentPreview.data());
+    return qobject_cast<TFrm_Preview *>(PreviewProcess.CurrentPreview.data());
 }
 
 TFrm_Preview::TFrm_Preview(QWidget *owner, const PrintedReportSource &source)
@@ -87,7 +88,7 @@ TFrm_Preview::TFrm_Preview(QWidget *owner, const PrintedReportSource &source)
 
     PreparePrintedPages(RequirePrintedReport(m_source));
 
-    if (Process.PageCount == 1)
+    if (OutputProcess.PageCount == 1)
         m_next->setEnabled(false);
     m_prior->setEnabled(false);
 
@@ -203,7 +204,7 @@ void TFrm_Preview::priorPage()
     --m_currentPage;
     if (m_currentPage <= 1)
         m_prior->setEnabled(false);
-    if (m_currentPage < Process.PageCount)
+    if (m_currentPage < OutputProcess.PageCount)
         m_next->setEnabled(true);
     ShowPreviewPage();
 }
@@ -213,7 +214,7 @@ void TFrm_Preview::nextPage()
     ++m_currentPage;
     if (m_currentPage > 1)
         m_prior->setEnabled(true);
-    if (m_currentPage >= Process.PageCount)
+    if (m_currentPage >= OutputProcess.PageCount)
         m_next->setEnabled(false);
     ShowPreviewPage();
 }

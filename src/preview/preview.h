@@ -2,6 +2,7 @@
 
 #include "output/reportprinting.h"
 #include "preview/pagesetuptarget.h"
+#include "preview/previewstate.h"
 
 #include <QSize>
 #include <QWidget>
@@ -18,7 +19,7 @@ class QPushButton;
 // prints all pages or the page shown, and opens the page setup dialog.
 //
 // Not modal and always on top; closing only hides it. The window opened
-// last is the current preview (Process.CurrentPreview), which the page
+// last is the current preview (PreviewProcess.CurrentPreview), which the page
 // setup dialog lays out anew when its settings change.
 class TFrm_Preview : public QWidget, public PreviewHooks
 {

@@ -1,9 +1,9 @@
 #include "printing/printerpage.h"
 
 #include "base/apperror.h"
-#include "base/processstate.h"
 #include "base/prompt.h"
 #include "output/devicemode.h"
+#include "output/outputstate.h"
 #include "output/units.h"
 #include "printing/currentprinter.h"
 
@@ -53,7 +53,7 @@ void copyGeometry(const TPageSettings &page, TPrinterPageGeometry &geometry)
 
 bool SetupPrinterPage(const QString &paperStyle, int /*width*/, int /*height*/, int orientation)
 {
-    copyGeometry(Process.CurrentPageSettings, Process.PrinterPageGeometry);
+    copyGeometry(OutputProcess.CurrentPageSettings, OutputProcess.PrinterPageGeometry);
     try {
         PrinterDevice &printer = CurrentPrinter::device();
         std::optional<TDeviceMode> mode = printer.deviceMode();
@@ -61,7 +61,7 @@ bool SetupPrinterPage(const QString &paperStyle, int /*width*/, int /*height*/, 
             printer.reload();
             throw AppError(QStringLiteral("不能初始化打印机！"));
         }
-        writePaper(*mode, paperStyle, Process.CurrentPageSettings, orientation);
+        writePaper(*mode, paperStyle, OutputProcess.CurrentPageSettings, orientation);
         printer.applyDeviceMode(*mode);
         return true;
     } catch (const std::exception &) {
@@ -72,7 +72,7 @@ bool SetupPrinterPage(const QString &paperStyle, int /*width*/, int /*height*/, 
 
 bool SetupCurrentPaper()
 {
-    const TPageSettings &page = Process.CurrentPageSettings;
+    const TPageSettings &page = OutputProcess.CurrentPageSettings;
     return SetupPrinterPage(page.PageStyle, page.PageWidth, page.PageHeight, page.PageOrientation);
 }
 

@@ -2,6 +2,7 @@
 #include "base/appsettings.h"
 #include "base/processstate.h"
 #include "base/prompt.h"
+#include "editor/editorstate.h"
 #include "testenv.h"
 #include "widgets/numberedit.h"
 
@@ -63,7 +64,7 @@ struct LastOpenedWindow
     {
         timer->setObjectName("timerAutoSave");
         timer->setInterval(1);
-        Process.LastOpenedWindow = &window;
+        EditorProcess.LastOpenedWindow = &window;
     }
 
     QObject window;

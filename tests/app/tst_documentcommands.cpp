@@ -4,6 +4,7 @@
 #include "base/prompt.h"
 #include "db/hadfile.h"
 #include "editor/componenttable.h"
+#include "editor/editorstate.h"
 #include "editor/reportlist.h"
 #include "testframe.h"
 #include "windowfixture.h"
@@ -139,7 +140,7 @@ void TestDocumentCommands::newDatabase()
     QCOMPARE(window->windowTitle(), QFileInfo(path).completeBaseName());
     QCOMPARE(window->ReportQuery().recordCount(), 1); // the first blank report
     QVERIFY(!window->Modified());
-    QVERIFY(!Process.WindowOpening);
+    QVERIFY(!EditorProcess.WindowOpening);
 }
 
 void TestDocumentCommands::openDatabase()
@@ -175,7 +176,7 @@ void TestDocumentCommands::fileThatCannotBeOpenedLeavesNoWindow()
     QCOMPARE(lastPromptText(), "数据库文件 " + missing + " 不存在!");
     QVERIFY(frame.form->reportWindows().isEmpty());
     QVERIFY(frame.form->mdiArea()->subWindowList().isEmpty());
-    QVERIFY(!Process.WindowOpening);
+    QVERIFY(!EditorProcess.WindowOpening);
     QVERIFY(!QFileInfo::exists(missing));
 }
 
@@ -269,7 +270,7 @@ void TestDocumentCommands::closeQuestionYesWithAFailingSaveKeepsTheWindow()
     QCOMPARE(Prompt::shown().size(), 2);
     QCOMPARE(Prompt::shown().first().text, "数据已被更改,保存吗?");
     QCOMPARE(lastPromptText(), "其它: '很多' is not a valid floating point value for field 'BuildAreaOther'");
-    QVERIFY(Process.CloseCancelled);
+    QVERIFY(EditorProcess.CloseCancelled);
     QVERIFY(frame.form->isVisible());
     QCOMPARE(frame.form->reportWindows().size(), 1);
     QCOMPARE(textOf(frame.window, "labedtBuildAreaOther"), "很多"); // nothing typed is lost
@@ -280,7 +281,7 @@ void TestDocumentCommands::closeQuestionYesWithAFailingSaveKeepsTheWindow()
     frame.run("Actn_FileClose");
     deleteClosedWindows();
     QVERIFY(frame.form->reportWindows().isEmpty());
-    QVERIFY(!Process.CloseCancelled);
+    QVERIFY(!EditorProcess.CloseCancelled);
     QCOMPARE(frame.file.stored("BuildAreaOther").first(), "3");
 }
 

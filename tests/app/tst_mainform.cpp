@@ -9,6 +9,7 @@
 #include "base/prompt.h"
 #include "db/hadfile.h"
 #include "editor/childwin.h"
+#include "editor/editorstate.h"
 #include "testenv.h"
 #include "testframe.h"
 #include "windowfixture.h"
@@ -475,7 +476,7 @@ void TestMainForm::startupDatabase()
     QCOMPARE(frame.form->activeReportWindow(), window);
     QVERIFY(window->isMaximized());
     QVERIFY(window->WindowMenuItem()->isChecked());
-    QVERIFY(!Process.WindowOpening);
+    QVERIFY(!EditorProcess.WindowOpening);
 }
 
 // A remembered file that is not one of ours is told once, left as it is,
@@ -492,7 +493,7 @@ void TestMainForm::startupFileThatIsNoDatabase()
     QCOMPARE(lastPromptText(), "文件 " + frame.dir.filePath("Data/笔记.had") + " 不是本系统的数据库!");
     QVERIFY(frame.form->reportWindows().isEmpty());
     QVERIFY(frame.form->mdiArea()->subWindowList().isEmpty());
-    QVERIFY(!Process.WindowOpening);
+    QVERIFY(!EditorProcess.WindowOpening);
     QVERIFY(!frame.action("Actn_FileSave")->isEnabled());
     QCOMPARE(frame.dir.readFile("Data/笔记.had"), QByteArray("plain notes, no database"));
     QCOMPARE(entriesOf(frame.form->menu("MI_Window")->actions()), "actnArrangeChildWin -");
@@ -549,8 +550,8 @@ void TestMainForm::reportWindowCaptionAndState()
     QCOMPARE(window->FileName(), path);
     QCOMPARE(window->windowTitle(), "二号楼.2024");
     QVERIFY(window->isMaximized());
-    QCOMPARE(Process.LastOpenedWindow, window);
-    QVERIFY(!Process.WindowOpening); // lowered when the window became active
+    QCOMPARE(EditorProcess.LastOpenedWindow, window);
+    QVERIFY(!EditorProcess.WindowOpening); // lowered when the window became active
     QVERIFY(!window->Modified());
     auto *timer = window->findChild<QTimer *>("timerAutoSave");
     QVERIFY(timer);
@@ -568,7 +569,7 @@ void TestMainForm::reportWindowCaptionAndState()
     QTest::keySequence(frame.form.get(), QKeySequence("Ctrl+F4"));
     QVERIFY(frame.form->reportWindows().isEmpty());
     QCOMPARE(frame.rememberedFile(), path);
-    QCOMPARE(Process.LastOpenedWindow, nullptr);
+    QCOMPARE(EditorProcess.LastOpenedWindow, nullptr);
     deleteClosedWindows();
     QCOMPARE(entriesOf(frame.form->menu("MI_Window")->actions()), "actnArrangeChildWin -");
 }
@@ -671,10 +672,10 @@ void TestMainForm::activationChecksAndUnchecks()
     first = frame.open("Data/甲.had");
 
     // A window being opened is marked as such until it becomes active.
-    Process.WindowOpening = true;
+    EditorProcess.WindowOpening = true;
     frame.form->mdiArea()->setActiveSubWindow(nullptr);
     frame.form->mdiArea()->setActiveSubWindow(first);
-    QVERIFY(!Process.WindowOpening);
+    QVERIFY(!EditorProcess.WindowOpening);
 }
 
 void TestMainForm::viewToggles()
@@ -835,7 +836,7 @@ void TestMainForm::closingAReportWindow()
     TfrmChildWin *window = frame.open("Data/甲.had");
     window->setControlText("Client", "改过");
     window->setModified(modified);
-    Process.CloseCancelled = !closes; // a close always overwrites the flag
+    EditorProcess.CloseCancelled = !closes; // a close always overwrites the flag
     if (modified)
         Prompt::setNextAnswer(PromptButton(answer));
 
@@ -854,9 +855,9 @@ void TestMainForm::closingAReportWindow()
     }
     QCOMPARE(storedClients(frame.dir.filePath("Data/甲.had")), QStringList { saves ? "改过" : "" });
     QCOMPARE(frame.form->reportWindows().size(), closes ? 0 : 1);
-    QCOMPARE(Process.CloseCancelled, !closes);
+    QCOMPARE(EditorProcess.CloseCancelled, !closes);
     QCOMPARE(frame.rememberedFile(), closes ? frame.dir.filePath("Data/甲.had") : QString("<none>"));
-    QCOMPARE(Process.LastOpenedWindow.isNull(), closes);
+    QCOMPARE(EditorProcess.LastOpenedWindow.isNull(), closes);
 }
 
 void TestMainForm::closingTheProgramAsksEveryModifiedWindow_data()
@@ -898,7 +899,7 @@ void TestMainForm::closingTheProgramAsksEveryModifiedWindow()
         saved += storedClients(frame.dir.filePath(QString::fromUtf8(file))) == QStringList { "改过" };
     QCOMPARE(saved, int(answers.count(int(PromptButton::Yes))));
     QCOMPARE(frame.form->isVisible(), !closes);
-    QCOMPARE(Process.CloseCancelled, !closes);
+    QCOMPARE(EditorProcess.CloseCancelled, !closes);
     QCOMPARE(frame.form->reportWindows().size(), windowsLeft);
     QCOMPARE(frame.rememberedFile(),
         answers.first() == int(PromptButton::Cancel) ? QString("<none>") : activeFile);

@@ -2,6 +2,7 @@
 #include "base/processstate.h"
 #include "base/prompt.h"
 #include "modaldialog.h"
+#include "output/outputstate.h"
 #include "output/pagefiles.h"
 #include "output/pagesettingsstore.h"
 #include "pdfpages.h"
@@ -126,7 +127,7 @@ void TestOutputCommands::printCommand()
     QFETCH(int, orientation);
     Frame f(style, size, orientation);
     f.window->setControlText("Client", "王五");
-    Process.CurrentPageSettings = TPageSettings();
+    OutputProcess.CurrentPageSettings = TPageSettings();
 
     const QString pdf = f.file.dir.filePath("printed.pdf");
     Prompt::setNextFileName(pdf);
@@ -174,10 +175,10 @@ void TestOutputCommands::pageSetupCommand()
         });
 
     QCOMPARE(f.window->Modified(), confirmed);
-    const TPageSettings current = Process.CurrentPageSettings;
+    const TPageSettings current = OutputProcess.CurrentPageSettings;
     LoadPageSettingsFromRow(f.window->ReportQuery());
-    QCOMPARE(Process.CurrentPageSettings.PageOrientation, confirmed ? 1 : 0);
-    Process.CurrentPageSettings = current;
+    QCOMPARE(OutputProcess.CurrentPageSettings.PageOrientation, confirmed ? 1 : 0);
+    OutputProcess.CurrentPageSettings = current;
     if (withPreview) {
         // 确定 lays the preview out anew for the landscape sheet, with the
         // pages rebuilt from the window as it is now.

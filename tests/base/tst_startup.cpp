@@ -7,6 +7,7 @@
 #include "base/prompt.h"
 #include "db/connection.h"
 #include "db/hadfile.h"
+#include "output/outputstate.h"
 #include "output/pagesettingsstore.h"
 #include "testenv.h"
 
@@ -196,7 +197,7 @@ void TestStartup::unreadableConfigGivesDefaultsAndStaysAsItWas()
     QVERIFY(Process.Settings.AutoOpenItem);
     QCOMPARE(::startupDatabasePath(), sampleDatabasePath());
     LoadPageDefaults();
-    QCOMPARE(Process.CurrentPageSettings.PageStyle, TPageSettings().PageStyle);
+    QCOMPARE(OutputProcess.CurrentPageSettings.PageStyle, TPageSettings().PageStyle);
     // Saving settings is refused with a message; closing a window says nothing.
     const QString refusal = "配置文件 " + configIniPath() + " 不能读取, 本次运行不会写入它!";
     for (const auto &save : { std::function<void()>([] { writeAppSettings(TAppSettings()); }),

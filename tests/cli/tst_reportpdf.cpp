@@ -1,5 +1,4 @@
 #include "base/cp936.h"
-#include "base/processstate.h"
 #include "base/programfolders.h"
 #include "base/prompt.h"
 #include "db/connection.h"
@@ -7,6 +6,7 @@
 #include "db/hadfile.h"
 #include "db/reportfields.h"
 #include "output/bodypage.h"
+#include "output/outputstate.h"
 #include "output/pagefiles.h"
 #include "output/pagesettingsstore.h"
 #include "output/reportprinting.h"
@@ -89,7 +89,7 @@ void makeDatabase(const QString &path, const QList<StoredReport> &reports)
         for (const auto &[column, text] : report.texts)
             rows.setString(column, text);
         if (report.settings) {
-            Process.CurrentPageSettings = *report.settings;
+            OutputProcess.CurrentPageSettings = *report.settings;
             StorePageSettingsToRow(rows);
         }
         rows.post();

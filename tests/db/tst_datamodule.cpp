@@ -5,6 +5,7 @@
 #include "db/datamodule.h"
 #include "db/dataset.h"
 #include "db/hadfile.h"
+#include "output/pagesettingsstore.h"
 #include "reportfile.h"
 #include "testenv.h"
 
@@ -159,7 +160,7 @@ void TestDataModule::appendedReportGetsTheDefaultPageSettings()
     f.dir.writeFile("config.ini", "[PageSetup]\r\nPageStyle=B5\r\nOrientation=1\r\nTopMargin=x\r\n");
     f.reports.edit();
     f.reports.setString("Client", "pending");
-    QVERIFY(f.module.AppendReport(f.reports));
+    QVERIFY(f.module.AppendReport(f.reports, StorePageDefaultsToRow));
     QCOMPARE(f.reports.state(), DataSet::State::Append);
     QCOMPARE(f.reports.asString("PageStyle"), "B5");
     QCOMPARE(f.reports.asInteger("PageOrientation"), 1);

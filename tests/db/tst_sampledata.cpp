@@ -1,10 +1,10 @@
-#include "base/processstate.h"
 #include "base/prompt.h"
 #include "db/componentrows.h"
 #include "db/connection.h"
 #include "db/dataset.h"
 #include "db/hadfile.h"
 #include "grade/dangergrade.h"
+#include "output/outputstate.h"
 #include "output/pagesettings.h"
 #include "output/pagesettingsstore.h"
 #include "testenv.h"
@@ -194,7 +194,7 @@ void TestSampleData::reportsAreFilledAsTheReportWindowStoresThem()
         LoadPageSettingsFromRow(report);
         QVERIFY2(Prompt::shown().isEmpty(), qPrintable(lastPromptText()));
         QVERIFY2(
-            Process.CurrentPageSettings == TPageSettings(), qPrintable(fileNo + ": other page settings"));
+            OutputProcess.CurrentPageSettings == TPageSettings(), qPrintable(fileNo + ": other page settings"));
     }
 }
 

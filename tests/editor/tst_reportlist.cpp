@@ -1,6 +1,8 @@
 #include "base/apperror.h"
+#include "base/processstate.h"
 #include "base/prompt.h"
 #include "editor/componenttable.h"
+#include "editor/editorstate.h"
 #include "editor/reportlist.h"
 #include "editor/searchsheet.h"
 #include "windowfixture.h"
@@ -193,9 +195,9 @@ void TestReportList::popupMenuCarriesTheFrameCommands()
     commands.next = actions[6];
     commands.last = actions[7];
     commands.calculate = actions[8];
-    Process.WindowOpening = true;
+    EditorProcess.WindowOpening = true;
     auto w = TfrmChildWin::create(file.path, commands);
-    Process.WindowOpening = false;
+    EditorProcess.WindowOpening = false;
     QMenu *menu = w->findChild<QMenu *>("PopupMenu1");
     QVERIFY(menu);
     QStringList entries;

@@ -1,10 +1,11 @@
 #include "base/apperror.h"
 #include "base/inifile.h"
-#include "base/processstate.h"
 #include "base/prompt.h"
 #include "editor/componenttable.h"
+#include "editor/editorstate.h"
 #include "editor/reportlist.h"
 #include "editor/searchsheet.h"
+#include "output/outputstate.h"
 #include "promptcheck.h"
 #include "windowfixture.h"
 
@@ -187,9 +188,9 @@ void TestReportWindow::openingShowsTheFirstReportUnmodified()
     QCOMPARE(textOf(w.get(), "dtpickTrustDate1"), "2004-03-07");
     QCOMPARE(textOf(w.get(), "labedtTrustDate2"), "2004年3月7日");
     QCOMPARE(textOf(w.get(), "dtpickApprDate"), "2004-04-01");
-    QCOMPARE(Process.CurrentPageSettings.PageStyle, "B5");
-    QCOMPARE(Process.CurrentPageSettings.PageWidth, 182);
-    QCOMPARE(Process.CurrentPageSettings.TopMargin, 0); // null columns read as 0
+    QCOMPARE(OutputProcess.CurrentPageSettings.PageStyle, "B5");
+    QCOMPARE(OutputProcess.CurrentPageSettings.PageWidth, 182);
+    QCOMPARE(OutputProcess.CurrentPageSettings.TopMargin, 0); // null columns read as 0
 
     QCOMPARE(w->componentPage()->rows().size(), 2);
     QCOMPARE(w->componentPage()->rows().at(0)[ComponentColumn::Name], "柱");
@@ -394,7 +395,7 @@ void TestReportWindow::modified()
     } else if (step == "table") {
         emit w->componentPage()->edited();
     } else if (step == "type opening") {
-        Process.WindowOpening = true;
+        EditorProcess.WindowOpening = true;
         QTest::keyClicks(edit(w.get(), "labedtClient1"), "x");
         QTest::keyClicks(edit(w.get(), "labedtFileNo"), "x");
         QTest::keyClicks(edit(w.get(), "labedtLinkMan"), "x");
@@ -551,9 +552,9 @@ void TestReportWindow::areaTotal()
 
     // While a window opens the total follows without marking the report.
     w->setModified(false);
-    Process.WindowOpening = true;
+    EditorProcess.WindowOpening = true;
     w->setControlText("BuildAreaHowff", "1000");
-    Process.WindowOpening = false;
+    EditorProcess.WindowOpening = false;
     QVERIFY(!w->Modified());
     QCOMPARE(w->areaTotal(), sumBuildingArea({ "1000", areas.at(1), areas.at(2), areas.at(3), areas.at(4) }));
 }
@@ -605,9 +606,9 @@ void TestReportWindow::clearReport()
     QCOMPARE(child<QDateTimeEdit>(w.get(), "dtpickApprDate")->date(), today);
     QCOMPARE(textOf(w.get(), "labedtTrustDate2"), today.toString("yyyy年MM月dd日"));
     QCOMPARE(w->areaTotal(), "0");
-    QCOMPARE(Process.CurrentPageSettings.PageWidth, 205);
-    QCOMPARE(Process.CurrentPageSettings.PageStyle, "A4");
-    QCOMPARE(Process.CurrentPageSettings.TopMargin, 18);
+    QCOMPARE(OutputProcess.CurrentPageSettings.PageWidth, 205);
+    QCOMPARE(OutputProcess.CurrentPageSettings.PageStyle, "A4");
+    QCOMPARE(OutputProcess.CurrentPageSettings.TopMargin, 18);
     // The component table and the result memo are not the pages' business.
     QCOMPARE(w->componentPage()->rows(), rowsBefore);
     QCOMPARE(w->componentPage()->resultMemo()->toPlainText(), "结果");
@@ -631,7 +632,7 @@ void TestReportWindow::storeReportWritesEveryBoundColumn()
     w->setControlText("ApprDate", "2011-02-03");
     QCOMPARE(w->controlTexts().values, typed.values);
     QCOMPARE(w->controlTexts().trustDate, QDate(2010, 1, 2));
-    Process.CurrentPageSettings.PageWidth = 333;
+    OutputProcess.CurrentPageSettings.PageWidth = 333;
 
     DataSet &reports = w->ReportQuery();
     w->StoreReport(reports);

@@ -1,7 +1,7 @@
 #include "base/apperror.h"
-#include "base/processstate.h"
 #include "base/prompt.h"
 #include "output/bodypage.h"
+#include "output/outputstate.h"
 #include "output/reportdrawing.h"
 #include "output/units.h"
 #include "promptcheck.h"
@@ -75,12 +75,12 @@ SignatureValues sampleSignatures()
 
 void installSignatures(const SignatureValues &values = sampleSignatures())
 {
-    Process.ActiveSignatures = [values] { return std::optional<SignatureValues>(values); };
+    OutputProcess.ActiveSignatures = [values] { return std::optional<SignatureValues>(values); };
 }
 
 void drawBody(RecordingCanvas &canvas, const BodyValues &values = sampleValues())
 {
-    const TPageSettings &s = Process.CurrentPageSettings;
+    const TPageSettings &s = OutputProcess.CurrentPageSettings;
     DrawBodyPage(
         canvas, false, Dpi, Dpi, s.LeftMargin * InchesPerMM, (s.TopMargin + 1) * InchesPerMM, values);
 }
@@ -176,7 +176,7 @@ void TestBodyPage::wrapReportText()
 void TestBodyPage::rulesOfTheWorkedExample()
 {
     TestAppDir dir;
-    Process.CurrentPageSettings = TPageSettings();
+    OutputProcess.CurrentPageSettings = TPageSettings();
     installSignatures();
     RecordingCanvas canvas(Dpi, Dpi);
     drawBody(canvas);
@@ -223,7 +223,7 @@ void TestBodyPage::gridCellsOfTheWorkedExample()
     QFETCH(double, top);
     QFETCH(QList<double>, edges);
     TestAppDir dir;
-    Process.CurrentPageSettings = TPageSettings();
+    OutputProcess.CurrentPageSettings = TPageSettings();
     installSignatures();
     RecordingCanvas canvas(Dpi, Dpi);
     drawBody(canvas);
@@ -312,7 +312,7 @@ void TestBodyPage::textsOfTheWorkedExample()
     QFETCH(QString, face);
     QFETCH(bool, bold);
     TestAppDir dir;
-    Process.CurrentPageSettings = TPageSettings();
+    OutputProcess.CurrentPageSettings = TPageSettings();
     installSignatures();
     RecordingCanvas canvas(Dpi, Dpi);
     drawBody(canvas);
@@ -343,7 +343,7 @@ void TestBodyPage::sectionLines()
     QFETCH(double, top);
     QFETCH(bool, measuredBold);
     TestAppDir dir;
-    Process.CurrentPageSettings = TPageSettings();
+    OutputProcess.CurrentPageSettings = TPageSettings();
     installSignatures();
     BodyValues values = sampleValues();
     values[value] = "第一行\r\n第二行\r\n第三行";
@@ -374,7 +374,7 @@ void TestBodyPage::sectionLines()
 void TestBodyPage::overflowingSectionDrawsEveryLineOverTheNext()
 {
     TestAppDir dir;
-    Process.CurrentPageSettings = TPageSettings();
+    OutputProcess.CurrentPageSettings = TPageSettings();
     installSignatures();
     BodyValues values = sampleValues();
     QStringList lines;
@@ -412,11 +412,11 @@ void TestBodyPage::bottomEdgeFollowsTheSectionHeights()
     QFETCH(QList<double>, sectionTops);
     QFETCH(double, bottom);
     TestAppDir dir;
-    Process.CurrentPageSettings = TPageSettings();
-    Process.CurrentPageSettings.ApprCircsRowCount = heights.at(0);
-    Process.CurrentPageSettings.ShatterReasonRowCount = heights.at(1);
-    Process.CurrentPageSettings.ApprConclusionRowCount = heights.at(2);
-    Process.CurrentPageSettings.DisposalAdviRowCount = heights.at(3);
+    OutputProcess.CurrentPageSettings = TPageSettings();
+    OutputProcess.CurrentPageSettings.ApprCircsRowCount = heights.at(0);
+    OutputProcess.CurrentPageSettings.ShatterReasonRowCount = heights.at(1);
+    OutputProcess.CurrentPageSettings.ApprConclusionRowCount = heights.at(2);
+    OutputProcess.CurrentPageSettings.DisposalAdviRowCount = heights.at(3);
     installSignatures();
     RecordingCanvas canvas(Dpi, Dpi);
     drawBody(canvas);
@@ -450,10 +450,10 @@ void TestBodyPage::signatoriesFollowTheirFlags()
     QFETCH(int, flag);
     QFETCH(QStringList, texts);
     TestAppDir dir;
-    Process.CurrentPageSettings = TPageSettings();
-    Process.CurrentPageSettings.CovPrnSelAppraisor = flag;
-    Process.CurrentPageSettings.CovPrnSelAssessor = flag;
-    Process.CurrentPageSettings.CovPrnSelAuthorizedMan = flag;
+    OutputProcess.CurrentPageSettings = TPageSettings();
+    OutputProcess.CurrentPageSettings.CovPrnSelAppraisor = flag;
+    OutputProcess.CurrentPageSettings.CovPrnSelAssessor = flag;
+    OutputProcess.CurrentPageSettings.CovPrnSelAuthorizedMan = flag;
     installSignatures();
     RecordingCanvas canvas(Dpi, Dpi);
     drawBody(canvas);
@@ -467,9 +467,9 @@ void TestBodyPage::signatoriesFollowTheirFlags()
 void TestBodyPage::signaturesAreReadWhenDrawn()
 {
     TestAppDir dir;
-    Process.CurrentPageSettings = TPageSettings();
+    OutputProcess.CurrentPageSettings = TPageSettings();
     SignatureValues now = sampleSignatures();
-    Process.ActiveSignatures = [&now] { return std::optional<SignatureValues>(now); };
+    OutputProcess.ActiveSignatures = [&now] { return std::optional<SignatureValues>(now); };
     RecordingCanvas first(Dpi, Dpi);
     drawBody(first);
     now.Surveyor = "另一窗口";
@@ -488,14 +488,14 @@ void TestBodyPage::signaturesAreReadWhenDrawn()
 void TestBodyPage::withoutSignaturesTheTableStopsAfterSectionSeven()
 {
     TestAppDir dir;
-    Process.CurrentPageSettings = TPageSettings();
+    OutputProcess.CurrentPageSettings = TPageSettings();
     RecordingCanvas canvas(Dpi, Dpi);
     QVERIFY_THROWS_EXCEPTION(AppError, drawBody(canvas));
     QCOMPARE(canvas.textsEqualTo("七、处理建议：").size(), 1);
     QCOMPARE(canvas.textsEqualTo("九、鉴定单位技术负责人签章：").size(), 0);
     QCOMPARE(fullWidthRules(canvas, 15, 193).last(), (Rule { lineAt(231), Thin }));
 
-    Process.ActiveSignatures = [] { return std::optional<SignatureValues>(); };
+    OutputProcess.ActiveSignatures = [] { return std::optional<SignatureValues>(); };
     RecordingCanvas again(Dpi, Dpi);
     QVERIFY_THROWS_EXCEPTION(AppError, drawBody(again));
     QCOMPARE(again.textsEqualTo("九、鉴定单位技术负责人签章：").size(), 0);
@@ -504,9 +504,9 @@ void TestBodyPage::withoutSignaturesTheTableStopsAfterSectionSeven()
 void TestBodyPage::narrowClientColumnGivesANegativeLastCell()
 {
     TestAppDir dir;
-    Process.CurrentPageSettings = TPageSettings();
-    Process.CurrentPageSettings.ClientWidth = 20;
-    Process.CurrentPageSettings.PhoneWidth = 28;
+    OutputProcess.CurrentPageSettings = TPageSettings();
+    OutputProcess.CurrentPageSettings.ClientWidth = 20;
+    OutputProcess.CurrentPageSettings.PhoneWidth = 28;
     installSignatures();
     RecordingCanvas canvas(Dpi, Dpi);
     drawBody(canvas);
@@ -523,12 +523,12 @@ void TestBodyPage::narrowClientColumnGivesANegativeLastCell()
 void TestBodyPage::extremeSettingsGiveExactPositions()
 {
     TestAppDir dir;
-    Process.CurrentPageSettings = TPageSettings();
-    Process.CurrentPageSettings.PhoneWidth = std::numeric_limits<int>::min();
-    Process.CurrentPageSettings.ApprCircsRowCount = std::numeric_limits<int>::min();
+    OutputProcess.CurrentPageSettings = TPageSettings();
+    OutputProcess.CurrentPageSettings.PhoneWidth = std::numeric_limits<int>::min();
+    OutputProcess.CurrentPageSettings.ApprCircsRowCount = std::numeric_limits<int>::min();
     installSignatures();
     RecordingCanvas canvas(1, 1);
-    const TPageSettings &s = Process.CurrentPageSettings;
+    const TPageSettings &s = OutputProcess.CurrentPageSettings;
     DrawBodyPage(
         canvas, false, 1, 1, s.LeftMargin * InchesPerMM, (s.TopMargin + 1) * InchesPerMM, sampleValues());
 
@@ -551,7 +551,7 @@ void TestBodyPage::extremeSettingsGiveExactPositions()
 void TestBodyPage::emptyAreaShowsTheUnitAlone()
 {
     TestAppDir dir;
-    Process.CurrentPageSettings = TPageSettings();
+    OutputProcess.CurrentPageSettings = TPageSettings();
     installSignatures();
     BodyValues values = sampleValues();
     values[BodyValue::BuildingArea] = QString();

@@ -1,6 +1,6 @@
-#include "base/processstate.h"
 #include "base/prompt.h"
 #include "output/coverpage.h"
+#include "output/outputstate.h"
 #include "output/reportdrawing.h"
 #include "output/units.h"
 #include "promptcheck.h"
@@ -55,7 +55,7 @@ int topInBand(double topMM, double bottomMM, int height)
 
 void drawCover(RecordingCanvas &canvas, const CoverValues &values = Values)
 {
-    const TPageSettings &s = Process.CurrentPageSettings;
+    const TPageSettings &s = OutputProcess.CurrentPageSettings;
     DrawCoverPage(canvas, false, Dpi, Dpi, s.PageWidth * InchesPerMM, s.LeftMargin * InchesPerMM,
         s.TopMargin * InchesPerMM, s.RightMargin * InchesPerMM, values);
 }
@@ -73,7 +73,7 @@ RecordingCanvas::Text onlyText(const RecordingCanvas &canvas, const QString &tex
 void TestCoverPage::initialSettingsGiveTheWorkedExample()
 {
     TestAppDir dir;
-    Process.CurrentPageSettings = TPageSettings();
+    OutputProcess.CurrentPageSettings = TPageSettings();
     RecordingCanvas canvas(Dpi, Dpi);
     drawCover(canvas);
     QVERIFY(Prompt::shown().isEmpty());
@@ -137,12 +137,12 @@ void TestCoverPage::entriesFollowTheOffsets()
     QFETCH(double, pitch);
     QFETCH(double, labelLeft);
     TestAppDir dir;
-    Process.CurrentPageSettings = TPageSettings();
-    Process.CurrentPageSettings.CovRowSpace = rowSpace;
-    Process.CurrentPageSettings.CovOffsetBottomSpace = downSpace;
-    Process.CurrentPageSettings.CovOffsetRightSpace = rightSpace;
-    Process.CurrentPageSettings.PageHeight = pageHeight;
-    Process.CurrentPageSettings.BottomMargin = 80;
+    OutputProcess.CurrentPageSettings = TPageSettings();
+    OutputProcess.CurrentPageSettings.CovRowSpace = rowSpace;
+    OutputProcess.CurrentPageSettings.CovOffsetBottomSpace = downSpace;
+    OutputProcess.CurrentPageSettings.CovOffsetRightSpace = rightSpace;
+    OutputProcess.CurrentPageSettings.PageHeight = pageHeight;
+    OutputProcess.CurrentPageSettings.BottomMargin = 80;
     RecordingCanvas canvas(Dpi, Dpi);
     drawCover(canvas);
 
@@ -165,11 +165,11 @@ void TestCoverPage::entriesFollowTheOffsets()
 void TestCoverPage::extremeOffsetsGiveExactPositions()
 {
     TestAppDir dir;
-    Process.CurrentPageSettings = TPageSettings();
-    Process.CurrentPageSettings.CovOffsetBottomSpace = std::numeric_limits<int>::max();
-    Process.CurrentPageSettings.CovOffsetRightSpace = std::numeric_limits<int>::min();
+    OutputProcess.CurrentPageSettings = TPageSettings();
+    OutputProcess.CurrentPageSettings.CovOffsetBottomSpace = std::numeric_limits<int>::max();
+    OutputProcess.CurrentPageSettings.CovOffsetRightSpace = std::numeric_limits<int>::min();
     RecordingCanvas canvas(1, 1);
-    const TPageSettings &s = Process.CurrentPageSettings;
+    const TPageSettings &s = OutputProcess.CurrentPageSettings;
     DrawCoverPage(canvas, false, 1, 1, s.PageWidth * InchesPerMM, s.LeftMargin * InchesPerMM,
         s.TopMargin * InchesPerMM, s.RightMargin * InchesPerMM, Values);
 
@@ -207,10 +207,10 @@ void TestCoverPage::signatoriesFollowTheirFlags()
     QFETCH(int, assessor);
     QFETCH(int, authorized);
     TestAppDir dir;
-    Process.CurrentPageSettings = TPageSettings();
-    Process.CurrentPageSettings.CovPrnSelAppraisor = appraisor;
-    Process.CurrentPageSettings.CovPrnSelAssessor = assessor;
-    Process.CurrentPageSettings.CovPrnSelAuthorizedMan = authorized;
+    OutputProcess.CurrentPageSettings = TPageSettings();
+    OutputProcess.CurrentPageSettings.CovPrnSelAppraisor = appraisor;
+    OutputProcess.CurrentPageSettings.CovPrnSelAssessor = assessor;
+    OutputProcess.CurrentPageSettings.CovPrnSelAuthorizedMan = authorized;
     RecordingCanvas canvas(Dpi, Dpi);
     drawCover(canvas);
     const int flags[7] = { 1, 1, appraisor, assessor, authorized, 1, 1 };
@@ -278,7 +278,7 @@ void TestCoverPage::failures()
     QFETCH(QString, message);
     QFETCH(int, textsDrawn);
     TestAppDir dir;
-    Process.CurrentPageSettings = TPageSettings();
+    OutputProcess.CurrentPageSettings = TPageSettings();
     RecordingCanvas canvas(Dpi, Dpi);
     if (failingOp >= 0)
         canvas.failNext(Op(failingOp));

@@ -4,6 +4,7 @@
 #include "base/prompt.h"
 #include "db/reportfields.h"
 #include "output/coverpage.h"
+#include "output/outputstate.h"
 #include "output/pagefiles.h"
 #include "output/pagevalues.h"
 #include "output/reportdrawing.h"
@@ -87,7 +88,7 @@ PageGeometry a4()
 
 void useSignatures()
 {
-    Process.ActiveSignatures
+    OutputProcess.ActiveSignatures
         = [] { return std::optional<SignatureValues>(MakeSignatureValues(sampleTexts())); };
 }
 
@@ -165,10 +166,10 @@ void TestPageFiles::pageFileBytes()
 void TestPageFiles::buildWritesBothPagesAndCountsThem()
 {
     TestAppDir dir;
-    QCOMPARE(Process.PageCount, 0);
+    QCOMPARE(OutputProcess.PageCount, 0);
     const QString folder = dir.filePath("Temp");
     BuildReportPages(folder, sampleValues());
-    QCOMPARE(Process.PageCount, 2);
+    QCOMPARE(OutputProcess.PageCount, 2);
     QCOMPARE(PageFileName(folder, 1), dir.filePath("Temp/1.tmp"));
     QCOMPARE(ReadPageValues(PageFileName(folder, 1), CoverValueCount), std::optional(sampleValues().cover));
     QCOMPARE(ReadPageValues(PageFileName(folder, 2), BodyValueCount), std::optional(sampleValues().body));
@@ -186,7 +187,7 @@ void TestPageFiles::buildWritesBothPagesAndCountsThem()
 void TestPageFiles::longMemoPassesWhole()
 {
     TestAppDir dir;
-    Process.CurrentPageSettings = TPageSettings();
+    OutputProcess.CurrentPageSettings = TPageSettings();
     useSignatures();
     ReportPageValues values = sampleValues();
     const QString memo = QString(5000, QChar(0x88c2)); // 10,000 bytes
@@ -226,7 +227,7 @@ void TestPageFiles::writeFailures()
     } catch (const AppError &e) {
         QVERIFY2(e.message().startsWith(message), qPrintable(e.message()));
     }
-    QCOMPARE(Process.PageCount, pageCount);
+    QCOMPARE(OutputProcess.PageCount, pageCount);
     QCOMPARE(dir.readFile(blocked), QByteArray("in the way"));
 }
 
@@ -256,7 +257,7 @@ void TestPageFiles::damagedFileIsRefusedOnce()
     QFETCH(QByteArray, bytes);
     QFETCH(int, count);
     TestAppDir dir;
-    Process.CurrentPageSettings = TPageSettings();
+    OutputProcess.CurrentPageSettings = TPageSettings();
     useSignatures();
     dir.writeFile("2.tmp", bytes);
 
@@ -299,7 +300,7 @@ void TestPageFiles::clearsThePageBeforeDrawing()
     QFETCH(PageGeometry, geometry);
     QFETCH(CanvasRect, cleared);
     TestAppDir dir;
-    Process.CurrentPageSettings = TPageSettings();
+    OutputProcess.CurrentPageSettings = TPageSettings();
     BuildReportPages(dir.path(), sampleValues());
     RecordingCanvas canvas(dpi, dpi);
     DrawPageFile(canvas, preview, geometry, dpi, dpi, PageFileName(dir.path(), 1), QSize(793, 1122));
@@ -325,7 +326,7 @@ void TestPageFiles::drawsTheKindInTheFile()
     QFETCH(bool, mark);
     QFETCH(QString, expected);
     TestAppDir dir;
-    Process.CurrentPageSettings = TPageSettings();
+    OutputProcess.CurrentPageSettings = TPageSettings();
     Process.Settings.IsPrintSoftMess = mark;
     useSignatures();
     BuildReportPages(dir.path(), sampleValues());
@@ -352,7 +353,7 @@ void TestPageFiles::drawsTheKindInTheFile()
 void TestPageFiles::bodyWithoutSignaturesFailsAndSkipsTheMark()
 {
     TestAppDir dir;
-    Process.CurrentPageSettings = TPageSettings();
+    OutputProcess.CurrentPageSettings = TPageSettings();
     BuildReportPages(dir.path(), sampleValues());
     RecordingCanvas canvas(Dpi, Dpi);
     DrawPageFile(canvas, true, a4(), 96, 96, PageFileName(dir.path(), 2), QSize(793, 1122));
@@ -380,18 +381,18 @@ void TestPageFiles::undrawableLengthsGiveOneMessage()
     QFETCH(QString, setting);
     QFETCH(int, value);
     TestAppDir dir;
-    Process.CurrentPageSettings = TPageSettings();
+    OutputProcess.CurrentPageSettings = TPageSettings();
     useSignatures();
     BuildReportPages(dir.path(), sampleValues());
     PageGeometry geometry = a4();
     if (setting == "geometry")
         geometry.PageWidth = value;
     else if (setting == "CovOffsetBottomSpace")
-        Process.CurrentPageSettings.CovOffsetBottomSpace = value;
+        OutputProcess.CurrentPageSettings.CovOffsetBottomSpace = value;
     else if (setting == "PhoneWidth")
-        Process.CurrentPageSettings.PhoneWidth = value;
+        OutputProcess.CurrentPageSettings.PhoneWidth = value;
     else
-        Process.CurrentPageSettings.ApprCircsRowCount = value;
+        OutputProcess.CurrentPageSettings.ApprCircsRowCount = value;
 
     RecordingCanvas canvas(Dpi, Dpi);
     DrawPageFile(canvas, false, geometry, Dpi, Dpi, PageFileName(dir.path(), page));

@@ -4,6 +4,7 @@
 #include "db/connection.h"
 #include "db/dataset.h"
 #include "db/hadfile.h"
+#include "output/outputstate.h"
 #include "output/pagesettingsstore.h"
 #include "reportfile.h"
 #include "testenv.h"
@@ -67,13 +68,13 @@ void TestPageSettingsStore::newReportWithoutConfigGetsTheInitialValues()
 {
     Fixture f;
     LoadPageDefaults();
-    QCOMPARE(Process.CurrentPageSettings, TPageSettings());
+    QCOMPARE(OutputProcess.CurrentPageSettings, TPageSettings());
     f.reports.append();
     StorePageSettingsToRow(f.reports);
     f.reports.post();
-    Process.CurrentPageSettings = TPageSettings::unloaded();
+    OutputProcess.CurrentPageSettings = TPageSettings::unloaded();
     LoadPageSettingsFromRow(f.reports);
-    const TPageSettings &s = Process.CurrentPageSettings;
+    const TPageSettings &s = OutputProcess.CurrentPageSettings;
     QCOMPARE(s, TPageSettings());
     QCOMPARE(s.PageStyle, "A4");
     QCOMPARE(QList<int>({s.PageWidth, s.PageHeight, s.PageOrientation, s.TopMargin, s.BottomMargin,
@@ -98,14 +99,14 @@ void TestPageSettingsStore::defaultsReadEachKeyWithFallback()
     expected.PageWidth = 182;
     expected.PageOrientation = 1;
     expected.CovRowSpace = -3;
-    QCOMPARE(Process.CurrentPageSettings, expected);
+    QCOMPARE(OutputProcess.CurrentPageSettings, expected);
 }
 
 void TestPageSettingsStore::savedDefaultsUseTheOrientationKey()
 {
     TestAppDir dir;
     dir.writeFile("config.ini", "; mine\r\n[Commond]\r\nAutoSaveTime=9\r\n");
-    Process.CurrentPageSettings = sample();
+    OutputProcess.CurrentPageSettings = sample();
     SavePageDefaults();
     const IniFile ini(dir.filePath("config.ini"));
     QCOMPARE(ini.readInteger("PageSetup", "Orientation", -1), sample().PageOrientation);
@@ -115,9 +116,9 @@ void TestPageSettingsStore::savedDefaultsUseTheOrientationKey()
     QCOMPARE(ini.readInteger("Commond", "AutoSaveTime", -1), 9);
     QVERIFY(dir.readFile("config.ini").startsWith("; mine\r\n[Commond]\r\nAutoSaveTime=9\r\n"));
 
-    Process.CurrentPageSettings = TPageSettings::unloaded();
+    OutputProcess.CurrentPageSettings = TPageSettings::unloaded();
     LoadPageDefaults();
-    QCOMPARE(Process.CurrentPageSettings, sample());
+    QCOMPARE(OutputProcess.CurrentPageSettings, sample());
 }
 
 void TestPageSettingsStore::rowRoundTripUsesThePageOrientationColumn()
@@ -125,7 +126,7 @@ void TestPageSettingsStore::rowRoundTripUsesThePageOrientationColumn()
     Fixture f;
     f.reports.append();
     f.reports.post();
-    Process.CurrentPageSettings = sample();
+    OutputProcess.CurrentPageSettings = sample();
     StorePageSettingsToRow(f.reports);
     QCOMPARE(f.reports.state(), DataSet::State::Edit);
     f.reports.post();
@@ -133,9 +134,9 @@ void TestPageSettingsStore::rowRoundTripUsesThePageOrientationColumn()
 
     DataSet again(f.connection);
     again.open(HadFile::SelectAllReports);
-    Process.CurrentPageSettings = TPageSettings();
+    OutputProcess.CurrentPageSettings = TPageSettings();
     LoadPageSettingsFromRow(again);
-    QCOMPARE(Process.CurrentPageSettings, sample());
+    QCOMPARE(OutputProcess.CurrentPageSettings, sample());
 }
 
 void TestPageSettingsStore::nullColumnsReadAsZeroAndEmpty()
@@ -144,9 +145,9 @@ void TestPageSettingsStore::nullColumnsReadAsZeroAndEmpty()
     f.reports.append();
     f.reports.setString("FileNo", "1");
     f.reports.post();
-    Process.CurrentPageSettings = sample();
+    OutputProcess.CurrentPageSettings = sample();
     LoadPageSettingsFromRow(f.reports);
-    QCOMPARE(Process.CurrentPageSettings, TPageSettings::unloaded());
+    QCOMPARE(OutputProcess.CurrentPageSettings, TPageSettings::unloaded());
     QVERIFY(Prompt::shown().isEmpty());
 }
 
@@ -176,7 +177,7 @@ void TestPageSettingsStore::loadFailureKeepsWhatWasReadBefore()
     connection.execute("insert into Pages values (" + row + ")");
     DataSet pages(connection);
     pages.open("select * from Pages");
-    Process.CurrentPageSettings = sample();
+    OutputProcess.CurrentPageSettings = sample();
     LoadPageSettingsFromRow(pages);
     QCOMPARE(Prompt::shown().size(), 1);
     QCOMPARE(Prompt::shown().first().text, "读当前项目的页面设置数据错误!");
@@ -185,7 +186,7 @@ void TestPageSettingsStore::loadFailureKeepsWhatWasReadBefore()
     TPageSettings expected = sample();
     expected.PageStyle = styleAfter;
     expected.PageWidth = widthAfter;
-    QCOMPARE(Process.CurrentPageSettings, expected);
+    QCOMPARE(OutputProcess.CurrentPageSettings, expected);
 }
 
 void TestPageSettingsStore::storeFailureIsReported()
@@ -201,9 +202,9 @@ void TestPageSettingsStore::storeFailureIsReported()
 void TestPageSettingsStore::resetGivesTheInitialValues()
 {
     TestAppDir dir;
-    Process.CurrentPageSettings = sample();
+    OutputProcess.CurrentPageSettings = sample();
     ResetPageSettingsToInitial();
-    QCOMPARE(Process.CurrentPageSettings, TPageSettings());
+    QCOMPARE(OutputProcess.CurrentPageSettings, TPageSettings());
 }
 
 QTEST_GUILESS_MAIN(TestPageSettingsStore)

@@ -1,4 +1,3 @@
-#include "base/processstate.h"
 #include "base/prompt.h"
 #include "output/reportdrawing.h"
 #include "output/units.h"

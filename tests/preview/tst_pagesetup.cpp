@@ -1,6 +1,7 @@
 #include "base/processstate.h"
 #include "base/prompt.h"
 #include "output/fontsubstitutes.h"
+#include "output/outputstate.h"
 #include "output/pagesettingsstore.h"
 #include "preview/pagesetupdialog.h"
 #include "printing/currentprinter.h"
@@ -38,7 +39,7 @@ public:
     { }
     void relayout() override
     {
-        const TPageSettings &page = Process.CurrentPageSettings;
+        const TPageSettings &page = OutputProcess.CurrentPageSettings;
         m_log << QStringLiteral("relayout %1x%2").arg(page.PageWidth).arg(page.PageHeight);
     }
     void setPictureVisible(bool visible) override { m_log << (visible ? "picture shown" : "picture hidden"); }
@@ -89,19 +90,19 @@ TPageSettings unusual()
 // The page settings held by the report's row (edited or stored).
 TPageSettings rowSettings(DataSet &reports)
 {
-    const TPageSettings current = Process.CurrentPageSettings;
+    const TPageSettings current = OutputProcess.CurrentPageSettings;
     LoadPageSettingsFromRow(reports);
-    const TPageSettings row = Process.CurrentPageSettings;
-    Process.CurrentPageSettings = current;
+    const TPageSettings row = OutputProcess.CurrentPageSettings;
+    OutputProcess.CurrentPageSettings = current;
     return row;
 }
 
 TPageSettings configDefaults()
 {
-    const TPageSettings current = Process.CurrentPageSettings;
+    const TPageSettings current = OutputProcess.CurrentPageSettings;
     LoadPageDefaults();
-    const TPageSettings defaults = Process.CurrentPageSettings;
-    Process.CurrentPageSettings = current;
+    const TPageSettings defaults = OutputProcess.CurrentPageSettings;
+    OutputProcess.CurrentPageSettings = current;
     return defaults;
 }
 
@@ -126,11 +127,11 @@ struct Fixture
     // window does, then opens the dialog and makes it the active window.
     bool open(const TPageSettings &page, bool withPreview = false)
     {
-        Process.CurrentPageSettings = page;
+        OutputProcess.CurrentPageSettings = page;
         file.reports.edit();
         StorePageSettingsToRow(file.reports);
         file.reports.post();
-        Process.CurrentPageSettings = TPageSettings::unloaded();
+        OutputProcess.CurrentPageSettings = TPageSettings::unloaded();
         LoadPageSettingsFromRow(file.reports);
         PageSetupTarget target;
         target.reports = &file.reports;
@@ -449,7 +450,7 @@ void TestPageSetup::opensWithTheCurrentSettingsShown()
     // Opening alone neither asks, nor touches the printer, nor changes the settings.
     QVERIFY(Prompt::shown().isEmpty());
     QVERIFY(f.printer->applied.isEmpty());
-    QCOMPARE(Process.CurrentPageSettings, page);
+    QCOMPARE(OutputProcess.CurrentPageSettings, page);
 }
 
 void TestPageSetup::defaultsThenCancel_data()
@@ -481,14 +482,14 @@ void TestPageSetup::defaultsThenCancel()
     edited.TopMargin = 30;
     edited.CovPrnSelAppraisor = 1;
     if (answer == PromptButton::Yes) {
-        QCOMPARE(Process.CurrentPageSettings, edited);
+        QCOMPARE(OutputProcess.CurrentPageSettings, edited);
         QCOMPARE(configDefaults(), edited);
     } else {
         QVERIFY(!QFile::exists(f.file.dir.filePath("config.ini")));
     }
 
     f.close("取消");
-    QCOMPARE(Process.CurrentPageSettings, opening);
+    QCOMPARE(OutputProcess.CurrentPageSettings, opening);
     QCOMPARE(configDefaults(), answer == PromptButton::Yes ? edited : TPageSettings());
     QCOMPARE(f.file.reports.state(), DataSet::State::Browse);
     QCOMPARE(rowSettings(f.file.reports), opening);
@@ -534,7 +535,7 @@ void TestPageSetup::initialValuesThenClosing()
     }
 
     f.close(closing);
-    QTEST(Process.CurrentPageSettings, "current");
+    QTEST(OutputProcess.CurrentPageSettings, "current");
     QTEST(rowSettings(f.file.reports), "row");
     QTEST(f.log.contains("modified"), "modified");
     QVERIFY(!QFile::exists(f.file.dir.filePath("config.ini")));
@@ -562,11 +563,11 @@ void TestPageSetup::typedPaperStyleIsTakenOnConfirm()
     f.enter(f.pageStyle());
     f.pageStyle()->lineEdit()->selectAll();
     QTest::keyClicks(f.pageStyle()->lineEdit(), typed);
-    QCOMPARE(Process.CurrentPageSettings.PageStyle, QStringLiteral("A4"));
+    QCOMPARE(OutputProcess.CurrentPageSettings.PageStyle, QStringLiteral("A4"));
     QVERIFY(f.printer->applied.isEmpty());
 
     f.close("确定");
-    QCOMPARE(Process.CurrentPageSettings.PageStyle, stored);
+    QCOMPARE(OutputProcess.CurrentPageSettings.PageStyle, stored);
     QCOMPARE(rowSettings(f.file.reports).PageStyle, stored);
     QVERIFY(Prompt::shown().isEmpty());
 }
@@ -630,8 +631,8 @@ void TestPageSetup::typedPageSize()
     }
     QTEST(f.boxes(), "shown");
     QCOMPARE(f.pageStyle()->currentText(), style);
-    QCOMPARE(Process.CurrentPageSettings.PageStyle, style);
-    const TPageSettings &current = Process.CurrentPageSettings;
+    QCOMPARE(OutputProcess.CurrentPageSettings.PageStyle, style);
+    const TPageSettings &current = OutputProcess.CurrentPageSettings;
     QTEST(QSize(current.PageWidth, current.PageHeight), "current");
     QVERIFY(f.printer->applied.isEmpty());
 }
@@ -697,7 +698,7 @@ void TestPageSetup::otherBoxesLeft()
         QVERIFY(field->hasFocus());
     }
     QTEST(field->value(), "shown");
-    QCOMPARE(Process.CurrentPageSettings, unusual());
+    QCOMPARE(OutputProcess.CurrentPageSettings, unusual());
 }
 
 // A click on a button that moves the focus out of a refused box does not
@@ -740,7 +741,7 @@ void TestPageSetup::enterConfirmsWithoutLeavingTheBox()
     QCOMPARE(f.dialog->result(), int(QDialog::Accepted));
     const TPageSettings expected = paper("A4", 300, 297);
     QCOMPARE(rowSettings(f.file.reports), expected);
-    QCOMPARE(Process.CurrentPageSettings, expected);
+    QCOMPARE(OutputProcess.CurrentPageSettings, expected);
     QCOMPARE(f.log, QStringList { "modified" });
     QVERIFY(Prompt::shown().isEmpty());
 }
@@ -786,7 +787,7 @@ void TestPageSetup::choosingPaperReadsTheSheetBack()
     QTEST(int(f.printer->applied.first().dmPaperSize), "paperCode");
     QTEST(int(f.printer->applied.first().dmOrientation), "dmOrientation");
     QCOMPARE(f.boxes(), shown);
-    const TPageSettings &current = Process.CurrentPageSettings;
+    const TPageSettings &current = OutputProcess.CurrentPageSettings;
     QCOMPARE(current.PageStyle, chosen);
     QCOMPARE(QSize(current.PageWidth, current.PageHeight), shown);
     QCOMPARE(current.PageOrientation, page.PageOrientation);
@@ -809,8 +810,8 @@ void TestPageSetup::paperThePrinterRefuses()
     QCOMPARE(Prompt::shown().first().icon, PromptIcon::Warning);
     QVERIFY(f.printer->applied.isEmpty());
     QCOMPARE(f.boxes(), QSize(148, 210));
-    QCOMPARE(Process.CurrentPageSettings.PageWidth, 148);
-    QCOMPARE(Process.PrinterPageGeometry.PageWidth, 4000);
+    QCOMPARE(OutputProcess.CurrentPageSettings.PageWidth, 148);
+    QCOMPARE(OutputProcess.PrinterPageGeometry.PageWidth, 4000);
 }
 
 void TestPageSetup::orientationButtons_data()
@@ -867,7 +868,7 @@ void TestPageSetup::orientationButtons()
     QCOMPARE(f.find<QLabel>("Image1")->isVisible(), upright);
     QCOMPARE(f.find<QLabel>("Image2")->isVisible(), !upright);
     QCOMPARE(f.boxes(), shown);
-    const TPageSettings &current = Process.CurrentPageSettings;
+    const TPageSettings &current = OutputProcess.CurrentPageSettings;
     QCOMPARE(current.PageOrientation, orientation);
     QCOMPARE(QSize(current.PageWidth, current.PageHeight), shown);
     QCOMPARE(current.PageStyle, page.PageStyle);
@@ -1051,11 +1052,11 @@ void TestPageSetup::printerAfterClosing()
     QCOMPARE(f.printer->applied.size(), applied);
     if (applied > 0) {
         QCOMPARE(printerSheetMM(), sheet);
-        const TPrinterPageGeometry geometry = Process.PrinterPageGeometry;
+        const TPrinterPageGeometry geometry = OutputProcess.PrinterPageGeometry;
         QCOMPARE(QSize(geometry.PageWidth, geometry.PageHeight), sheet);
         QCOMPARE(geometry.TopMargin, 20);
     }
-    const TPageSettings &current = Process.CurrentPageSettings;
+    const TPageSettings &current = OutputProcess.CurrentPageSettings;
     QTEST(QSize(current.PageWidth, current.PageHeight), "current");
     QCOMPARE(rowSettings(f.file.reports), opening);
     QVERIFY(f.log.isEmpty());
@@ -1136,7 +1137,7 @@ void TestPageSetup::printerButton()
         QCOMPARE(Prompt::shown().last().icon, PromptIcon::Error);
         QCOMPARE(&CurrentPrinter::device(), f.printer);
     }
-    QCOMPARE(Process.CurrentPageSettings, TPageSettings());
+    QCOMPARE(OutputProcess.CurrentPageSettings, TPageSettings());
 }
 
 void TestPageSetup::cancelGivesTheRestoredPaperToANewlyChosenPrinter()
@@ -1216,7 +1217,7 @@ void TestPageSetup::undrawableLengthIsRefused()
     QCOMPARE(Prompt::shown().last().text, message);
     QCOMPARE(Prompt::shown().last().icon, PromptIcon::Error);
     QVERIFY(f.dialog->isVisible());
-    QCOMPARE(Process.CurrentPageSettings, opening);
+    QCOMPARE(OutputProcess.CurrentPageSettings, opening);
     QCOMPARE(rowSettings(f.file.reports), opening);
     QVERIFY(!QFile::exists(f.file.dir.filePath("config.ini")));
     QVERIFY(f.log.isEmpty());

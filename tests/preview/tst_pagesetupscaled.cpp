@@ -1,4 +1,4 @@
-#include "base/processstate.h"
+#include "output/outputstate.h"
 #include "preview/pagesetupdialog.h"
 #include "testdevice.h"
 #include "testenv.h"
@@ -22,7 +22,7 @@ void TestPageSetupScaled::thumbnailIsDrawnAtTheDevicePixelRatio()
 {
     TestAppDir dir;
     installTestDevice(QStringLiteral("Test printer"));
-    Process.CurrentPageSettings = TPageSettings();
+    OutputProcess.CurrentPageSettings = TPageSettings();
     TFrm_PageSetup dialog(nullptr, {});
     dialog.show();
     dialog.activateWindow();

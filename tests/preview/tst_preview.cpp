@@ -1,7 +1,7 @@
-#include "base/processstate.h"
 #include "base/prompt.h"
 #include "db/reportfields.h"
 #include "modaldialog.h"
+#include "output/outputstate.h"
 #include "output/pagefiles.h"
 #include "output/pagesettingsstore.h"
 #include "output/pagevalues.h"
@@ -46,7 +46,7 @@ struct Fixture
         file.reports.post();
         texts = ReportTexts::fromRow(file.reports);
         printer = &installTestDevice();
-        Process.ActiveSignatures
+        OutputProcess.ActiveSignatures
             = [this] { return std::optional<SignatureValues>(MakeSignatureValues(texts)); };
         TFrm_PageSetup::resetReferenceSize();
     }
@@ -188,7 +188,7 @@ void TestPreview::opening()
     QCOMPARE(f.box()->frameShape(), QFrame::NoFrame);
 
     // The report's pages, written into the program's page folder.
-    QCOMPARE(Process.PageCount, 2);
+    QCOMPARE(OutputProcess.PageCount, 2);
     QCOMPARE(ReadPageValues(PageFileName(ProgramPageFolder(), 1), CoverValueCount)->at(CoverValue::Client),
         QStringLiteral("张三"));
     QCOMPARE(ReadPageValues(PageFileName(ProgramPageFolder(), 2), BodyValueCount)->at(BodyValue::FileNo),
@@ -416,8 +416,8 @@ void TestPreview::pageSetupConfirmedWithLandscape()
 
     inPageSetup(f.preview, [](TFrm_PageSetup *dialog) { turnToLandscapeAndClose(dialog, "BBT_OK"); });
 
-    QCOMPARE(Process.CurrentPageSettings.PageOrientation, 1);
-    QCOMPARE(QSize(Process.CurrentPageSettings.PageWidth, Process.CurrentPageSettings.PageHeight),
+    QCOMPARE(OutputProcess.CurrentPageSettings.PageOrientation, 1);
+    QCOMPARE(QSize(OutputProcess.CurrentPageSettings.PageWidth, OutputProcess.CurrentPageSettings.PageHeight),
         QSize(297, 210));
     QCOMPARE(f.log, QStringList { "modified" });
     QCOMPARE(f.preview->PreviewZoom(), zoom);
@@ -439,14 +439,14 @@ void TestPreview::pageSetupCancelledKeepsThePaper()
 {
     Fixture f;
     f.open();
-    const TPageSettings before = Process.CurrentPageSettings;
+    const TPageSettings before = OutputProcess.CurrentPageSettings;
     const QRect picture = f.pictureGeometry();
 
     inPageSetup(f.preview, [](TFrm_PageSetup *dialog) { turnToLandscapeAndClose(dialog, "BBT_Cancel"); });
 
-    QCOMPARE(Process.CurrentPageSettings, before);
-    QCOMPARE(Process.PrinterPageGeometry.PageWidth, 210);
-    QCOMPARE(Process.PrinterPageGeometry.PageHeight, 297);
+    QCOMPARE(OutputProcess.CurrentPageSettings, before);
+    QCOMPARE(OutputProcess.PrinterPageGeometry.PageWidth, 210);
+    QCOMPARE(OutputProcess.PrinterPageGeometry.PageHeight, 297);
     QVERIFY(f.log.isEmpty());
     QCOMPARE(f.pictureGeometry(), picture);
     // The printer is back on the portrait sheet the preview shows.

@@ -1,5 +1,5 @@
-#include "base/processstate.h"
 #include "db/reportfields.h"
+#include "output/outputstate.h"
 #include "output/pagevalues.h"
 #include "output/reportprinting.h"
 #include "output/units.h"
@@ -116,7 +116,7 @@ void TestCupsPrinting::initTestCase()
     file.reports.setString("ApprCircs", "该楼为四层现浇钢筋混凝土框架结构。");
     file.reports.post();
     const ReportTexts texts = ReportTexts::fromRow(file.reports);
-    Process.ActiveSignatures = [texts] { return std::optional<SignatureValues>(MakeSignatureValues(texts)); };
+    OutputProcess.ActiveSignatures = [texts] { return std::optional<SignatureValues>(MakeSignatureValues(texts)); };
     CurrentPrinter::select(m_queue);
     PreparePrintedPages({ &file.reports, texts, BuildingAreaTotal(texts), {} });
     PrintAllReportPages();

@@ -1,7 +1,7 @@
 #include "base/apperror.h"
-#include "base/processstate.h"
 #include "base/programfolders.h"
 #include "base/prompt.h"
+#include "output/outputstate.h"
 #include "output/units.h"
 #include "printing/currentprinter.h"
 #include "printing/printablearea.h"
@@ -22,11 +22,11 @@ constexpr quint32 AllFields = TDeviceMode::DM_ORIENTATION | TDeviceMode::DM_PAPE
 // Sets the page settings that the set-up reads its sizes from.
 void setPage(const QString &style, int width, int height, int orientation)
 {
-    Process.CurrentPageSettings = TPageSettings();
-    Process.CurrentPageSettings.PageStyle = style;
-    Process.CurrentPageSettings.PageWidth = width;
-    Process.CurrentPageSettings.PageHeight = height;
-    Process.CurrentPageSettings.PageOrientation = orientation;
+    OutputProcess.CurrentPageSettings = TPageSettings();
+    OutputProcess.CurrentPageSettings.PageStyle = style;
+    OutputProcess.CurrentPageSettings.PageWidth = width;
+    OutputProcess.CurrentPageSettings.PageHeight = height;
+    OutputProcess.CurrentPageSettings.PageOrientation = orientation;
 }
 
 // The printer's sheet in millimetres, as the page setup dialog learns it.
@@ -188,7 +188,7 @@ void TestPrinterPage::geometryIsCopiedEvenWhenSetupFails()
 {
     TestAppDir dir;
     installTestDevice().hasDeviceMode = false;
-    TPageSettings &page = Process.CurrentPageSettings;
+    TPageSettings &page = OutputProcess.CurrentPageSettings;
     page = TPageSettings();
     page.PageWidth = 201;
     page.PageHeight = 302;
@@ -201,7 +201,7 @@ void TestPrinterPage::geometryIsCopiedEvenWhenSetupFails()
     QVERIFY(!SetupPrinterPage("A4", 0, 0, 0));
 
     const TPrinterPageGeometry expected { 201, 302, 11, 12, 13, 14 };
-    QCOMPARE(Process.PrinterPageGeometry, expected);
+    QCOMPARE(OutputProcess.PrinterPageGeometry, expected);
 }
 
 void TestPrinterPage::deviceRefusesUnknownPaperCode()

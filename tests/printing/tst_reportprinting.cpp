@@ -4,6 +4,7 @@
 #include "base/version.h"
 #include "db/hadfile.h"
 #include "db/reportfields.h"
+#include "output/outputstate.h"
 #include "output/pagefiles.h"
 #include "output/pagesettingsstore.h"
 #include "output/pagevalues.h"
@@ -206,7 +207,7 @@ void TestReportPrinting::printingToThePdfPrinter()
     Fixture f;
     f.file.dir.writeFile("old.pdf", "old");
     CurrentPrinter::install(PrinterDevice::pdf());
-    Process.ActiveSignatures = [] { return std::optional<SignatureValues>(SignatureValues()); };
+    OutputProcess.ActiveSignatures = [] { return std::optional<SignatureValues>(SignatureValues()); };
     PreparePrintedPages(f.report());
     Prompt::setNextFileName(fileName.isEmpty() ? QString() : f.path(fileName));
     if (overwrite != PromptButton::None)
@@ -257,7 +258,7 @@ void TestReportPrinting::printDialogChoicesAreHonoured()
     if (!job.outputFile.isEmpty())
         job.outputFile = target;
     CurrentPrinter::device().setJobOptions(job);
-    Process.ActiveSignatures = [] { return std::optional<SignatureValues>(SignatureValues()); };
+    OutputProcess.ActiveSignatures = [] { return std::optional<SignatureValues>(SignatureValues()); };
     PreparePrintedPages(f.report());
     if (job.outputFile.isEmpty())
         Prompt::setNextFileName(target);
@@ -332,14 +333,14 @@ void TestReportPrinting::exportLeavesTheProgramsPrintingAlone()
     CurrentPrinter::install(PrinterDevice::pdf());
     PrinterDevice *printer = &CurrentPrinter::device();
     int signaturesAsked = 0;
-    Process.ActiveSignatures = [&] {
+    OutputProcess.ActiveSignatures = [&] {
         ++signaturesAsked;
         return std::optional<SignatureValues>(SignatureValues());
     };
     PreparePrintedPages(f.report());
     const QByteArray cover = f.file.dir.readFile("Temp/1.tmp");
-    const TPageSettings settings = Process.CurrentPageSettings;
-    const TPrinterPageGeometry geometry = Process.PrinterPageGeometry;
+    const TPageSettings settings = OutputProcess.CurrentPageSettings;
+    const TPrinterPageGeometry geometry = OutputProcess.PrinterPageGeometry;
     const QSize sheet = printer->physicalPageSize();
 
     // Another report, on A4.
@@ -351,7 +352,7 @@ void TestReportPrinting::exportLeavesTheProgramsPrintingAlone()
     otherReports.setString("FileNo", "9");
     otherReports.setString("Client", "另一位");
     otherReports.post();
-    Process.CurrentPageSettings = settings;
+    OutputProcess.CurrentPageSettings = settings;
     const ReportTexts otherTexts = ReportTexts::fromRow(otherReports);
     const QString exported = f.path("other.pdf");
     Prompt::setNextFileName(exported);
@@ -359,13 +360,13 @@ void TestReportPrinting::exportLeavesTheProgramsPrintingAlone()
 
     QCOMPARE(&CurrentPrinter::device(), printer);
     QCOMPARE(printer->physicalPageSize(), sheet);
-    QCOMPARE(Process.CurrentPageSettings, settings);
-    QCOMPARE(Process.PrinterPageGeometry.PageWidth, geometry.PageWidth);
-    QCOMPARE(Process.PrinterPageGeometry.PageHeight, geometry.PageHeight);
-    QCOMPARE(Process.PageCount, 2);
+    QCOMPARE(OutputProcess.CurrentPageSettings, settings);
+    QCOMPARE(OutputProcess.PrinterPageGeometry.PageWidth, geometry.PageWidth);
+    QCOMPARE(OutputProcess.PrinterPageGeometry.PageHeight, geometry.PageHeight);
+    QCOMPARE(OutputProcess.PageCount, 2);
     QCOMPARE(f.file.dir.readFile("Temp/1.tmp"), cover);
     QCOMPARE(signaturesAsked, 0); // the export drew the other report's own signatures
-    Process.ActiveSignatures();
+    OutputProcess.ActiveSignatures();
     QCOMPARE(signaturesAsked, 1);
     const QList<PdfPage> pages = readPdfPages(exported);
     QCOMPARE(pages.size(), 2);

@@ -1,7 +1,7 @@
 #include "reportfile.h"
 
-#include "base/processstate.h"
 #include "db/hadfile.h"
+#include "output/outputstate.h"
 #include "output/pagesettingsstore.h"
 
 #include <QDir>
@@ -38,9 +38,9 @@ QString ReportFile::current() const
 
 void ReportFile::storePaper(const QString &style, int width, int height, int orientation)
 {
-    const TPageSettings current = Process.CurrentPageSettings;
+    const TPageSettings current = OutputProcess.CurrentPageSettings;
     ResetPageSettingsToInitial();
-    TPageSettings &page = Process.CurrentPageSettings;
+    TPageSettings &page = OutputProcess.CurrentPageSettings;
     page.PageStyle = style;
     page.PageWidth = width;
     page.PageHeight = height;
@@ -48,5 +48,5 @@ void ReportFile::storePaper(const QString &style, int width, int height, int ori
     reports.edit();
     StorePageSettingsToRow(reports);
     reports.post();
-    Process.CurrentPageSettings = current;
+    OutputProcess.CurrentPageSettings = current;
 }

@@ -1,9 +1,9 @@
 #include "testenv.h"
 
+#include "app/programstate.h"
 #include "base/processstate.h"
 #include "base/programfolders.h"
 #include "base/prompt.h"
-#include "printing/currentprinter.h"
 
 #include <QDir>
 #include <QFile>
@@ -12,18 +12,16 @@
 TestAppDir::TestAppDir()
     : m_path(QDir::cleanPath(m_dir.path()))
 {
-    resetProcessState();
+    resetProgramState();
     Prompt::reset();
-    CurrentPrinter::reset();
     Process.AppDir = m_path;
     Process.ShareDir = ProgramFolders::shareDir();
 }
 
 TestAppDir::~TestAppDir()
 {
-    resetProcessState();
+    resetProgramState();
     Prompt::reset();
-    CurrentPrinter::reset();
 }
 
 QString TestAppDir::filePath(const QString &relative) const

@@ -3,9 +3,9 @@
 // Shared by the report window tests: a database of reports given column by
 // column, and a report window opened on it the way the frame opens one.
 
-#include "base/processstate.h"
 #include "db/componentrows.h"
 #include "editor/childwin.h"
+#include "editor/editorstate.h"
 #include "editor/reportlist.h"
 #include "reportfile.h"
 
@@ -95,15 +95,15 @@ inline ComponentRow componentRow(
 // which the window's activation lowers again.
 inline std::unique_ptr<TfrmChildWin> openReportWindow(const QString &path)
 {
-    Process.WindowOpening = true;
+    EditorProcess.WindowOpening = true;
     std::unique_ptr<TfrmChildWin> window;
     try {
         window = TfrmChildWin::create(path);
     } catch (...) {
-        Process.WindowOpening = false;
+        EditorProcess.WindowOpening = false;
         throw;
     }
-    Process.WindowOpening = false;
+    EditorProcess.WindowOpening = false;
     return window;
 }
 

@@ -1,0 +1,8 @@
+#include "editor/editorstate.h"
+
+EditorState EditorProcess;
+
+void resetEditorState()
+{
+    EditorProcess = EditorState();
+}

@@ -1,0 +1,8 @@
+#include "output/outputstate.h"
+
+OutputState OutputProcess;
+
+void resetOutputState()
+{
+    OutputProcess = OutputState();
+}

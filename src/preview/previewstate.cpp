@@ -1,0 +1,8 @@
+#include "preview/previewstate.h"
+
+PreviewState PreviewProcess;
+
+void resetPreviewState()
+{
+    PreviewProcess = PreviewState();
+}
