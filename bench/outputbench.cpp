@@ -25,9 +25,9 @@
 #include "output/outputstate.h"
 #include "output/pagefiles.h"
 #include "output/pagesettingsstore.h"
-#include "output/pageprinting.h"
 #include "output/pagevalues.h"
 #include "printing/currentprinter.h"
+#include "printing/pageprinting.h"
 #include "printing/printerdevice.h"
 #include "printing/printerpage.h"
 
@@ -66,7 +66,8 @@ ReportPageValues longReport()
         texts.setText(
             QLatin1String(memo), QStringList { text, text, text, text }.join(QStringLiteral("\r\n")));
     }
-    OutputProcess.ActiveSignatures = [texts] { return std::optional<SignatureValues>(MakeSignatureValues(texts)); };
+    OutputProcess.ActiveSignatures
+        = [texts] { return std::optional<SignatureValues>(MakeSignatureValues(texts)); };
     return MakeReportPageValues(texts, BuildingAreaTotal(texts));
 }
 

@@ -7,7 +7,7 @@
 #include "interruption.h"
 #include "output.h"
 #include "output/pagevalues.h"
-#include "output/reportprinting.h"
+#include "printing/reportprinting.h"
 #include "stderrmessages.h"
 #include "storedreport.h"
 #include "subcommand.h"

@@ -8,7 +8,7 @@
 #include "base/version.h"
 #include "db/datamodule.h"
 #include "output/fontsubstitutes.h"
-#include "widgets/widgetpromptbackend.h"
+#include "preview/widgetpromptbackend.h"
 
 #include <QApplication>
 #include <QFont>

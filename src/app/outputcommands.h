@@ -1,6 +1,6 @@
 #pragma once
 
-#include "output/reportprinting.h"
+#include "printing/reportprinting.h"
 
 #include <QObject>
 #include <QString>

@@ -5,6 +5,8 @@
 
 #include <QString>
 
+#include <functional>
+
 // The process-wide values of page output: the page settings and paper that
 // page files are drawn with, how many there are, and whose signatures they
 // carry.
@@ -17,6 +19,11 @@ struct OutputState
     // Where the body page takes its signature sections from when it is drawn;
     // installed by whoever holds the report being printed. Unset: none.
     SignatureSource ActiveSignatures;
+    // Whether the sheet that printer pages are drawn on is upright: the
+    // printer's fonts are one point smaller then. Installed by whoever
+    // provides the sheet (the current printer); throws AppError when the
+    // orientation cannot be read. Unset: it cannot be read.
+    std::function<bool()> SheetIsPortrait;
     // The folder of the PDF file written last; empty: the user's documents.
     QString LastPdfFolder;
 };

@@ -2,8 +2,8 @@
 
 #include "base/apperror.h"
 #include "base/prompt.h"
+#include "output/outputstate.h"
 #include "output/units.h"
-#include "printing/currentprinter.h"
 
 #include <QSizeF>
 
@@ -33,12 +33,11 @@ void requirePositive(int dpi)
         throw AppError(QStringLiteral("分辨率 %1 无效。").arg(dpi));
 }
 
-bool currentPrinterIsPortrait()
+bool sheetIsPortrait()
 {
-    const std::optional<TDeviceMode> mode = CurrentPrinter::device().deviceMode();
-    if (!mode)
+    if (!OutputProcess.SheetIsPortrait)
         throw AppError(QStringLiteral("不能读取打印机的方向。"));
-    return mode->dmOrientation == TDeviceMode::DMORIENT_PORTRAIT;
+    return OutputProcess.SheetIsPortrait();
 }
 
 // Width and height of the text in the canvas font, in inches; throws.
@@ -173,7 +172,7 @@ void SetReportFont(
 {
     guarded(QStringLiteral("设置字体错误!"), [&] {
         int points = size;
-        if (!IsPreview && DpiY > DpiX && currentPrinterIsPortrait())
+        if (!IsPreview && DpiY > DpiX && sheetIsPortrait())
             points -= 1;
         canvas.setFontName(face);
         canvas.setFontBold(style == TFontStyle::Bold);

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "output/reportprinting.h"
 #include "preview/pagesetuptarget.h"
 #include "preview/previewstate.h"
+#include "printing/reportprinting.h"
 
 #include <QSize>
 #include <QWidget>

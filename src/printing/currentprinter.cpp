@@ -1,14 +1,28 @@
 #include "printing/currentprinter.h"
 
 #include "base/apperror.h"
+#include "output/outputstate.h"
 
 #include <QPrinterInfo>
 
 namespace {
 
+// Printer pages are drawn on the current printer's sheet, in the
+// orientation its job settings give at the time.
+bool currentSheetIsPortrait()
+{
+    const std::optional<TDeviceMode> mode = CurrentPrinter::device().deviceMode();
+    if (!mode)
+        throw AppError(QStringLiteral("不能读取打印机的方向。"));
+    return mode->dmOrientation == TDeviceMode::DMORIENT_PORTRAIT;
+}
+
+// Every change of the current printer (and every use, after the output
+// values were reset) tells the page layouts whose sheet they draw on.
 std::unique_ptr<PrinterDevice> &current()
 {
     static std::unique_ptr<PrinterDevice> device;
+    OutputProcess.SheetIsPortrait = currentSheetIsPortrait;
     return device;
 }
 

@@ -1,9 +1,9 @@
 #include "db/reportfields.h"
 #include "output/outputstate.h"
 #include "output/pagevalues.h"
-#include "output/reportprinting.h"
 #include "output/units.h"
 #include "printing/currentprinter.h"
+#include "printing/reportprinting.h"
 #include "reportfile.h"
 #include "runprogram.h"
 
@@ -116,7 +116,8 @@ void TestCupsPrinting::initTestCase()
     file.reports.setString("ApprCircs", "该楼为四层现浇钢筋混凝土框架结构。");
     file.reports.post();
     const ReportTexts texts = ReportTexts::fromRow(file.reports);
-    OutputProcess.ActiveSignatures = [texts] { return std::optional<SignatureValues>(MakeSignatureValues(texts)); };
+    OutputProcess.ActiveSignatures
+        = [texts] { return std::optional<SignatureValues>(MakeSignatureValues(texts)); };
     CurrentPrinter::select(m_queue);
     PreparePrintedPages({ &file.reports, texts, BuildingAreaTotal(texts), {} });
     PrintAllReportPages();

@@ -8,10 +8,10 @@
 #include "output/pagefiles.h"
 #include "output/pagesettingsstore.h"
 #include "output/pagevalues.h"
-#include "output/reportprinting.h"
 #include "pdfpages.h"
 #include "printing/currentprinter.h"
 #include "printing/printerdevice.h"
+#include "printing/reportprinting.h"
 #include "reportfile.h"
 #include "runprogram.h"
 

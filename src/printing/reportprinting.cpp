@@ -1,4 +1,4 @@
-#include "output/reportprinting.h"
+#include "printing/reportprinting.h"
 
 #include "base/apperror.h"
 #include "base/errorreport.h"
@@ -159,7 +159,8 @@ void PrintAllReportPages()
 {
     const PrintJobOptions &options = CurrentPrinter::device().jobOptions();
     const int first = options.fromPage > 0 ? options.fromPage : 1;
-    const int last = options.toPage > 0 ? std::min(options.toPage, OutputProcess.PageCount) : OutputProcess.PageCount;
+    const int last
+        = options.toPage > 0 ? std::min(options.toPage, OutputProcess.PageCount) : OutputProcess.PageCount;
     PrintReportPages(first, last);
 }
 

@@ -1,4 +1,4 @@
-#include "output/pageprinting.h"
+#include "printing/pageprinting.h"
 
 #include "base/apperror.h"
 #include "base/processstate.h"

@@ -1,8 +1,8 @@
 #include "base/prompt.h"
 #include "modaldialog.h"
+#include "preview/widgetpromptbackend.h"
 #include "printing/printerdevice.h"
 #include "testenv.h"
-#include "widgets/widgetpromptbackend.h"
 
 #include <QLineEdit>
 #include <QPrintDialog>

@@ -1,4 +1,4 @@
-#include "widgets/widgetpromptbackend.h"
+#include "preview/widgetpromptbackend.h"
 
 #include "printing/printerdevice.h"
 

@@ -2,10 +2,10 @@
 
 #include "db/reportfields.h"
 #include "output/outputstate.h"
-#include "output/pageprinting.h"
 #include "output/pagesettings.h"
 #include "output/pagevalues.h"
 #include "output/signaturevalues.h"
+#include "printing/pageprinting.h"
 
 #include <QString>
 #include <QTemporaryDir>
