@@ -16,6 +16,10 @@ QByteArray read(const QString &path);
 // "不能写入文件 <path>: <reason>".
 void write(const QString &path, const QByteArray &bytes);
 
+// What write does, with the system's reason for a failure as the value
+// (empty on success), for callers that word the message themselves.
+QString replaceContent(const QString &path, const QByteArray &bytes);
+
 // Writes the bytes as the whole content of a new file in place of any file
 // at the path, without waiting for them to reach the disk: for scratch
 // files that the program writes afresh whenever it needs them, such as page
