@@ -17,21 +17,6 @@ AppError failure(const char *what, const QString &path, const QString &reason)
     return AppError(QString::fromUtf8(what) + QDir::toNativeSeparators(path) + QStringLiteral(": ") + reason);
 }
 
-// Writes every byte to a file opened unbuffered. A write that stops short
-// is tried again with the rest, so that the system names its reason (Qt
-// reports a partial write without one).
-bool writeAll(QFileDevice &file, const QByteArray &bytes)
-{
-    qint64 written = 0;
-    while (written < bytes.size()) {
-        const qint64 count = file.write(bytes.constData() + written, bytes.size() - written);
-        if (count <= 0)
-            return false;
-        written += count;
-    }
-    return true;
-}
-
 } // namespace
 
 QByteArray read(const QString &path)
@@ -68,6 +53,18 @@ void write(const QString &path, const QByteArray &bytes)
     const QString reason = replaceContent(path, bytes);
     if (!reason.isEmpty())
         throw failure("不能写入文件 ", path, reason);
+}
+
+bool writeAll(QFileDevice &file, const QByteArray &bytes)
+{
+    qint64 written = 0;
+    while (written < bytes.size()) {
+        const qint64 count = file.write(bytes.constData() + written, bytes.size() - written);
+        if (count <= 0)
+            return false;
+        written += count;
+    }
+    return true;
 }
 
 void writeScratch(const QString &path, const QByteArray &bytes)
