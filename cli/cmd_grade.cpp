@@ -3,54 +3,23 @@
 #include "base/apperror.h"
 #include "base/filebytes.h"
 #include "db/componentrows.h"
+#include "grade/componenttablefile.h"
 #include "grade/housegrade.h"
 #include "gradejson.h"
 #include "output.h"
 #include "storedreport.h"
 #include "subcommand.h"
 
-#include <QStringDecoder>
-
 #include <cstdio>
 #include <optional>
 
 namespace {
 
-constexpr int TableCells = 6; // part, component, structure, total, dangerous, clause
-
-// The rows of a table file: UTF-8 (a leading byte order mark is skipped),
-// one row per line, lines ended by LF or CR LF, cells separated by tabs and
-// taken as they are. Missing cells at the end of a line are empty; an empty
-// line is an empty row, which is not counted.
+// The rows of a table file; "-" reads standard input.
 QList<ComponentRow> readTable(const QString &path)
 {
     const QString name = path == u"-" ? QStringLiteral("标准输入") : path;
-    QStringDecoder utf8(QStringDecoder::Utf8);
-    const QString text = utf8.decode(FileBytes::read(path));
-    if (utf8.hasError())
-        throw AppError(QStringLiteral("%1 不是 UTF-8 文本").arg(name));
-    QStringList lines = text.split(u'\n');
-    if (lines.last().isEmpty()) // the end of the last line, not a line of its own
-        lines.removeLast();
-    QList<ComponentRow> rows;
-    rows.reserve(lines.size());
-    for (QString &line : lines) {
-        if (line.endsWith(u'\r'))
-            line.chop(1);
-        const QStringList cells = line.split(u'\t');
-        if (cells.size() > TableCells)
-            throw AppError(QStringLiteral("%1 第 %2 行有 %3 个单元格, 至多 %4 个")
-                               .arg(name)
-                               .arg(rows.size() + 1)
-                               .arg(cells.size())
-                               .arg(TableCells));
-        ComponentRow row;
-        row[ComponentColumn::Number] = QString::number(rows.size() + 1);
-        for (int c = 0; c < cells.size(); ++c)
-            row[ComponentColumn::Part + c] = cells.at(c);
-        rows.append(row);
-    }
-    return rows;
+    return ComponentTableFile::parse(FileBytes::read(path), name);
 }
 
 QList<ComponentRow> storedRows(Arguments &arguments)

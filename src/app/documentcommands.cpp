@@ -1,5 +1,6 @@
 #include "app/documentcommands.h"
 
+#include "base/apperror.h"
 #include "base/errorreport.h"
 #include "base/processstate.h"
 #include "base/prompt.h"
@@ -117,23 +118,16 @@ bool CopyFileWithPrompt(const QString &source, const QString &target)
     }
     const QString failed = QStringLiteral("复制 ") + source + QStringLiteral(" 错误!");
     const QFileInfo existing(target);
-    if (existing.exists() || existing.isSymLink()) {
-        if (!Prompt::confirm(QStringLiteral("覆盖已存在的文件 ") + target + QStringLiteral(" 吗?")))
-            return false;
-        if (!DatabaseCopy::remove(target)) {
-            Prompt::error(failed);
-            return false;
-        }
-    }
-    bool copied = false;
+    if ((existing.exists() || existing.isSymLink())
+        && !Prompt::confirm(QStringLiteral("覆盖已存在的文件 ") + target + QStringLiteral(" 吗?")))
+        return false;
     try {
-        copied = DatabaseCopy::copy(source, target);
-    } catch (...) {
-        copied = false;
+        DatabaseCopy::copy(source, target);
+    } catch (const AppError &error) {
+        Prompt::error(failed + u'\n' + error.message());
+        return false;
     }
-    if (!copied)
-        Prompt::error(failed);
-    return copied;
+    return true;
 }
 
 void DocumentCommands::Append()

@@ -33,11 +33,38 @@ QByteArray read(const QString &path)
     return bytes;
 }
 
+QString replaceContent(const QString &path, const QByteArray &bytes)
+{
+    // Unbuffered, so that a full disk or the file size limit fails the write
+    // itself: QSaveFile::commit() puts the new file in place even when
+    // flushing its own buffer failed, which left a short or empty file
+    // behind a success.
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) || !writeAll(file, bytes)) {
+        const QString reason = file.errorString();
+        file.cancelWriting();
+        return reason;
+    }
+    return file.commit() ? QString() : file.errorString();
+}
+
 void write(const QString &path, const QByteArray &bytes)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-        throw failure("不能写入文件 ", path, file.errorString());
+    const QString reason = replaceContent(path, bytes);
+    if (!reason.isEmpty())
+        throw failure("不能写入文件 ", path, reason);
+}
+
+bool writeAll(QFileDevice &file, const QByteArray &bytes)
+{
+    qint64 written = 0;
+    while (written < bytes.size()) {
+        const qint64 count = file.write(bytes.constData() + written, bytes.size() - written);
+        if (count <= 0)
+            return false;
+        written += count;
+    }
+    return true;
 }
 
 void writeScratch(const QString &path, const QByteArray &bytes)
@@ -46,9 +73,13 @@ void writeScratch(const QString &path, const QByteArray &bytes)
     // ago makes the file system write its old content out first.
     QFile::remove(path);
     QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size()
-        || !file.flush())
-        throw failure("不能写入文件 ", path, file.errorString());
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered)
+        || !writeAll(file, bytes)) {
+        // No short file stays behind to be read as a damaged one.
+        const QString reason = file.errorString();
+        file.remove();
+        throw failure("不能写入文件 ", path, reason);
+    }
 }
 
 } // namespace FileBytes

@@ -2,11 +2,11 @@
 
 #include "base/apperror.h"
 #include "base/cp936.h"
+#include "base/filebytes.h"
 #include "base/prompt.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QSet>
 
 namespace {
@@ -216,7 +216,7 @@ void IniFile::commit() const
     QByteArray content;
     for (int i = 0; i < m_lines.size(); ++i)
         content += m_lines.at(i) + m_ends.at(i);
-    QSaveFile file(m_path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(content) != content.size() || !file.commit())
-        throw AppError(QStringLiteral("不能写入配置文件 %1: %2").arg(m_path, file.errorString()));
+    const QString reason = FileBytes::replaceContent(m_path, content);
+    if (!reason.isEmpty())
+        throw AppError(QStringLiteral("不能写入配置文件 %1: %2").arg(m_path, reason));
 }

@@ -5,10 +5,11 @@
 #include "db/connection.h"
 
 #include <QFile>
+#include <QFileInfo>
 
 namespace DatabaseCopy {
 
-bool copy(const QString &source, const QString &target)
+void copy(const QString &source, const QString &target)
 {
     // The engine writes the copy from what it sees through a connection of
     // its own: everything committed, also what still lies in the write-ahead
@@ -16,22 +17,25 @@ bool copy(const QString &source, const QString &target)
     // (closing such a handle would drop the locks the program's connections
     // hold on it). The copy is made under a temporary name beside the
     // target, in a file of the user's usual permissions, and takes the
-    // target's name only when complete.
+    // target's place only when complete: a full disk leaves the old target
+    // as it was.
     QString partial;
     try {
         Connection connection;
         connection.open(source, {}, Connection::Access::ReadOnly);
         partial = NewFile::createTemporaryBeside(target);
         connection.execute(QStringLiteral("VACUUM INTO :Target"), { { QStringLiteral("Target"), partial } });
+        const QFileInfo existing(target);
+        if ((existing.exists() || existing.isSymLink()) && !Connection::removeFile(target))
+            throw AppError(QStringLiteral("不能删除文件 ") + target);
         Connection::removeJournals(target);
-        if (QFile::rename(partial, target))
-            return true;
+        if (!QFile::rename(partial, target))
+            throw AppError(QStringLiteral("不能把 %1 改名为 %2").arg(partial, target));
     } catch (const AppError &) {
-        // reported as a refused copy, below
+        if (!partial.isEmpty())
+            QFile::remove(partial);
+        throw;
     }
-    if (!partial.isEmpty())
-        QFile::remove(partial);
-    return false;
 }
 
 bool remove(const QString &path)

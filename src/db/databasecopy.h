@@ -5,10 +5,12 @@
 // Copying and replacing database files as whole files (Save As, backups).
 namespace DatabaseCopy {
 
-// Copies the file at source to target, which must not exist. Everything
-// written to source so far, also through connections still open on it, is
-// in the copy. Returns false when the system refuses the copy.
-bool copy(const QString &source, const QString &target);
+// Copies the file at source to target, replacing a target that no
+// connection of this program has open only once the copy is complete.
+// Everything written to source so far, also through connections still open
+// on it, is in the copy. Throws AppError with the reason when the system
+// or the engine refuses; the target then stays as it was.
+void copy(const QString &source, const QString &target);
 
 // Removes a file about to be replaced together with the journal files the
 // engine may keep beside it, which would otherwise be taken for the

@@ -1,6 +1,7 @@
 #include "printing/pageprinting.h"
 
 #include "base/apperror.h"
+#include "base/filebytes.h"
 #include "base/processstate.h"
 #include "base/version.h"
 #include "output/pagefiles.h"
@@ -10,9 +11,33 @@
 #include "printing/currentprinter.h"
 #include "printing/printerdevice.h"
 
+#include <QDir>
+#include <QFile>
 #include <QPrinter>
 
 #include <cmath>
+
+namespace {
+
+// The PDF engine carries on when its writes fail (a full disk, the file
+// size limit) and leaves a file cut short, without its closing "%%EOF".
+void requireCompletePdf(const QString &path)
+{
+    QFile file(path);
+    if (file.open(QIODevice::ReadOnly) && file.size() > 8 && file.seek(file.size() - 8)
+        && file.read(8).contains("%%EOF"))
+        return;
+    file.close();
+    // Writing on where the engine stopped makes the system name its reason.
+    QString reason = QStringLiteral("文件没有写完整");
+    if (file.open(QIODevice::Append | QIODevice::Unbuffered)
+        && !FileBytes::writeAll(file, QByteArray(64 * 1024, '\n')))
+        reason = file.errorString();
+    throw AppError(
+        QStringLiteral("不能写入文件 ") + QDir::toNativeSeparators(path) + QStringLiteral(": ") + reason);
+}
+
+} // namespace
 
 PagePrintJob::PagePrintJob(PrinterDevice &printer, const QString &title)
     : m_device(printer)
@@ -52,6 +77,8 @@ void PagePrintJob::finish()
         throw AppError(QStringLiteral("打印机 ") + m_device.name() + QStringLiteral(" 不能完成打印!"));
     if (m_device.printer().printerState() == QPrinter::Error)
         throw AppError(QStringLiteral("打印机 ") + m_device.name() + QStringLiteral(" 打印出错!"));
+    if (m_device.printer().outputFormat() == QPrinter::PdfFormat)
+        requireCompletePdf(m_device.printer().outputFileName());
     if (m_textLog)
         PdfTextRepair::apply(m_device.printer().outputFileName(), *m_textLog);
 }

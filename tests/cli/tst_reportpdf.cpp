@@ -5,6 +5,7 @@
 #include "db/dataset.h"
 #include "db/hadfile.h"
 #include "db/reportfields.h"
+#include "filesizelimit.h"
 #include "output/bodypage.h"
 #include "output/outputstate.h"
 #include "output/pagefiles.h"
@@ -52,6 +53,8 @@ private slots:
     void pngDrawsThePageAsThePreview();
     void failuresLeaveTheOutputAlone_data();
     void failuresLeaveTheOutputAlone();
+    void fullDiskLeavesTheOldOutput_data();
+    void fullDiskLeavesTheOldOutput();
 
 private:
     QString m_sample;
@@ -641,6 +644,45 @@ void TestReportPdf::failuresLeaveTheOutputAlone()
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList { "out" }); // no temporary file left
     QCOMPARE(
         QDir(temporaries).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), QStringList());
+}
+
+void TestReportPdf::fullDiskLeavesTheOldOutput_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("limit"); // below the output's size, above the page files'
+    QTest::newRow("template") << QStringList { "template", "FILE", "--index", "0", "-o", "OUT" } << 1024;
+    QTest::newRow("png") << QStringList { "png", "FILE", "--index", "0", "--page", "1", "-o", "OUT" }
+                         << 30000;
+    QTest::newRow("pdf") << QStringList { "pdf", "FILE", "--index", "0", "-o", "OUT" } << 60000;
+}
+
+// The write that hits the limit fails as on a full disk: the run fails with
+// the output's path and the system's reason, and the old output stays.
+void TestReportPdf::fullDiskLeavesTheOldOutput()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(int, limit);
+    TestAppDir dir;
+    const QByteArray old(200000, 'o');
+    dir.writeFile("out", old);
+    const QString temporaries = dir.filePath("tmp");
+    QVERIFY(QDir().mkpath(temporaries));
+    arguments.replace(arguments.indexOf("FILE"), m_sample);
+    arguments.replace(arguments.indexOf("OUT"), dir.filePath("out"));
+    ProcessResult result;
+    {
+        const FileSizeLimit limited(limit);
+        result = runHadtool(arguments,
+            { .environment = { "TMPDIR=" + temporaries, "XDG_RUNTIME_DIR=" + dir.filePath("runtime") } });
+    }
+    QCOMPARE(result.exitCode, 1);
+    const QStringList lines = messages(result.err);
+    QCOMPARE(lines.size(), 1);
+    QVERIFY2(lines.at(0).startsWith("hadtool: 不能写入文件 " + dir.filePath("out"))
+            && lines.at(0).endsWith(": File too large"),
+        qPrintable(result.err));
+    QVERIFY(dir.readFile("out") == old);
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList { "out" });
 }
 
 QTEST_MAIN(TestReportPdf)
