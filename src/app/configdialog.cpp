@@ -7,6 +7,7 @@
 #include "widgets/numberedit.h"
 #include "widgets/numericcheck.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QGuiApplication>
@@ -24,13 +25,17 @@ namespace {
 constexpr int DefaultAutoSaveTime = 5;
 constexpr int MillisecondsPerMinute = 60000;
 
-// The report window opened last carries the automatic-saving timer; nothing
-// is attached to it, only its interval follows the setting.
+// Every report window carries an automatic-saving timer, which writes its
+// unsaved edits as a recovery record; all of them follow the setting.
 void setAutoSaveTimerInterval(int minutes)
 {
-    if (!EditorProcess.LastOpenedWindow)
-        return;
-    if (auto *timer = EditorProcess.LastOpenedWindow->findChild<QTimer *>(QStringLiteral("timerAutoSave")))
+    const QString name = QStringLiteral("timerAutoSave");
+    QList<QTimer *> timers;
+    if (EditorProcess.LastOpenedWindow)
+        timers << EditorProcess.LastOpenedWindow->findChildren<QTimer *>(name);
+    for (QWidget *top : QApplication::topLevelWidgets())
+        timers << top->findChildren<QTimer *>(name);
+    for (QTimer *timer : std::as_const(timers))
         timer->setInterval(minutes * MillisecondsPerMinute);
 }
 
@@ -44,8 +49,9 @@ QCheckBox *checkBox(const QString &name, const QString &text, QWidget *parent)
 } // namespace
 
 TFRM_Config::TFRM_Config(QWidget *parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
-                          | Qt::MSWindowsFixedSizeDialogHint)
+    : QDialog(parent,
+        Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
+            | Qt::MSWindowsFixedSizeDialogHint)
 {
     setObjectName(QStringLiteral("FRM_Config"));
     setWindowTitle(QStringLiteral("配置"));
@@ -68,21 +74,27 @@ void TFRM_Config::buildControls()
 
     auto *general = new QWidget(pages);
     general->setObjectName(QStringLiteral("TabSheet1"));
-    m_autoOpenItem = checkBox(QStringLiteral("chkboxAutoOpenItem"),
-                              QStringLiteral("启动时自动打开最后关闭的数据库"), general);
-    // Automatic saving is configured here but not offered to the user.
+    m_autoOpenItem = checkBox(
+        QStringLiteral("chkboxAutoOpenItem"), QStringLiteral("启动时自动打开最后关闭的数据库"), general);
+    // What automatic saving does: it keeps unsaved edits for recovery; the
+    // report reaches the database only through the save command.
     auto *autoSave = new QGroupBox(QStringLiteral("自动保存"), general);
     autoSave->setObjectName(QStringLiteral("GroupBox1"));
-    autoSave->hide();
+    auto *note = new QLabel(AutoSaveNote, autoSave);
+    note->setObjectName(QStringLiteral("labAutoSaveNote"));
+    note->setWordWrap(true);
     auto *intervalLabel = new QLabel(QStringLiteral("自动保存间隔时间(分)"), autoSave);
     intervalLabel->setObjectName(QStringLiteral("Label1"));
     m_autoSaveTime = new NumberEdit(autoSave);
     m_autoSaveTime->setObjectName(QStringLiteral("SpinEdit_AutoSaveTime"));
     m_autoSaveTime->setRange(1, 30);
     intervalLabel->setBuddy(m_autoSaveTime);
-    auto *autoSaveLayout = new QHBoxLayout(autoSave);
-    autoSaveLayout->addWidget(intervalLabel);
-    autoSaveLayout->addWidget(m_autoSaveTime);
+    auto *interval = new QHBoxLayout;
+    interval->addWidget(intervalLabel);
+    interval->addWidget(m_autoSaveTime);
+    auto *autoSaveLayout = new QVBoxLayout(autoSave);
+    autoSaveLayout->addLayout(interval);
+    autoSaveLayout->addWidget(note);
     auto *generalLayout = new QVBoxLayout(general);
     generalLayout->addWidget(m_autoOpenItem);
     generalLayout->addWidget(autoSave);
@@ -99,12 +111,13 @@ void TFRM_Config::buildControls()
 
     m_defaultConfig = checkBox(QStringLiteral("CheckBox_DefaultConfig"), QStringLiteral("默认设置"), this);
 
-    auto *ok = new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton), QStringLiteral("确定"), this);
+    auto *ok
+        = new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton), QStringLiteral("确定"), this);
     ok->setObjectName(QStringLiteral("BitBtn1"));
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &TFRM_Config::confirm);
-    auto *cancel =
-        new QPushButton(style()->standardIcon(QStyle::SP_DialogCancelButton), QStringLiteral("取消"), this);
+    auto *cancel
+        = new QPushButton(style()->standardIcon(QStyle::SP_DialogCancelButton), QStringLiteral("取消"), this);
     cancel->setObjectName(QStringLiteral("BitBtn2"));
     cancel->setAutoDefault(false);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QString>
 
 class NumberEdit;
 class QCheckBox;
@@ -13,6 +14,11 @@ class TFRM_Config : public QDialog
     Q_OBJECT
 
 public:
+    // The automatic-saving group's explanation.
+    static inline const QString AutoSaveNote
+        = QStringLiteral("每隔上面的时间，以及离开报告窗口时，未保存的修改会另存为恢复记录；"
+                         "程序意外退出后，下次启动时会询问是否恢复。报告仍只在保存时写入数据库。");
+
     explicit TFRM_Config(QWidget *parent = nullptr);
 
 private:

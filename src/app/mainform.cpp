@@ -8,6 +8,7 @@
 #include "app/launchers.h"
 #include "app/outputcommands.h"
 #include "app/recordcommands.h"
+#include "app/recoveryoffer.h"
 #include "base/appsettings.h"
 #include "base/errorreport.h"
 #include "base/processstate.h"
@@ -321,6 +322,18 @@ void TMainForm::OpenStartupDatabase()
         OpenReportWindow(path);
 }
 
+TfrmChildWin *TMainForm::windowOnDatabase(const QString &path)
+{
+    const QString file = QFileInfo(path).absoluteFilePath();
+    for (TfrmChildWin *window : std::as_const(m_reportWindows)) {
+        if (!window->Modified() && QFileInfo(window->FileName()).absoluteFilePath() == file) {
+            m_mdiArea->setActiveSubWindow(window);
+            return window;
+        }
+    }
+    return OpenReportWindow(path);
+}
+
 // A report window on its way out, still whole: the frame may activate
 // another window as this one goes; the checks follow the active one.
 void TMainForm::reportWindowDestroyed(TfrmChildWin *window)
@@ -515,11 +528,11 @@ void TMainForm::actnEditInsertCharacterExecute()
 
 void TMainForm::actnArrangeChildWinExecute()
 {
-    TfrmArrangeChildWin dialog({action(QStringLiteral("Actn_WindowArrangeAll")),
-                                action(QStringLiteral("Actn_WindowTileHorizontal")),
-                                action(QStringLiteral("Actn_WindowTileVertical")),
-                                action(QStringLiteral("Actn_WindowCascade"))},
-                               this);
+    TfrmArrangeChildWin dialog(
+        { action(QStringLiteral("Actn_WindowArrangeAll")),
+            action(QStringLiteral("Actn_WindowTileHorizontal")),
+            action(QStringLiteral("Actn_WindowTileVertical")), action(QStringLiteral("Actn_WindowCascade")) },
+        this);
     dialog.exec();
 }
 
@@ -562,6 +575,8 @@ void TMainForm::showEvent(QShowEvent *event)
     m_firstShowDone = true;
     UpdatesSuspended suspended(this);
     runReported([this] { OpenStartupDatabase(); });
+    // Edits that a crash kept from being saved are offered next.
+    RecoveryOffer::offerAll(Process.AppDir, [this](const QString &path) { return windowOnDatabase(path); });
     setWindowState(windowState() | Qt::WindowMaximized);
 }
 

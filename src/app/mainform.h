@@ -45,6 +45,9 @@ public:
     // Reopens the database closed last (or the sample database) when the
     // file exists; otherwise opens nothing and says nothing.
     void OpenStartupDatabase();
+    // An unmodified report window already open on the file, brought
+    // forward, or else a new one.
+    TfrmChildWin *windowOnDatabase(const QString &path);
 
     // Enables the commands that need a report window exactly when one is open.
     void UpdateCommandStates();

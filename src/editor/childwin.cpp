@@ -8,6 +8,7 @@
 #include "db/componentrows.h"
 #include "db/hadfile.h"
 #include "db/lookupindexes.h"
+#include "db/recoveryrecord.h"
 #include "editor/componenttable.h"
 #include "editor/datamoduleaccess.h"
 #include "editor/editorstate.h"
@@ -67,10 +68,14 @@ TfrmChildWin::TfrmChildWin(const QString &fileName, const ReportWindowCommands &
     m_windowMenuItem->setToolTip(caption);
     m_windowMenuItem->setCheckable(true);
 
-    // Automatic saving is configured (the options dialog sets the interval)
-    // but does nothing: the timer has no action attached.
+    // Automatic saving keeps the unsaved edits in a recovery record; the
+    // report itself is stored only by the save command.
     auto *timer = new QTimer(this);
     timer->setObjectName(QStringLiteral("timerAutoSave"));
+    timer->setInterval(qBound(1, Process.Settings.AutoSaveTime, 30) * 60000);
+    connect(timer, &QTimer::timeout, this, &TfrmChildWin::keepUnsavedEdits);
+    timer->start();
+    m_recoveryPath = RecoveryRecords::newPath(Process.AppDir);
 
     buildLayout(commands);
 }
@@ -88,6 +93,7 @@ TfrmChildWin::~TfrmChildWin()
     // Focus moves while the controls go; this window no longer listens.
     disconnect(qApp, nullptr, this, nullptr);
     emit aboutToBeDestroyed(this);
+    dropUnsavedEdits();
     if (m_listModel)
         m_listModel->clear();
     m_reports.close();
@@ -194,6 +200,11 @@ void TfrmChildWin::buildLayout(const ReportWindowCommands &commands)
     connect(m_search, &SearchSheet::searchRequested, this, [this] { runReported([this] { search(); }); });
 
     connect(qApp, &QApplication::focusChanged, this, &TfrmChildWin::focusChanged);
+    // Another program in front counts as the window being left.
+    connect(qApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState state) {
+        if (state != Qt::ApplicationActive)
+            keepUnsavedEdits();
+    });
     new EnterAsNext(this, m_componentPage->grid());
 }
 
@@ -297,7 +308,62 @@ void TfrmChildWin::setModified(bool modified)
     if (m_modified == modified)
         return;
     m_modified = modified;
+    // Saved, discarded or reloaded: no edits are left to recover.
+    if (!modified)
+        dropUnsavedEdits();
     emit modifiedChanged(modified);
+}
+
+RecoveryRecord TfrmChildWin::unsavedEdits() const
+{
+    RecoveryRecord record;
+    record.database = QFileInfo(m_fileName).absoluteFilePath();
+    record.newReport = m_reports.state() == DataSet::State::Append || m_reports.isEmpty();
+    if (!record.newReport) {
+        record.row = m_reports.bookmark();
+        record.storedNumber = m_reports.storedString(QStringLiteral("FileNo"));
+    }
+    record.texts = controlTexts();
+    record.rows = m_componentPage->rows();
+    record.written = QDateTime::currentDateTime();
+    return record;
+}
+
+// A failure is told once, not at every tick, until a write succeeds again.
+void TfrmChildWin::keepUnsavedEdits()
+{
+    if (!m_modified)
+        return;
+    try {
+        RecoveryRecords::write(m_recoveryPath, unsavedEdits());
+        m_recoveryFailureShown = false;
+    } catch (const AppError &error) {
+        if (m_recoveryFailureShown)
+            return;
+        m_recoveryFailureShown = true;
+        showGeneralError(error.message());
+    }
+}
+
+void TfrmChildWin::dropUnsavedEdits()
+{
+    runReported([this] { RecoveryRecords::remove(m_recoveryPath); });
+}
+
+void TfrmChildWin::recoverEdits(const RecoveryRecord &record, bool asNewReport)
+{
+    if (asNewReport) {
+        dataModule().AppendReport(m_reports);
+        ClearReport();
+    } else {
+        m_reports.gotoBookmark(record.row);
+        LoadReport(m_reports);
+    }
+    showTexts(record.texts);
+    m_componentPage->showRows(record.rows);
+    showCurrentEntry();
+    setModified(true);
+    keepUnsavedEdits();
 }
 
 void TfrmChildWin::genericChange()
@@ -365,14 +431,18 @@ void TfrmChildWin::LoadReport(DataSet &query)
 {
     if (!query.isOpen() || query.isEmpty())
         return;
-    const ReportTexts texts = ReportTexts::fromRow(query);
+    showTexts(ReportTexts::fromRow(query));
+    LoadPageSettingsFromRow(query);
+}
+
+void TfrmChildWin::showTexts(const ReportTexts &texts)
+{
     for (const ReportFields::Binding &b : ReportFields::bindings()) {
         if (b.kind == ReportFields::Kind::Date)
             showDate(b, dateOf(texts, b.column));
         else
             showText(b, texts.text(b.column));
     }
-    LoadPageSettingsFromRow(query);
 }
 
 void TfrmChildWin::StoreReport(DataSet &query)
@@ -636,6 +706,7 @@ void TfrmChildWin::deactivated()
 {
     if (m_windowMenuItem)
         m_windowMenuItem->setChecked(false);
+    keepUnsavedEdits();
 }
 
 int TfrmChildWin::currentPage() const

@@ -10,6 +10,7 @@
 #include <memory>
 
 class ComponentTablePage;
+struct RecoveryRecord;
 class QAction;
 class QSplitter;
 class QStackedWidget;
@@ -127,6 +128,17 @@ public:
     // without asking.
     bool querySave();
 
+    // Unsaved edits survive a crash: while the window is modified, the
+    // auto-save timer and deactivation write them as a recovery record into
+    // the program folder's Temp folder; saving, discarding and closing
+    // remove it. unsavedEdits() is the record, recoveryPath() its file.
+    RecoveryRecord unsavedEdits() const;
+    void keepUnsavedEdits();
+    const QString &recoveryPath() const { return m_recoveryPath; }
+    // Shows a record's edits, modified and not saved: on its report, or as a
+    // new report when that is gone (asNewReport). Throws AppError.
+    void recoverEdits(const RecoveryRecord &record, bool asNewReport);
+
     // The frame tells the window that it became, or stopped being, the
     // active report window.
     void activated();
@@ -172,15 +184,19 @@ private:
     // A text column's control and its mirror get a text; a date column's
     // picker and its mirror a date.
     void showText(const ReportFields::Binding &field, const QString &text);
+    void showTexts(const ReportTexts &texts);
     void showDate(const ReportFields::Binding &field, const QDate &date);
     QWidget *control(const QString &name) const;
     int currentEntry() const;
+    void dropUnsavedEdits();
 
     QString m_fileName;
     QPointer<QAction> m_windowMenuItem;
     Connection m_connection;
     DataSet m_reports { m_connection };
     bool m_modified = false;
+    QString m_recoveryPath;
+    bool m_recoveryFailureShown = false;
 
     std::unique_ptr<ReportPages> m_pages;
     ComponentTablePage *m_componentPage = nullptr;

@@ -555,7 +555,9 @@ void TestMainForm::reportWindowCaptionAndState()
     QVERIFY(!window->Modified());
     auto *timer = window->findChild<QTimer *>("timerAutoSave");
     QVERIFY(timer);
-    QVERIFY(!timer->isActive());
+    // It runs at the configured interval, keeping unsaved edits for recovery.
+    QVERIFY(timer->isActive());
+    QCOMPARE(timer->interval(), Process.Settings.AutoSaveTime * 60 * 1000);
 
     QAction *entry = window->WindowMenuItem();
     QCOMPARE(entry->text(), "二号楼.2024& ");
