@@ -2,6 +2,7 @@
 
 #include "base/apperror.h"
 #include "base/filebytes.h"
+#include "commandtable.h"
 #include "db/reportfields.h"
 #include "output.h"
 #include "output/pagevalues.h"
@@ -55,8 +56,9 @@ int run(Arguments &arguments)
     return messages.count() == 0 ? 0 : 1;
 }
 
-const Subcommand command {
-    40,
+} // namespace
+
+const Subcommand PngCommand {
     "png",
     "FILE.had (--index N | --file-no NO) --page 1|2 [--dpi 96] -o OUT.png",
     "draw one page of a report as the print preview shows it",
@@ -79,6 +81,3 @@ const Subcommand command {
     "The database is opened for reading only.\n",
     run,
 };
-HADTOOL_SUBCOMMAND(command);
-
-} // namespace
