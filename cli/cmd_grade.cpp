@@ -2,6 +2,7 @@
 
 #include "base/apperror.h"
 #include "base/filebytes.h"
+#include "commandtable.h"
 #include "db/componentrows.h"
 #include "grade/componenttablefile.h"
 #include "grade/housegrade.h"
@@ -71,8 +72,9 @@ int run(Arguments &arguments)
     return 0;
 }
 
-const Subcommand command {
-    25,
+} // namespace
+
+const Subcommand GradeCommand {
     "grade",
     "(FILE.had (--index N | --file-no NO) | --table FILE.tsv [--ground-dangerous])"
     " [--standard 1999|2016] [--json]",
@@ -130,6 +132,3 @@ const Subcommand command {
     "with a message naming the row.\n",
     run,
 };
-HADTOOL_SUBCOMMAND(command);
-
-} // namespace

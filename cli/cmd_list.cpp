@@ -1,5 +1,6 @@
 // hadtool list: one line per report of an appraisal database.
 
+#include "commandtable.h"
 #include "db/hadfile.h"
 #include "output.h"
 #include "storedreport.h"
@@ -19,8 +20,9 @@ int run(Arguments &arguments)
     return 0;
 }
 
-const Subcommand command {
-    20,
+} // namespace
+
+const Subcommand ListCommand {
     "list",
     "FILE.had",
     "list the reports of an appraisal database",
@@ -31,6 +33,3 @@ const Subcommand command {
     "it nor its journal files change, and nothing is created beside it.\n",
     run,
 };
-HADTOOL_SUBCOMMAND(command);
-
-} // namespace

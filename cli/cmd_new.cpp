@@ -1,6 +1,7 @@
 // hadtool new: create an empty appraisal database.
 
 #include "base/prompt.h"
+#include "commandtable.h"
 #include "db/connection.h"
 #include "db/datamodule.h"
 #include "output.h"
@@ -33,8 +34,9 @@ int run(Arguments &arguments)
     return created ? 0 : 1;
 }
 
-const Subcommand command {
-    10,
+} // namespace
+
+const Subcommand NewCommand {
     "new",
     "FILE.had [--force]",
     "create an empty appraisal database",
@@ -46,6 +48,3 @@ const Subcommand command {
     "  --force   replace an existing FILE.had (refused while any program has it open)\n",
     run,
 };
-HADTOOL_SUBCOMMAND(command);
-
-} // namespace

@@ -2,12 +2,14 @@
 // and page layouts that the program's printing uses.
 
 #include "base/apperror.h"
+#include "commandtable.h"
 #include "db/dataset.h"
 #include "db/reportfields.h"
 #include "interruption.h"
 #include "output.h"
 #include "output/pagevalues.h"
-#include "printing/reportprinting.h"
+#include "output/reportpdfwriter.h"
+#include "output/reporttitle.h"
 #include "stderrmessages.h"
 #include "storedreport.h"
 #include "subcommand.h"
@@ -91,8 +93,9 @@ int run(Arguments &arguments)
     return messages.count() == 0 ? 0 : 1;
 }
 
-const Subcommand command {
-    30,
+} // namespace
+
+const Subcommand PdfCommand {
     "pdf",
     "FILE.had (--index N | --file-no NO | --all) -o OUT.pdf|-",
     "print reports of an appraisal database into a PDF file",
@@ -116,6 +119,3 @@ const Subcommand command {
     "The database is opened for reading only.\n",
     run,
 };
-HADTOOL_SUBCOMMAND(command);
-
-} // namespace

@@ -2,11 +2,14 @@
 
 #include "base/apperror.h"
 #include "base/filebytes.h"
+#include "commandtable.h"
 #include "db/reportfields.h"
 #include "output.h"
-#include "printing/pageprinting.h"
-#include "printing/printerdevice.h"
-#include "printing/reportprinting.h"
+#include "output/pagevalues.h"
+#include "output/paper.h"
+#include "output/pdfpagejob.h"
+#include "output/preparedpages.h"
+#include "output/previewpicture.h"
 #include "stderrmessages.h"
 #include "storedreport.h"
 #include "subcommand.h"
@@ -34,10 +37,15 @@ int run(Arguments &arguments)
 
     StoredReport file(input, choice);
     StderrMessages messages;
-    PreparedReportPages pages(PrinterDevice::pdf());
+    // The sheet as the PDF printer has it: the report's paper at the PDF
+    // files' dots per inch.
+    PaperSheet sheet;
+    PreparedPages pages([&sheet] { sheet.setUpCurrentPaper(); });
     const ReportTexts texts = ReportTexts::fromRow(file.reports());
     pages.prepare(file.reports(), texts, BuildingAreaTotal(texts));
-    const QImage image = RenderPreviewPage(pages.pageFile(*page), dpi, dpi);
+    const QSize printerDpi(PdfResolution, PdfResolution);
+    const QImage image = RenderPreviewPicture(
+        pages.pageFile(*page), sheet.layout().fullRectPixels(PdfResolution).size(), printerDpi, dpi, dpi);
 
     const QString path = absolutePath(*output);
     QByteArray png;
@@ -48,8 +56,9 @@ int run(Arguments &arguments)
     return messages.count() == 0 ? 0 : 1;
 }
 
-const Subcommand command {
-    40,
+} // namespace
+
+const Subcommand PngCommand {
     "png",
     "FILE.had (--index N | --file-no NO) --page 1|2 [--dpi 96] -o OUT.png",
     "draw one page of a report as the print preview shows it",
@@ -72,6 +81,3 @@ const Subcommand command {
     "The database is opened for reading only.\n",
     run,
 };
-HADTOOL_SUBCOMMAND(command);
-
-} // namespace

@@ -1,5 +1,6 @@
 // hadtool template: write a stored report as a report template, or show one.
 
+#include "commandtable.h"
 #include "db/reporttemplate.h"
 #include "output.h"
 #include "storedreport.h"
@@ -39,8 +40,9 @@ int run(Arguments &arguments)
     return 0;
 }
 
-const Subcommand command {
-    50,
+} // namespace
+
+const Subcommand TemplateCommand {
     "template",
     "FILE.had (--index N | --file-no NO) -o OUT.Btp | --show FILE.Btp",
     "write a stored report as a report template, or show a template",
@@ -67,6 +69,3 @@ const Subcommand command {
     "  --show        show a template instead of writing one\n",
     run,
 };
-HADTOOL_SUBCOMMAND(command);
-
-} // namespace

@@ -1,38 +1,5 @@
 #include "subcommand.h"
 
-#include <algorithm>
-
-namespace {
-
-QList<const Subcommand *> &registry()
-{
-    static QList<const Subcommand *> commands;
-    return commands;
-}
-
-} // namespace
-
-void Subcommands::add(const Subcommand *command)
-{
-    registry().append(command);
-}
-
-QList<const Subcommand *> Subcommands::all()
-{
-    QList<const Subcommand *> commands = registry();
-    std::sort(commands.begin(), commands.end(),
-        [](const Subcommand *a, const Subcommand *b) { return a->order < b->order; });
-    return commands;
-}
-
-const Subcommand *Subcommands::find(const QString &name)
-{
-    for (const Subcommand *command : registry())
-        if (name == QLatin1String(command->name))
-            return command;
-    return nullptr;
-}
-
 Arguments::Arguments(QStringList words)
     : m_words(std::move(words))
 { }

@@ -9,10 +9,9 @@
 class Arguments;
 
 // One command of hadtool ("hadtool list FILE.had"). Each lives in a file of
-// its own and registers itself with HADTOOL_SUBCOMMAND.
+// its own and has its row in the command table (commandtable.cpp).
 struct Subcommand
 {
-    int order; // place in the overview
     const char *name; // "list"
     const char *synopsis; // what follows "hadtool list" on the usage line
     const char *summary; // one line for the overview
@@ -23,14 +22,11 @@ struct Subcommand
 };
 
 namespace Subcommands {
-void add(const Subcommand *command);
-// Every registered command, in overview order.
+// Every command of the table, in overview order.
 QList<const Subcommand *> all();
+// The command of that name, or null.
 const Subcommand *find(const QString &name);
 } // namespace Subcommands
-
-#define HADTOOL_SUBCOMMAND(variable)                                                                         \
-    [[maybe_unused]] static const bool variable##Registered = (Subcommands::add(&variable), true)
 
 // A command line that does not fit the command: hadtool prints the message
 // and the command's usage on standard error and exits with status 2.

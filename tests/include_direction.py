@@ -21,8 +21,7 @@ ALLOWED = {
     "preview": {"printing", "widgets", "output", "db", "base"},
     "tools": {"widgets", "base"},
     "app": {"base", "db", "grade", "output", "printing", "widgets", "editor", "preview", "tools"},
-    # hadtool still prints its PDF files and pictures through the PDF printer.
-    "cli": {"base", "db", "grade", "output", "printing"},
+    "cli": {"base", "db", "grade", "output"},
 }
 INCLUDE = re.compile(r'^\s*#\s*include\s+"([A-Za-z_]+)/', re.MULTILINE)
 

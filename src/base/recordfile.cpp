@@ -45,8 +45,8 @@ void Writer::putText(const QString &text)
     m_bytes.append(bytes);
 }
 
-Reader::Reader(const QByteArray &bytes)
-    : m_bytes(bytes)
+Reader::Reader(QByteArray bytes)
+    : m_bytes(std::move(bytes))
 {
     if (remaining() < 2 || qFromLittleEndian<quint16>(m_bytes.constData()) != Magic)
         throw FormatError();

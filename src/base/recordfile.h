@@ -43,14 +43,15 @@ private:
 class Reader
 {
 public:
-    // Checks the magic number.
-    explicit Reader(const QByteArray &bytes);
+    // Checks the magic number. The reader keeps its own copy of the bytes
+    // (shared, not copied), so a temporary array may be given.
+    explicit Reader(QByteArray bytes);
     qint32 readInt32();
     QString readText();
     qsizetype remaining() const { return m_bytes.size() - m_pos; }
 
 private:
-    const QByteArray &m_bytes;
+    QByteArray m_bytes;
     qsizetype m_pos = 0;
 };
 

@@ -213,8 +213,9 @@ QWidget *TfrmChildWin::control(const QString &name) const
     return m_pages->control(name);
 }
 
-// The report data set gets its statement for all reports.
-void TfrmChildWin::ConnectDatabase()
+// The report data set gets its statement for all reports; opening the file
+// and the data set is openDatabase's.
+void TfrmChildWin::setAllReportsStatement()
 {
     m_reports.setStatement(HadFile::SelectAllReports);
 }
@@ -223,7 +224,7 @@ void TfrmChildWin::ConnectDatabase()
 // report, unmodified.
 void TfrmChildWin::openDatabase()
 {
-    ConnectDatabase();
+    setAllReportsStatement();
     HadFile::open(m_connection, m_fileName);
     LookupIndexes::ensure(m_connection);
     ComponentRows::followReportNumbers(m_reports);

@@ -170,7 +170,7 @@ private:
     TfrmChildWin(const QString &fileName, const ReportWindowCommands &commands);
 
     void buildLayout(const ReportWindowCommands &commands);
-    void ConnectDatabase();
+    void setAllReportsStatement();
     void openDatabase();
     void wireChangeHandlers();
     void onChange(QWidget *control, const std::function<void()> &handler);

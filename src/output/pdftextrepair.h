@@ -19,4 +19,9 @@ namespace PdfTextRepair {
 // be used.
 void apply(const QString &path, const PdfTextLog &log);
 
+// Throws AppError, with the system's reason where it gives one, when the
+// file does not end as a PDF does: the PDF engine carries on when its
+// writes fail (a full disk, the file size limit) and leaves a file cut short.
+void requireComplete(const QString &path);
+
 } // namespace PdfTextRepair

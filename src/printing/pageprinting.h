@@ -1,5 +1,7 @@
 #pragma once
 
+#include "output/previewpicture.h"
+
 #include <QImage>
 #include <QPainter>
 #include <QSize>
@@ -50,12 +52,7 @@ private:
     std::unique_ptr<PdfTextLog> m_textLog;
 };
 
-// The sheet in pixels of a preview picture at 100 %: the printer's whole
-// sheet in dots, divided by the printer's and multiplied by the screen's
-// dots per inch, truncated.
-QSize PreviewPagePixels(const QSize &sheetDots, const QSize &printerDpi, const QSize &screenDpi);
-
 // Draws a page file as the preview does at 100 % (IsPreview true) onto a new
-// image of the current printer's sheet at the given dots per inch. Throws
-// AppError when the image cannot be made or the file cannot be read.
+// image of the current printer's sheet at the given dots per inch
+// (RenderPreviewPicture).
 QImage RenderPreviewPage(const QString &pageFile, int dpiX, int dpiY);

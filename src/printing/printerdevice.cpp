@@ -2,6 +2,7 @@
 
 #include "base/apperror.h"
 #include "base/processstate.h"
+#include "output/pdfpagejob.h"
 #include "printing/printablearea.h"
 
 #include <QDir>
@@ -9,9 +10,6 @@
 #include <QPrinterInfo>
 
 namespace {
-
-// Dots per inch of the PDF printer: that of a common office laser printer.
-constexpr int PdfResolution = 600;
 
 QString defaultPdfFile()
 {

@@ -4,56 +4,15 @@
 #include "base/prompt.h"
 #include "output/devicemode.h"
 #include "output/outputstate.h"
+#include "output/paper.h"
 #include "output/units.h"
 #include "printing/currentprinter.h"
 
 #include <limits>
 
-namespace {
-
-// Largest sheet side the 16-bit tenths-of-a-millimetre fields can hold.
-constexpr int MaxPaperMM = std::numeric_limits<qint16>::max() / 10;
-
-qint16 paperTenths(int mm)
-{
-    if (mm <= 0 || mm > MaxPaperMM)
-        throw AppError(QStringLiteral("纸张尺寸 %1 毫米超出打印机可设置的范围。").arg(mm));
-    return static_cast<qint16>(mm * 10);
-}
-
-// Writes paper and orientation into the record. A custom sheet is given
-// upright: in landscape the page height is the sheet's width.
-void writePaper(TDeviceMode &mode, const QString &paperStyle, const TPageSettings &page, int orientation)
-{
-    mode.dmFields |= TDeviceMode::DM_PAPERWIDTH | TDeviceMode::DM_PAPERLENGTH | TDeviceMode::DM_ORIENTATION;
-    const bool portrait = orientation == 0;
-    mode.dmOrientation = portrait ? TDeviceMode::DMORIENT_PORTRAIT : TDeviceMode::DMORIENT_LANDSCAPE;
-    if (paperStyle == QLatin1String("B5")) {
-        mode.dmPaperSize = TDeviceMode::DMPAPER_B5;
-    } else if (paperStyle == QLatin1String("A4")) {
-        mode.dmPaperSize = TDeviceMode::DMPAPER_A4;
-    } else {
-        mode.dmPaperSize = TDeviceMode::DMPAPER_USER;
-        mode.dmPaperWidth = paperTenths(portrait ? page.PageWidth : page.PageHeight);
-        mode.dmPaperLength = paperTenths(portrait ? page.PageHeight : page.PageWidth);
-    }
-}
-
-void copyGeometry(const TPageSettings &page, TPrinterPageGeometry &geometry)
-{
-    geometry.PageWidth = page.PageWidth;
-    geometry.PageHeight = page.PageHeight;
-    geometry.LeftMargin = page.LeftMargin;
-    geometry.TopMargin = page.TopMargin;
-    geometry.RightMargin = page.RightMargin;
-    geometry.BottomMargin = page.BottomMargin;
-}
-
-} // namespace
-
 bool SetupPrinterPage(const QString &paperStyle, int /*width*/, int /*height*/, int orientation)
 {
-    copyGeometry(OutputProcess.CurrentPageSettings, OutputProcess.PrinterPageGeometry);
+    CopyPageGeometry(OutputProcess.CurrentPageSettings, OutputProcess.PrinterPageGeometry);
     try {
         PrinterDevice &printer = CurrentPrinter::device();
         std::optional<TDeviceMode> mode = printer.deviceMode();
@@ -61,7 +20,7 @@ bool SetupPrinterPage(const QString &paperStyle, int /*width*/, int /*height*/, 
             printer.reload();
             throw AppError(QStringLiteral("不能初始化打印机！"));
         }
-        writePaper(*mode, paperStyle, OutputProcess.CurrentPageSettings, orientation);
+        WritePaper(*mode, paperStyle, OutputProcess.CurrentPageSettings, orientation);
         printer.applyDeviceMode(*mode);
         return true;
     } catch (const std::exception &) {

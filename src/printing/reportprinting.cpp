@@ -6,33 +6,16 @@
 #include "db/dataset.h"
 #include "output/outputstate.h"
 #include "output/pagefiles.h"
-#include "output/pagesettingsstore.h"
 #include "printing/currentprinter.h"
 #include "printing/printerdevice.h"
 #include "printing/printerpage.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QPrinter>
 #include <QStandardPaths>
 
-#include <cerrno>
-#include <cstring>
-#include <fcntl.h>
-#include <filesystem>
-#include <unistd.h>
-
 namespace {
-
-const QString PdfFilter = QStringLiteral("PDF 文件 *.pdf|*.pdf");
-
-// The title of a report with neither number nor address.
-const QString UntitledReport = QStringLiteral("鉴定报告");
-
-// Longest report name proposed for a file, in characters: well within the
-// file systems' limit of 255 bytes for a name in UTF-8.
-constexpr int MaxProposedNameLength = 80;
 
 // The report whose page files the program's page folder holds, for the
 // title and the file name of a print of them.
@@ -42,24 +25,13 @@ ReportTexts &pageFilesReport()
     return texts;
 }
 
-// The report's number and address, or an empty text for neither.
-QString numberAndAddress(const ReportTexts &texts)
-{
-    QStringList parts;
-    for (const char *column : { "FileNo", "Address" }) {
-        const QString part = texts.text(QLatin1String(column)).simplified();
-        if (!part.isEmpty())
-            parts.append(part);
-    }
-    return parts.join(u' ');
-}
+const QString PdfFilter = QStringLiteral("PDF 文件 *.pdf|*.pdf");
 
 // Settings that no page can be drawn with stop the preparation with one
 // message, before the printer or any layout sees them.
 void setUpPaperFromRow(DataSet &reports)
 {
-    LoadPageSettingsFromRow(reports);
-    RequireDrawablePageSettings(OutputProcess.CurrentPageSettings);
+    LoadDrawablePageSettings(reports);
     SetupCurrentPaper();
 }
 
@@ -164,24 +136,6 @@ void PrintAllReportPages()
     PrintReportPages(first, last);
 }
 
-QString ReportTitle(const ReportTexts &texts)
-{
-    const QString title = numberAndAddress(texts);
-    return title.isEmpty() ? UntitledReport : title;
-}
-
-QString ProposedPdfName(const ReportTexts &texts)
-{
-    QString name = numberAndAddress(texts).left(MaxProposedNameLength).trimmed();
-    for (QChar &c : name) {
-        if (c.unicode() < 0x20 || QStringLiteral("/\\:*?\"<>|").contains(c))
-            c = u'_';
-    }
-    if (name.isEmpty() || name == QLatin1String(".") || name == QLatin1String(".."))
-        name = UntitledReport;
-    return name + QStringLiteral(".pdf");
-}
-
 QString AskPdfFileName(const QString &caption, const QString &proposedName)
 {
     QString folder = OutputProcess.LastPdfFolder;
@@ -202,100 +156,25 @@ QString AskPdfFileName(const QString &caption, const QString &proposedName)
     return chosen.absoluteFilePath();
 }
 
-ReplacementFile::ReplacementFile(const QString &path)
-    : m_path(path)
-    , m_temporary(path + QStringLiteral(".XXXXXX"))
-{
-    if (!m_temporary.open())
-        throw AppError(QStringLiteral("不能创建文件 ") + QDir::toNativeSeparators(m_path)
-            + QStringLiteral(": ") + m_temporary.errorString());
-    m_temporary.close();
-}
-
-void ReplacementFile::commit()
-{
-    const auto failed = [this](const QString &reason) {
-        return AppError(QStringLiteral("不能写入文件 ") + QDir::toNativeSeparators(m_path)
-            + QStringLiteral(": ") + reason);
-    };
-    // The complete file reaches the disk before it takes the old one's place.
-    QFile written(m_temporary.fileName());
-    if (!written.open(QIODevice::ReadOnly))
-        throw failed(written.errorString());
-    if (::fsync(written.handle()) != 0)
-        throw failed(QString::fromLocal8Bit(std::strerror(errno)));
-    written.close();
-    const QFileInfo existing(m_path);
-    m_temporary.setPermissions(existing.exists() ? existing.permissions()
-                                                 : QFileDevice::ReadOwner | QFileDevice::WriteOwner
-                | QFileDevice::ReadGroup | QFileDevice::ReadOther);
-    // A rename replaces the old file in one step; QFile::rename would not
-    // replace an existing file.
-    std::error_code error;
-    std::filesystem::rename(QFile::encodeName(m_temporary.fileName()).toStdString(),
-        QFile::encodeName(m_path).toStdString(), error);
-    if (error)
-        throw failed(QString::fromLocal8Bit(error.message().c_str()));
-    m_temporary.setAutoRemove(false);
-    // And so does the rename, with the folder that records it.
-    const int folder = ::open(QFile::encodeName(existing.absolutePath()).constData(), O_RDONLY | O_DIRECTORY);
-    if (folder >= 0) {
-        ::fsync(folder);
-        ::close(folder);
-    }
-}
-
 PreparedReportPages::PreparedReportPages(std::unique_ptr<PrinterDevice> printer)
+    : m_pages([] { SetupCurrentPaper(); })
 {
-    if (!m_folder.isValid())
-        throw AppError(QStringLiteral("不能创建临时文件夹: ") + m_folder.errorString());
-    m_previousSettings = OutputProcess.CurrentPageSettings;
-    m_previousGeometry = OutputProcess.PrinterPageGeometry;
-    m_previousPageCount = OutputProcess.PageCount;
-    m_previousSignatures = OutputProcess.ActiveSignatures;
     m_previousPrinter = CurrentPrinter::exchange(std::move(printer));
-    OutputProcess.ActiveSignatures = [this] { return std::optional<SignatureValues>(m_signatures); };
 }
 
 PreparedReportPages::~PreparedReportPages()
 {
     CurrentPrinter::install(std::move(m_previousPrinter));
-    OutputProcess.CurrentPageSettings = m_previousSettings;
-    OutputProcess.PrinterPageGeometry = m_previousGeometry;
-    OutputProcess.PageCount = m_previousPageCount;
-    OutputProcess.ActiveSignatures = m_previousSignatures;
 }
 
 void PreparedReportPages::prepare(DataSet &reports, const ReportTexts &texts, const QString &areaTotal)
 {
-    m_signatures = MakeSignatureValues(texts);
-    PrepareReportPages(reports, MakeReportPageValues(texts, areaTotal), m_folder.path());
+    m_pages.prepare(reports, texts, areaTotal);
 }
 
 QString PreparedReportPages::pageFile(int page) const
 {
-    return PageFileName(m_folder.path(), page);
-}
-
-ReportPdfWriter::ReportPdfWriter(const QString &path, const QString &title)
-    : m_file(path)
-    , m_pages(PrinterDevice::pdf(m_file.temporaryName()))
-    , m_job(CurrentPrinter::device(), title)
-{ }
-
-void ReportPdfWriter::addReport(DataSet &reports, const ReportTexts &texts, const QString &areaTotal)
-{
-    m_pages.prepare(reports, texts, areaTotal);
-    for (int page = 1; page <= OutputProcess.PageCount; ++page)
-        m_job.printPage(m_pages.pageFile(page));
-}
-
-void ReportPdfWriter::finish()
-{
-    if (m_job.pagesPrinted() == 0)
-        throw AppError(QStringLiteral("没有可写入PDF文件的页面。"));
-    m_job.finish();
-    m_file.commit();
+    return m_pages.pageFile(page);
 }
 
 QString ExportReportPdf(const PrintedReport &report)

@@ -1,15 +1,15 @@
 #pragma once
 
+#include "base/replacementfile.h"
 #include "db/reportfields.h"
 #include "output/outputstate.h"
-#include "output/pagesettings.h"
 #include "output/pagevalues.h"
-#include "output/signaturevalues.h"
+#include "output/preparedpages.h"
+#include "output/reportpdfwriter.h"
+#include "output/reporttitle.h"
 #include "printing/pageprinting.h"
 
 #include <QString>
-#include <QTemporaryDir>
-#include <QTemporaryFile>
 
 #include <functional>
 #include <memory>
@@ -75,46 +75,15 @@ void PrintReportPages(int first, int last);
 // all of them (1 to OutputProcess.PageCount), as PrintReportPages does.
 void PrintAllReportPages();
 
-// A report's title: its number and address ("2004-008 广州市…"), each with
-// its blanks simplified, or "鉴定报告" for a report with neither.
-QString ReportTitle(const ReportTexts &texts);
-
-// The name proposed for a report's PDF file: its title ("2004-008
-// 广州市….pdf"), characters that a file name cannot hold replaced by "_",
-// "鉴定报告.pdf" for a report with neither number nor address.
-QString ProposedPdfName(const ReportTexts &texts);
-
 // Asks where to write a PDF file: the proposed name in the folder of the
 // PDF file written last, at first the user's documents folder; an existing
 // file only after "覆盖已存在的文件 … 吗?" is answered Yes. Returns the
 // chosen path, or an empty text when the user cancelled or said No.
 QString AskPdfFileName(const QString &caption, const QString &proposedName);
 
-// A file that replaces the file at its path only when it is complete: it is
-// written under a temporary name beside the path and renamed into place by
-// commit() once its content has reached the disk. Left uncommitted, the
-// temporary file is removed.
-class ReplacementFile
-{
-public:
-    // Throws AppError when the temporary file cannot be created.
-    explicit ReplacementFile(const QString &path);
-
-    QString temporaryName() const { return m_temporary.fileName(); }
-    // Throws AppError when the file cannot be put in place.
-    void commit();
-
-private:
-    QString m_path;
-    QTemporaryFile m_temporary;
-};
-
-// Report pages prepared one report after the other, as the preview and
-// printing prepare them, into a private temporary folder, so the program's
-// own page files stay untouched. While it lives, its printer is the current
-// printer and the signature sections come from the report prepared last;
-// afterwards the previous printer, page settings, printer page geometry,
-// page count and signature source are back as they were.
+// Report pages prepared as PreparedPages prepares them, on a printer: while
+// it lives, its printer is the current printer and gets each report's paper
+// (SetupCurrentPaper); afterwards the previous printer is back.
 class PreparedReportPages
 {
 public:
@@ -124,53 +93,17 @@ public:
     PreparedReportPages &operator=(const PreparedReportPages &) = delete;
     ~PreparedReportPages();
 
-    // Prepares the reports' current report with the given texts (see
-    // PrepareReportPages); afterwards the files of pages 1 to
-    // OutputProcess.PageCount hold its pages.
     void prepare(DataSet &reports, const ReportTexts &texts, const QString &areaTotal);
     QString pageFile(int page) const;
 
 private:
-    QTemporaryDir m_folder;
-    SignatureValues m_signatures;
-
+    PreparedPages m_pages;
     std::unique_ptr<PrinterDevice> m_previousPrinter;
-    TPageSettings m_previousSettings;
-    TPrinterPageGeometry m_previousGeometry;
-    int m_previousPageCount = 0;
-    SignatureSource m_previousSignatures;
-};
-
-// A PDF file of reports, printed as the program prints them: each report
-// with its own page settings and paper on the PDF printer, two pages per
-// report, the signature sections from the report's own texts, the pages
-// prepared by PreparedReportPages. A writer dropped unfinished leaves the
-// file at the path as it was.
-class ReportPdfWriter
-{
-public:
-    // The title is the PDF document's. Throws AppError when the temporary
-    // files cannot be created.
-    ReportPdfWriter(const QString &path, const QString &title);
-    ReportPdfWriter(const ReportPdfWriter &) = delete;
-    ReportPdfWriter &operator=(const ReportPdfWriter &) = delete;
-
-    // Adds the pages of the reports' current report with the given texts.
-    // Throws AppError.
-    void addReport(DataSet &reports, const ReportTexts &texts, const QString &areaTotal);
-    // Ends the job and puts the file in place. Throws AppError.
-    void finish();
-
-private:
-    ReplacementFile m_file;
-    PreparedReportPages m_pages;
-    // After m_pages: an unfinished job ends while its printer is current.
-    PagePrintJob m_job;
 };
 
 // The PDF export command's work for a report that RequirePrintedReport
 // gives: asks for the file (AskPdfFileName with the proposed name of the
 // report) and writes the report's two pages into it
-// with ReportPdfWriter. Returns the path written, or an empty text when the
+// with ReportPdfWriter, as hadtool writes it. Returns the path written, or an empty text when the
 // user cancelled. Throws AppError "导出PDF文件 … 错误!" with the reason.
 QString ExportReportPdf(const PrintedReport &report);

@@ -9,9 +9,13 @@
 #include <QFile>
 #include <QFileInfo>
 
+// A set-up that failed stops the test program: a test must not pass on a
+// program folder or a file it never got.
 TestAppDir::TestAppDir()
     : m_path(QDir::cleanPath(m_dir.path()))
 {
+    if (!m_dir.isValid())
+        qFatal("TestAppDir: cannot create a temporary folder: %s", qPrintable(m_dir.errorString()));
     resetProgramState();
     Prompt::reset();
     Process.AppDir = m_path;
@@ -32,10 +36,10 @@ QString TestAppDir::filePath(const QString &relative) const
 void TestAppDir::writeFile(const QString &relative, const QByteArray &content) const
 {
     const QString path = filePath(relative);
-    QDir().mkpath(QFileInfo(path).absolutePath());
     QFile file(path);
-    if (file.open(QIODevice::WriteOnly))
-        file.write(content);
+    if (!QDir().mkpath(QFileInfo(path).absolutePath()) || !file.open(QIODevice::WriteOnly)
+        || file.write(content) != content.size() || !file.flush())
+        qFatal("TestAppDir: cannot write %s: %s", qPrintable(path), qPrintable(file.errorString()));
 }
 
 QByteArray TestAppDir::readFile(const QString &relative) const

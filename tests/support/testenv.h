@@ -15,7 +15,8 @@ public:
     const QString &path() const { return m_path; }
     QString filePath(const QString &relative) const;
 
-    // Writes raw bytes to a file under AppDir (creating folders as needed).
+    // Writes raw bytes to a file under AppDir (creating folders as needed);
+    // a failure stops the test program.
     void writeFile(const QString &relative, const QByteArray &content) const;
     QByteArray readFile(const QString &relative) const;
 
