@@ -4,6 +4,7 @@
 #include "base/appsettings.h"
 #include "base/dateconventions.h"
 #include "base/errorreport.h"
+#include "base/processstate.h"
 #include "base/prompt.h"
 #include "db/componentrows.h"
 #include "db/hadfile.h"
@@ -354,7 +355,7 @@ void TfrmChildWin::dropUnsavedEdits()
 void TfrmChildWin::recoverEdits(const RecoveryRecord &record, bool asNewReport)
 {
     if (asNewReport) {
-        dataModule().AppendReport(m_reports);
+        dataModule().AppendReport(m_reports, StorePageDefaultsToRow);
         ClearReport();
     } else {
         m_reports.gotoBookmark(record.row);
