@@ -7,6 +7,7 @@
 #include "widgets/numericcheck.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -22,6 +23,8 @@ namespace {
 
 constexpr int DefaultAutoSaveTime = 5;
 constexpr int MillisecondsPerMinute = 60000;
+// The choices of the default standard, in the order the list offers them.
+constexpr AppraisalStandard Standards[] = { AppraisalStandard::Jgj125_2016, AppraisalStandard::Jgj125_99 };
 
 // The report window opened last carries the automatic-saving timer; nothing
 // is attached to it, only its interval follows the setting.
@@ -43,8 +46,9 @@ QCheckBox *checkBox(const QString &name, const QString &text, QWidget *parent)
 } // namespace
 
 TFRM_Config::TFRM_Config(QWidget *parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
-                          | Qt::MSWindowsFixedSizeDialogHint)
+    : QDialog(parent,
+        Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
+            | Qt::MSWindowsFixedSizeDialogHint)
 {
     setObjectName(QStringLiteral("FRM_Config"));
     setWindowTitle(QStringLiteral("配置"));
@@ -54,6 +58,7 @@ TFRM_Config::TFRM_Config(QWidget *parent)
 
     connect(m_defaultConfig, &QCheckBox::toggled, this, &TFRM_Config::defaultConfigToggled);
     connect(m_autoOpenItem, &QCheckBox::toggled, this, &TFRM_Config::autoOpenItemToggled);
+    connect(m_defaultStandard, &QComboBox::activated, this, &TFRM_Config::defaultStandardChosen);
     connect(m_autoSaveTime, &NumberEdit::focusEntered, this, &TFRM_Config::autoSaveTimeEntered);
     connect(m_autoSaveTime, &NumberEdit::textChanged, this, &TFRM_Config::autoSaveTimeChanged);
 
@@ -67,8 +72,8 @@ void TFRM_Config::buildControls()
 
     auto *general = new QWidget(pages);
     general->setObjectName(QStringLiteral("TabSheet1"));
-    m_autoOpenItem = checkBox(QStringLiteral("chkboxAutoOpenItem"),
-                              QStringLiteral("启动时自动打开最后关闭的数据库"), general);
+    m_autoOpenItem = checkBox(
+        QStringLiteral("chkboxAutoOpenItem"), QStringLiteral("启动时自动打开最后关闭的数据库"), general);
     // Automatic saving is configured here but not offered to the user.
     auto *autoSave = new QGroupBox(QStringLiteral("自动保存"), general);
     autoSave->setObjectName(QStringLiteral("GroupBox1"));
@@ -82,8 +87,19 @@ void TFRM_Config::buildControls()
     auto *autoSaveLayout = new QHBoxLayout(autoSave);
     autoSaveLayout->addWidget(intervalLabel);
     autoSaveLayout->addWidget(m_autoSaveTime);
+    m_defaultStandard = new QComboBox(general);
+    m_defaultStandard->setObjectName(QStringLiteral("cbbDefaultGradeStandard"));
+    for (AppraisalStandard standard : Standards)
+        m_defaultStandard->addItem(StandardName(standard), int(standard));
+    auto *standardLabel = new QLabel(QStringLiteral("默认鉴定标准"), general);
+    standardLabel->setBuddy(m_defaultStandard);
+    auto *standardRow = new QHBoxLayout;
+    standardRow->addWidget(standardLabel);
+    standardRow->addWidget(m_defaultStandard);
+    standardRow->addStretch();
     auto *generalLayout = new QVBoxLayout(general);
     generalLayout->addWidget(m_autoOpenItem);
+    generalLayout->addLayout(standardRow);
     generalLayout->addWidget(autoSave);
     generalLayout->addStretch();
     pages->addTab(general, QStringLiteral("常用"));
@@ -98,12 +114,13 @@ void TFRM_Config::buildControls()
 
     m_defaultConfig = checkBox(QStringLiteral("CheckBox_DefaultConfig"), QStringLiteral("默认设置"), this);
 
-    auto *ok = new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton), QStringLiteral("确定"), this);
+    auto *ok
+        = new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton), QStringLiteral("确定"), this);
     ok->setObjectName(QStringLiteral("BitBtn1"));
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &TFRM_Config::confirm);
-    auto *cancel =
-        new QPushButton(style()->standardIcon(QStyle::SP_DialogCancelButton), QStringLiteral("取消"), this);
+    auto *cancel
+        = new QPushButton(style()->standardIcon(QStyle::SP_DialogCancelButton), QStringLiteral("取消"), this);
     cancel->setObjectName(QStringLiteral("BitBtn2"));
     cancel->setAutoDefault(false);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
@@ -138,6 +155,7 @@ void TFRM_Config::showStoredSettings()
     m_autoSaveTime->setValue(stored.AutoSaveTime);
     m_autoOpenItem->setChecked(stored.AutoOpenItem);
     m_printSoftMess->setChecked(stored.IsPrintSoftMess);
+    m_defaultStandard->setCurrentIndex(m_defaultStandard->findData(int(stored.DefaultGradeStandard)));
     m_enteredText = m_autoSaveTime->text();
     m_enteredValue = m_autoSaveTime->value();
 }
@@ -149,6 +167,7 @@ void TFRM_Config::defaultConfigToggled(bool checked)
     m_autoSaveTime->setValue(DefaultAutoSaveTime);
     m_autoOpenItem->setChecked(true);
     m_printSoftMess->setChecked(true);
+    m_defaultStandard->setCurrentIndex(m_defaultStandard->findData(int(TAppSettings().DefaultGradeStandard)));
 }
 
 void TFRM_Config::autoOpenItemToggled(bool checked)
@@ -161,6 +180,12 @@ void TFRM_Config::autoSaveTimeEntered()
 {
     m_enteredText = m_autoSaveTime->text();
     m_enteredValue = m_autoSaveTime->value();
+}
+
+void TFRM_Config::defaultStandardChosen()
+{
+    if (AppraisalStandard(m_defaultStandard->currentData().toInt()) != TAppSettings().DefaultGradeStandard)
+        m_defaultConfig->setChecked(false);
 }
 
 // Only the user's own edits count: the values the dialog puts into the field
@@ -182,6 +207,7 @@ void TFRM_Config::confirm()
         TAppSettings chosen = Process.Settings;
         chosen.AutoSaveTime = m_autoSaveTime->value();
         chosen.IsPrintSoftMess = m_printSoftMess->isChecked();
+        chosen.DefaultGradeStandard = AppraisalStandard(m_defaultStandard->currentData().toInt());
         TAppSettings stored = chosen;
         stored.AutoOpenItem = m_autoOpenItem->isChecked();
         writeAppSettings(stored);
