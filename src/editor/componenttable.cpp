@@ -147,6 +147,13 @@ void ComponentTablePage::showStandard(const ReportStandard &standard)
     applyStandard();
 }
 
+// The level list follows the report's 层数, which is edited on another page.
+void ComponentTablePage::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    ShowClauseChoices();
+}
+
 void ComponentTablePage::setLayersSource(std::function<QString()> source)
 {
     m_layersSource = std::move(source);

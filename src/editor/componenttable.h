@@ -89,6 +89,9 @@ signals:
     // The user entered the table or edited one of its cells.
     void edited();
 
+protected:
+    void showEvent(QShowEvent *event) override;
+
 private:
     void addRow();
     void insertRow();

@@ -6,6 +6,7 @@
 #include "reportfile.h"
 #include "testenv.h"
 
+#include <QSqlQuery>
 #include <QtTest>
 
 // Moves, editing and field conversions of the data set.
@@ -15,6 +16,7 @@ class TestDataSet : public QObject
 
 private slots:
     void movesStopAtBothEnds();
+    void addedColumnsGoWithAFailedPost();
     void moveByStopsAtTheEnds_data();
     void moveByStopsAtTheEnds();
     void moveAfterEditPostsTheRow();
@@ -330,6 +332,52 @@ void TestDataSet::columnTextsListsEveryRowInOrder()
     f.reports.post();
     const QList<QStringList> rows = f.reports.columnTexts({ "FileNo", "Address", "BuildAreaHowff" });
     QCOMPARE(rows, QList<QStringList>({ { "1", "地址\t1", "80" }, { "2", "", "" }, { "3", "", "" } }));
+}
+
+namespace {
+
+QStringList reportColumns(const Connection &connection)
+{
+    QStringList names;
+    QSqlQuery info = connection.run("PRAGMA table_info(ProjectTab)");
+    while (info.next())
+        names << info.value(1).toString();
+    return names;
+}
+
+} // namespace
+
+// Columns added while a row is edited are fields of the row at once; when
+// the post's transaction fails they leave the file and the set again, with
+// the row's pending values, and a later post adds them for good.
+void TestDataSet::addedColumnsGoWithAFailedPost()
+{
+    Fixture f(1);
+    f.reports.edit();
+    f.reports.setString("Client", "甲");
+    QVERIFY_THROWS_EXCEPTION(AppError, f.reports.transaction([&] {
+        HadFile::addGradeColumns(f.reports);
+        f.reports.setString("GradeStandard", "2016");
+        f.reports.post();
+        throw AppError("the save failed");
+    }));
+    QCOMPARE(reportColumns(f.connection), HadFile::projectTabColumns());
+    QVERIFY(!f.reports.hasField("GradeStandard"));
+    QCOMPARE(f.reports.state(), DataSet::State::Edit);
+    QCOMPARE(f.reports.asString("Client"), "甲");
+
+    f.reports.transaction([&] {
+        HadFile::addGradeColumns(f.reports);
+        // A set that read its fields before: the columns are there already.
+        HadFile::addGradeColumns(f.reports);
+        f.reports.setString("GradeStandard", "2016");
+        f.reports.post();
+    });
+    QCOMPARE(reportColumns(f.connection),
+        HadFile::projectTabColumns() + QStringList({ "GradeStandard", "GroundDangerous" }));
+    QCOMPARE(f.reports.asString("GradeStandard"), "2016");
+    QCOMPARE(f.reports.asString("Client"), "甲");
+    QVERIFY(f.reports.isNull("GroundDangerous"));
 }
 
 void TestDataSet::manyRowsAreReadInBlocks()

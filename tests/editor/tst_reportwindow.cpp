@@ -18,6 +18,7 @@
 #include <QStackedWidget>
 #include <QTabBar>
 #include <QTableWidget>
+#include <QTreeWidget>
 #include <QtTest>
 
 #include <cmath>
@@ -53,6 +54,7 @@ private slots:
 
     void clearReport();
     void gradeStandardOfAnOlderFile();
+    void levelListFollowsTheStoreys();
     void newReportsTakeTheDefaultStandard_data();
     void newReportsTakeTheDefaultStandard();
     void storeReportWritesEveryBoundColumn();
@@ -639,6 +641,25 @@ void TestReportWindow::gradeStandardOfAnOlderFile()
     QCOMPARE(textOf(w.get(), "cbbGradeStandard"), "JGJ 125-2016");
     QCOMPARE(w->componentPage()->grid()->horizontalHeaderItem(1)->text(), "楼层");
     QVERIFY(!w->Modified());
+}
+
+// The levels offered follow the 层数 typed on the report page as soon as
+// the table's page is shown, before the table is entered.
+void TestReportWindow::levelListFollowsTheStoreys()
+{
+    ReportsFile file({ { { "FileNo", "1" } } });
+    auto w = openReportWindow(file.path);
+    showActive(w.get());
+    chooseStandard(w.get(), "JGJ 125-2016");
+    w->showPage(2);
+    w->setControlText("Layers", "2");
+    w->showPage(1);
+    auto *list = child<QTreeWidget>(w.get(), "ListView2");
+    QStringList levels;
+    for (int i = 0; i < list->topLevelItemCount(); ++i)
+        levels << list->topLevelItem(i)->text(1);
+    QCOMPARE(levels, QStringList({ "基础", "1", "2", "-1", "-2", "-3" }));
+    w->setModified(false);
 }
 
 void TestReportWindow::newReportsTakeTheDefaultStandard_data()
