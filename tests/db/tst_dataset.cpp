@@ -6,7 +6,6 @@
 #include "reportfile.h"
 #include "testenv.h"
 
-#include <QSqlQuery>
 #include <QtTest>
 
 // Moves, editing and field conversions of the data set.
@@ -334,19 +333,6 @@ void TestDataSet::columnTextsListsEveryRowInOrder()
     QCOMPARE(rows, QList<QStringList>({ { "1", "地址\t1", "80" }, { "2", "", "" }, { "3", "", "" } }));
 }
 
-namespace {
-
-QStringList reportColumns(const Connection &connection)
-{
-    QStringList names;
-    QSqlQuery info = connection.run("PRAGMA table_info(ProjectTab)");
-    while (info.next())
-        names << info.value(1).toString();
-    return names;
-}
-
-} // namespace
-
 // Columns added while a row is edited are fields of the row at once; when
 // the post's transaction fails they leave the file and the set again, with
 // the row's pending values, and a later post adds them for good.
@@ -361,7 +347,7 @@ void TestDataSet::addedColumnsGoWithAFailedPost()
         f.reports.post();
         throw AppError("the save failed");
     }));
-    QCOMPARE(reportColumns(f.connection), HadFile::projectTabColumns());
+    QCOMPARE(reportTableColumns(f.connection), HadFile::projectTabColumns());
     QVERIFY(!f.reports.hasField("GradeStandard"));
     QCOMPARE(f.reports.state(), DataSet::State::Edit);
     QCOMPARE(f.reports.asString("Client"), "甲");
@@ -373,7 +359,7 @@ void TestDataSet::addedColumnsGoWithAFailedPost()
         f.reports.setString("GradeStandard", "2016");
         f.reports.post();
     });
-    QCOMPARE(reportColumns(f.connection),
+    QCOMPARE(reportTableColumns(f.connection),
         HadFile::projectTabColumns() + QStringList({ "GradeStandard", "GroundDangerous" }));
     QCOMPARE(f.reports.asString("GradeStandard"), "2016");
     QCOMPARE(f.reports.asString("Client"), "甲");

@@ -590,15 +590,6 @@ void TestReportWindow::areaTotalWhenTheReportPageIsEntered()
 
 namespace {
 
-QStringList tableColumns(const Connection &connection)
-{
-    QStringList names;
-    QSqlQuery info = connection.run("PRAGMA table_info(ProjectTab)");
-    while (info.next())
-        names << info.value(1).toString();
-    return names;
-}
-
 void chooseStandard(TfrmChildWin *window, const QString &name)
 {
     auto *choice = child<QComboBox>(window, "cbbGradeStandard");
@@ -614,7 +605,7 @@ void chooseStandard(TfrmChildWin *window, const QString &name)
 void TestReportWindow::gradeStandardOfAnOlderFile()
 {
     ReportsFile file({ FirstReport, { { "FileNo", "2" } } });
-    const QStringList original = tableColumns(file.connection);
+    const QStringList original = reportTableColumns(file.connection);
     QCOMPARE(original, HadFile::projectTabColumns());
     {
         auto w = openReportWindow(file.path);
@@ -622,14 +613,14 @@ void TestReportWindow::gradeStandardOfAnOlderFile()
         w->GoToReport(1);
         w->setControlText("Client", "改过");
         w->saveReport();
-        QCOMPARE(tableColumns(file.connection), original);
+        QCOMPARE(reportTableColumns(file.connection), original);
 
         chooseStandard(w.get(), "JGJ 125-2016");
         QVERIFY(w->Modified());
         QCOMPARE(w->componentPage()->grid()->horizontalHeaderItem(1)->text(), "楼层");
         w->saveReport();
-        QCOMPARE(
-            tableColumns(file.connection), original + QStringList({ "GradeStandard", "GroundDangerous" }));
+        QCOMPARE(reportTableColumns(file.connection),
+            original + QStringList({ "GradeStandard", "GroundDangerous" }));
         QCOMPARE(file.stored("GradeStandard"), QStringList({ "<null>", "2016" }));
         QCOMPARE(file.stored("GroundDangerous"), QStringList({ "<null>", "<null>" }));
         QCOMPARE(file.stored("Client"), QStringList({ "张三", "改过" }));
@@ -685,7 +676,7 @@ void TestReportWindow::newReportsTakeTheDefaultStandard()
     LoadSettings();
     auto w = openReportWindow(file.path);
     QCOMPARE(textOf(w.get(), "cbbGradeStandard"), shown);
-    QCOMPARE(tableColumns(file.connection).contains("GradeStandard"), !stored.isEmpty());
+    QCOMPARE(reportTableColumns(file.connection).contains("GradeStandard"), !stored.isEmpty());
     if (!stored.isEmpty())
         QCOMPARE(file.stored("GradeStandard"), stored);
 }
