@@ -5,6 +5,7 @@
 #include "commandtable.h"
 #include "db/componentrows.h"
 #include "grade/componenttablefile.h"
+#include "db/reportstandard.h"
 #include "grade/housegrade.h"
 #include "gradejson.h"
 #include "output.h"
@@ -23,11 +24,19 @@ QList<ComponentRow> readTable(const QString &path)
     return ComponentTableFile::parse(FileBytes::read(path), name);
 }
 
-QList<ComponentRow> storedRows(Arguments &arguments)
+// A table to grade and how its report grades it.
+struct GradedTable
+{
+    QList<ComponentRow> rows;
+    ReportStandard standard;
+};
+
+GradedTable storedTable(Arguments &arguments)
 {
     const ReportChoice choice = ReportChoice::take(arguments);
     StoredReport file(absolutePath(arguments.positionals(1, 1).at(0)), choice);
-    return ComponentRows::load(file.connection(), file.reports().asString(QStringLiteral("FileNo")));
+    return { ComponentRows::load(file.connection(), file.reports().asString(QStringLiteral("FileNo"))),
+        ReportStandard::fromRow(file.reports()) };
 }
 
 // "--standard 1999" or "--standard 2016"; nothing when not given.
@@ -36,35 +45,34 @@ std::optional<AppraisalStandard> takeStandard(Arguments &arguments)
     const std::optional<QString> text = arguments.value(QStringLiteral("--standard"));
     if (!text)
         return std::nullopt;
-    if (*text == u"1999")
-        return AppraisalStandard::Jgj125_99;
-    if (*text == u"2016")
-        return AppraisalStandard::Jgj125_2016;
+    if (const std::optional<AppraisalStandard> standard = StandardFromYear(*text))
+        return standard;
     throw UsageError { QStringLiteral("option --standard takes 1999 or 2016, not '%1'").arg(*text) };
 }
 
 int run(Arguments &arguments)
 {
-    // Reports do not record their standard yet: without --standard a stored
-    // report, like a table, is graded by JGJ 125-99.
-    const AppraisalStandard standard = takeStandard(arguments).value_or(AppraisalStandard::Jgj125_99);
+    const std::optional<AppraisalStandard> chosen = takeStandard(arguments);
     const bool json = arguments.flag(QStringLiteral("--json"));
     const bool groundDangerous = arguments.flag(QStringLiteral("--ground-dangerous"));
     const std::optional<QString> table = arguments.value(QStringLiteral("--table"));
     if (groundDangerous && !table)
         throw UsageError { QStringLiteral("--ground-dangerous goes with --table") };
-    if (groundDangerous && standard != AppraisalStandard::Jgj125_2016)
+    if (groundDangerous && chosen != AppraisalStandard::Jgj125_2016)
         throw UsageError { QStringLiteral("--ground-dangerous goes with --standard 2016") };
 
-    QList<ComponentRow> rows;
+    // A stored report is graded as it records (its standard and its ground
+    // judgement) unless --standard says otherwise; a table by JGJ 125-99.
+    GradedTable graded;
     if (table) {
         arguments.positionals(0, 0);
-        rows = readTable(*table);
+        graded.rows = readTable(*table);
+        graded.standard.ground = groundDangerous ? GroundState::Dangerous : GroundState::NotDangerous;
     } else {
-        rows = storedRows(arguments);
+        graded = storedTable(arguments);
     }
     const HouseGrade grade
-        = GradeHouse(standard, rows, groundDangerous ? GroundState::Dangerous : GroundState::NotDangerous);
+        = GradeHouse(chosen.value_or(graded.standard.standard), graded.rows, graded.standard.ground);
     if (json)
         Output::write(GradeJson::document(grade));
     else
@@ -100,8 +108,10 @@ const Subcommand GradeCommand {
     "  --file-no NO        the first report whose FileNo is NO\n"
     "  --table FILE        a table file instead of a database; - reads standard\n"
     "                      input\n"
-    "  --standard YEAR     1999 for JGJ 125-99, the default (reports do not\n"
-    "                      record their standard yet), or 2016 for JGJ 125-2016\n"
+    "  --standard YEAR     1999 for JGJ 125-99 or 2016 for JGJ 125-2016; a stored\n"
+    "                      report is graded by its own standard (with its own\n"
+    "                      judgement of the ground) unless this is given, a\n"
+    "                      table by JGJ 125-99\n"
     "  --ground-dangerous  with --table and --standard 2016: the appraiser\n"
     "                      judged the ground dangerous, which makes the grade D\n"
     "  --json              print one JSON object instead of the lines: the\n"

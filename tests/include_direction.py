@@ -17,7 +17,7 @@ ALLOWED = {
     "output": {"db", "base"},
     "printing": {"output", "db", "base"},
     "widgets": {"base"},
-    "editor": {"db", "output", "widgets", "base"},
+    "editor": {"db", "grade", "output", "widgets", "base"},
     "preview": {"printing", "widgets", "output", "db", "base"},
     "tools": {"widgets", "base"},
     "app": {"base", "db", "grade", "output", "printing", "widgets", "editor", "preview", "tools"},

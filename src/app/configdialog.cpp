@@ -9,6 +9,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -24,6 +25,8 @@ namespace {
 
 constexpr int DefaultAutoSaveTime = 5;
 constexpr int MillisecondsPerMinute = 60000;
+// The choices of the default standard, in the order the list offers them.
+constexpr AppraisalStandard Standards[] = { AppraisalStandard::Jgj125_2016, AppraisalStandard::Jgj125_99 };
 
 // Every report window carries an automatic-saving timer, which writes its
 // unsaved edits as a recovery record; all of them follow the setting.
@@ -61,6 +64,7 @@ TFRM_Config::TFRM_Config(QWidget *parent)
 
     connect(m_defaultConfig, &QCheckBox::toggled, this, &TFRM_Config::defaultConfigToggled);
     connect(m_autoOpenItem, &QCheckBox::toggled, this, &TFRM_Config::autoOpenItemToggled);
+    connect(m_defaultStandard, &QComboBox::activated, this, &TFRM_Config::defaultStandardChosen);
     connect(m_autoSaveTime, &NumberEdit::focusEntered, this, &TFRM_Config::autoSaveTimeEntered);
     connect(m_autoSaveTime, &NumberEdit::textChanged, this, &TFRM_Config::autoSaveTimeChanged);
 
@@ -95,8 +99,19 @@ void TFRM_Config::buildControls()
     auto *autoSaveLayout = new QVBoxLayout(autoSave);
     autoSaveLayout->addLayout(interval);
     autoSaveLayout->addWidget(note);
+    m_defaultStandard = new QComboBox(general);
+    m_defaultStandard->setObjectName(QStringLiteral("cbbDefaultGradeStandard"));
+    for (AppraisalStandard standard : Standards)
+        m_defaultStandard->addItem(StandardName(standard), int(standard));
+    auto *standardLabel = new QLabel(QStringLiteral("默认鉴定标准"), general);
+    standardLabel->setBuddy(m_defaultStandard);
+    auto *standardRow = new QHBoxLayout;
+    standardRow->addWidget(standardLabel);
+    standardRow->addWidget(m_defaultStandard);
+    standardRow->addStretch();
     auto *generalLayout = new QVBoxLayout(general);
     generalLayout->addWidget(m_autoOpenItem);
+    generalLayout->addLayout(standardRow);
     generalLayout->addWidget(autoSave);
     generalLayout->addStretch();
     pages->addTab(general, QStringLiteral("常用"));
@@ -152,6 +167,7 @@ void TFRM_Config::showStoredSettings()
     m_autoSaveTime->setValue(stored.AutoSaveTime);
     m_autoOpenItem->setChecked(stored.AutoOpenItem);
     m_printSoftMess->setChecked(stored.IsPrintSoftMess);
+    m_defaultStandard->setCurrentIndex(m_defaultStandard->findData(int(stored.DefaultGradeStandard)));
     m_enteredText = m_autoSaveTime->text();
     m_enteredValue = m_autoSaveTime->value();
 }
@@ -163,6 +179,7 @@ void TFRM_Config::defaultConfigToggled(bool checked)
     m_autoSaveTime->setValue(DefaultAutoSaveTime);
     m_autoOpenItem->setChecked(true);
     m_printSoftMess->setChecked(true);
+    m_defaultStandard->setCurrentIndex(m_defaultStandard->findData(int(TAppSettings().DefaultGradeStandard)));
 }
 
 void TFRM_Config::autoOpenItemToggled(bool checked)
@@ -175,6 +192,12 @@ void TFRM_Config::autoSaveTimeEntered()
 {
     m_enteredText = m_autoSaveTime->text();
     m_enteredValue = m_autoSaveTime->value();
+}
+
+void TFRM_Config::defaultStandardChosen()
+{
+    if (AppraisalStandard(m_defaultStandard->currentData().toInt()) != TAppSettings().DefaultGradeStandard)
+        m_defaultConfig->setChecked(false);
 }
 
 // Only the user's own edits count: the values the dialog puts into the field
@@ -196,6 +219,7 @@ void TFRM_Config::confirm()
         TAppSettings chosen = Process.Settings;
         chosen.AutoSaveTime = m_autoSaveTime->value();
         chosen.IsPrintSoftMess = m_printSoftMess->isChecked();
+        chosen.DefaultGradeStandard = AppraisalStandard(m_defaultStandard->currentData().toInt());
         TAppSettings stored = chosen;
         stored.AutoOpenItem = m_autoOpenItem->isChecked();
         writeAppSettings(stored);

@@ -5,6 +5,7 @@
 
 class NumberEdit;
 class QCheckBox;
+class QComboBox;
 
 // The options dialog: shows the settings as config.ini holds them when it
 // opens, writes them back on OK and applies them to the running program.
@@ -27,6 +28,7 @@ private:
     void showStoredSettings();
     void defaultConfigToggled(bool checked);
     void autoOpenItemToggled(bool checked);
+    void defaultStandardChosen();
     void autoSaveTimeEntered();
     void autoSaveTimeChanged();
     void confirm();
@@ -34,6 +36,7 @@ private:
     QCheckBox *m_autoOpenItem = nullptr;
     NumberEdit *m_autoSaveTime = nullptr;
     QCheckBox *m_printSoftMess = nullptr;
+    QComboBox *m_defaultStandard = nullptr; // the standard of new reports
     QCheckBox *m_defaultConfig = nullptr;
 
     // What the interval field held when it last received the focus.

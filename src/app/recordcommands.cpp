@@ -7,7 +7,7 @@
 #include "editor/componenttable.h"
 #include "editor/fieldtext.h"
 #include "editor/reporttemplates.h"
-#include "grade/dangergrade.h"
+#include "grade/housegrade.h"
 
 #include <QAction>
 #include <QPlainTextEdit>
@@ -34,12 +34,14 @@ void RecordCommands::Calculate()
     if (!window)
         return;
     ComponentTablePage *table = window->componentPage();
-    const TDangerGradeResult result = EvaluateDangerGrade(CountDangerComponents(table->rows()));
+    // Graded by the standard the report window shows for the report.
+    const ReportStandard standard = table->standard();
+    const HouseGrade result = GradeHouse(standard.standard, table->rows(), standard.ground);
     // Emptied first: the lines of a second calculation with the same result
     // change the memo too, and so mark the report modified.
     QPlainTextEdit *memo = table->resultMemo();
     FieldText::setText(memo, QString());
-    FieldText::setText(memo, result.lines.join(u'\n'));
+    FieldText::setText(memo, result.lines().join(u'\n'));
     Prompt::message(
         PromptIcon::None, result.message(), PromptButton::Ok, PromptButton::None, result.caption());
 }

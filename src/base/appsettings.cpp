@@ -49,6 +49,9 @@ TAppSettings readAppSettings()
     s.AutoOpenItem = ini.readBool(SettingsKeys::Commond, SettingsKeys::AutoOpenItem, defaults.AutoOpenItem);
     s.IsPrintSoftMess
         = ini.readBool(SettingsKeys::Misc, SettingsKeys::IsPrintSoftMess, defaults.IsPrintSoftMess);
+    s.DefaultGradeStandard = StandardFromYear(
+        ini.readString(SettingsKeys::Commond, SettingsKeys::DefaultGradeStandard, QString()))
+                                 .value_or(defaults.DefaultGradeStandard);
     return s;
 }
 
@@ -63,6 +66,8 @@ void writeAppSettings(const TAppSettings &settings)
     ini.writeInteger(SettingsKeys::Commond, SettingsKeys::AutoSaveTime, settings.AutoSaveTime);
     ini.writeBool(SettingsKeys::Commond, SettingsKeys::AutoOpenItem, settings.AutoOpenItem);
     ini.writeBool(SettingsKeys::Misc, SettingsKeys::IsPrintSoftMess, settings.IsPrintSoftMess);
+    ini.writeString(SettingsKeys::Commond, SettingsKeys::DefaultGradeStandard,
+        StandardYear(settings.DefaultGradeStandard));
     ini.commit();
 }
 

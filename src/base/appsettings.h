@@ -1,5 +1,7 @@
 #pragma once
 
+#include "base/appraisalstandard.h"
+
 #include <QString>
 
 // The program's own settings in config.ini (sections "Commond" and "Misc";
@@ -10,6 +12,8 @@ struct TAppSettings
     int AutoSaveTime = 5; // minutes; stored and edited, nothing acts on it
     bool AutoOpenItem = true; // reopen the database closed last at start-up
     bool IsPrintSoftMess = true; // print the product mark on report pages
+    // The standard that grades a new report.
+    AppraisalStandard DefaultGradeStandard = AppraisalStandard::Jgj125_2016;
 };
 
 namespace SettingsKeys {
@@ -19,18 +23,20 @@ inline const QString AutoSaveTime = QStringLiteral("AutoSaveTime");
 inline const QString AutoOpenItem = QStringLiteral("AutoOpenItem");
 inline const QString OpenFileName = QStringLiteral("OpenFileName");
 inline const QString IsPrintSoftMess = QStringLiteral("IsPrintSoftMess");
+// "1999" or "2016"; anything else counts as missing.
+inline const QString DefaultGradeStandard = QStringLiteral("DefaultGradeStandard");
 } // namespace SettingsKeys
 
 // AppDir + "/config.ini".
 QString configIniPath();
 
-// The three keys as config.ini holds them now (defaults where missing).
+// The settings as config.ini holds them now (defaults where missing).
 TAppSettings readAppSettings();
 
-// Start-up: loads the three keys into the process-wide settings.
+// Start-up: loads the settings into the process-wide settings.
 void LoadSettings();
 
-// Writes the three keys as the options dialog's OK does: all of them or,
+// Writes the settings as the options dialog's OK does: all of them or,
 // when the file cannot be written, none. Throws AppError.
 void writeAppSettings(const TAppSettings &settings);
 

@@ -76,7 +76,7 @@ void renumber(const Connection &connection, const QString &newNo, const QString 
 
 void followReportNumbers(DataSet &reports)
 {
-    reports.setBeforePost([](const DataSet &set) {
+    reports.addBeforePost([](const DataSet &set) {
         if (set.state() != DataSet::State::Edit)
             return;
         const QString stored = set.storedString(QStringLiteral("FileNo"));

@@ -4,6 +4,7 @@
 #include "base/dateconventions.h"
 
 #include <QRegularExpression>
+#include <QSet>
 #include <QSqlQuery>
 
 #include <algorithm>
@@ -169,6 +170,31 @@ void DataSet::loadFields()
                 .arg(m_table));
 }
 
+void DataSet::addColumns(const QStringList &definitions)
+{
+    requireOpen();
+    m_connection.transaction([&] {
+        QSet<QString> present;
+        QSqlQuery info = m_connection.run(QStringLiteral("PRAGMA table_info(\"%1\")").arg(m_table));
+        while (info.next())
+            present.insert(info.value(1).toString().toLower());
+        for (const QString &definition : definitions) {
+            // Another connection may have added a column since this set read its fields.
+            if (!present.contains(definition.section(u' ', 0, 0).toLower()))
+                m_connection.execute(
+                    QStringLiteral("alter table \"%1\" add column %2").arg(m_table, definition));
+        }
+    });
+    loadFields();
+    const qsizetype added = m_fields.size() - m_buffer.size();
+    if ((m_state == State::Edit || m_state == State::Append) && added > 0) {
+        m_buffer.append(Row(added));
+        m_changed.append(QList<bool>(added, false));
+    }
+    // Rows read before hold fewer values than the set now has fields.
+    m_cache.clear();
+}
+
 void DataSet::readRowIds()
 {
     m_rowIds.clear();
@@ -321,8 +347,8 @@ void DataSet::post()
 {
     requireEditing();
     transaction([this] {
-        if (m_beforePost)
-            m_beforePost(*this);
+        for (const auto &work : m_beforePost)
+            work(*this);
         writeRow();
     });
 }
@@ -424,9 +450,15 @@ void DataSet::transaction(const std::function<void()> &work)
     const State state = m_state;
     const Row buffer = m_buffer;
     const QList<bool> changed = m_changed;
+    const QStringList fields = m_fields;
+    const QList<Kind> kinds = m_kinds;
+    const QHash<QString, int> fieldIndex = m_fieldIndex;
     try {
         m_connection.transaction(work);
     } catch (...) {
+        m_fields = fields;
+        m_kinds = kinds;
+        m_fieldIndex = fieldIndex;
         m_rowIds = rowIds;
         m_index = index;
         m_bof = bof;

@@ -66,7 +66,7 @@ public:
     void edit();
     void append();
     // Writes the row being edited or appended, as one transaction together
-    // with the work set by setBeforePost.
+    // with the work added by addBeforePost.
     void post();
     void cancel();
     // Deletes the current row (dropping pending edits); the row after it, or
@@ -83,9 +83,14 @@ public:
     void transaction(const std::function<void()> &work);
     // Work that belongs to every post: it runs inside the post's
     // transaction, before the row is written (the set is still in the edit
-    // or append state).
-    void setBeforePost(std::function<void(const DataSet &)> work) { m_beforePost = std::move(work); }
+    // or append state), after the work added before it.
+    void addBeforePost(std::function<void(DataSet &)> work) { m_beforePost.append(std::move(work)); }
     Connection &connection() const { return m_connection; }
+    // Adds the columns (each "Name type") that the set's table lacks, and
+    // makes them fields of the set, null in the row being edited or
+    // appended. Inside transaction() the columns go again with the rest
+    // when the work fails. Throws AppError.
+    void addColumns(const QStringList &definitions);
 
     // Fields of the current row by column name (letter case ignored).
     QStringList fieldNames() const { return m_fields; }
@@ -168,5 +173,5 @@ private:
     Row m_buffer; // the row being edited or appended
     QList<bool> m_changed; // columns assigned in the buffer
     mutable QCache<qint64, Row> m_cache;
-    std::function<void(const DataSet &)> m_beforePost;
+    QList<std::function<void(DataSet &)>> m_beforePost;
 };

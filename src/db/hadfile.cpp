@@ -1,6 +1,7 @@
 #include "db/hadfile.h"
 
 #include "db/connection.h"
+#include "db/dataset.h"
 
 #include <QRegularExpression>
 
@@ -70,6 +71,18 @@ const QStringList &calcuDataColumns()
 {
     static const QStringList columns = columnsOf(CreateCalcuData);
     return columns;
+}
+
+const QStringList &gradeColumnDefinitions()
+{
+    static const QStringList definitions
+        = { QStringLiteral("GradeStandard varchar(20)"), QStringLiteral("GroundDangerous int") };
+    return definitions;
+}
+
+void addGradeColumns(DataSet &reports)
+{
+    reports.addColumns(gradeColumnDefinitions());
 }
 
 void createTables(Connection &connection)

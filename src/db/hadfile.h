@@ -5,6 +5,8 @@
 #include <QString>
 #include <QStringList>
 
+class DataSet;
+
 // The appraisal database file (.had): an SQLite file with the tables
 // ProjectTab (one row per report) and CalcuData (the rows of the reports'
 // component tables).
@@ -27,6 +29,19 @@ const QString &createCalcuDataSql();
 // Column names of the two tables, in table order (57 and 8).
 const QStringList &projectTabColumns();
 const QStringList &calcuDataColumns();
+
+// The columns of ProjectTab beyond the original 57 that record how a report
+// is graded, each as "Name type": GradeStandard varchar(20) (null or "1999":
+// JGJ 125-99, "2016": JGJ 125-2016) and GroundDangerous int (null or 0: the
+// ground is not dangerous, else dangerous). A file made by an older program
+// lacks them; reading takes a missing column as null.
+const QStringList &gradeColumnDefinitions();
+
+// Gives the report set's table the grade columns it lacks; a table that has
+// them is left as it is. Meant for the transaction of the save that first
+// stores a value in them: a file that only is read never changes. Throws
+// AppError.
+void addGradeColumns(DataSet &reports);
 
 // Creates both tables on an open connection, as one transaction.
 void createTables(Connection &connection);

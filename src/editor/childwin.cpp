@@ -144,6 +144,8 @@ void TfrmChildWin::buildLayout(const ReportWindowCommands &commands)
     m_pages = std::make_unique<ReportPages>(inside);
     m_componentPage = new ComponentTablePage;
     m_componentPage->setCalculateCommand(commands.calculate);
+    m_componentPage->setLayersSource(
+        [this] { return FieldText::text(control(QStringLiteral("labedtLayers"))); });
     m_notebook = new QStackedWidget;
     m_notebook->setObjectName(QStringLiteral("Notebook1"));
     m_notebook->addWidget(m_pages->requestBox());
@@ -229,6 +231,15 @@ void TfrmChildWin::openDatabase()
     HadFile::open(m_connection, m_fileName);
     LookupIndexes::ensure(m_connection);
     ComponentRows::followReportNumbers(m_reports);
+    // The standard goes into the row in the post's own transaction: the
+    // first report of an older file graded otherwise than by JGJ 125-99
+    // adds the columns that record it, all or nothing with the report.
+    m_reports.addBeforePost([this](DataSet &reports) {
+        if (!m_standardToPost)
+            return;
+        m_standardToPost->storeToRow(reports);
+        m_standardToPost.reset();
+    });
     m_reports.open();
 
     // A file without reports gets its first, blank report at once.
@@ -434,6 +445,7 @@ void TfrmChildWin::LoadReport(DataSet &query)
     if (!query.isOpen() || query.isEmpty())
         return;
     showTexts(ReportTexts::fromRow(query));
+    m_componentPage->showStandard(ReportStandard::fromRow(query));
     LoadPageSettingsFromRow(query);
 }
 
@@ -470,6 +482,7 @@ void TfrmChildWin::StoreReport(DataSet &query)
         }
     }
     StorePageSettingsToRow(query);
+    m_standardToPost = m_componentPage->standard();
 }
 
 void TfrmChildWin::ClearReport()
@@ -482,6 +495,7 @@ void TfrmChildWin::ClearReport()
             showText(b, QString());
     }
     FieldText::setText(control(QStringLiteral("labedtTrustDate2")), chineseDate(today, true));
+    m_componentPage->showStandard({ Process.Settings.DefaultGradeStandard, GroundState::NotDangerous });
     LoadPageDefaults();
 }
 

@@ -3,11 +3,13 @@
 #include "db/connection.h"
 #include "db/dataset.h"
 #include "db/reportfields.h"
+#include "db/reportstandard.h"
 
 #include <QMdiSubWindow>
 #include <QPointer>
 
 #include <memory>
+#include <optional>
 
 class ComponentTablePage;
 struct RecoveryRecord;
@@ -210,6 +212,8 @@ private:
     QTabBar *m_tabSet = nullptr;
     QPointer<QWidget> m_lastFocused;
 
+    // The standard of the report stored by StoreReport, for its post.
+    std::optional<ReportStandard> m_standardToPost;
     bool m_settingDates = false;
     bool m_firstShowDone = false;
 };

@@ -4,6 +4,7 @@
 #include "base/programfolders.h"
 #include "db/connection.h"
 #include "editor/markdelegate.h"
+#include "grade/storeygrade.h"
 #include "widgets/updatessuspended.h"
 
 #include <QDir>
@@ -29,6 +30,28 @@ ClauseChoices fixedList(const QString &header, const QStringList &words)
     return choices;
 }
 
+// Basement storeys the level list offers.
+constexpr int OfferedBasements = 3;
+constexpr int MostStoreys = 99;
+
+QStringList levelWords(int storeys)
+{
+    QStringList words { Level::foundation().text() };
+    for (int storey = 1; storey <= storeys; ++storey)
+        words.append(Level::storey(storey).text());
+    for (int basement = 1; basement <= OfferedBasements; ++basement)
+        words.append(Level::storey(-basement).text());
+    return words;
+}
+
+QStringList kindWords()
+{
+    QStringList words;
+    for (const StoreyComponentKind &kind : StoreyComponentKinds())
+        words.append(kind.name.toString());
+    return words;
+}
+
 } // namespace
 
 namespace ClauseLibrary {
@@ -38,12 +61,17 @@ QString path()
     return ProgramFolders::clauseLibrary(Process.AppDir, ProgramFolders::sharedDataDir(Process.ShareDir));
 }
 
-ClauseChoices fixedChoices(int column)
+ClauseChoices fixedChoices(int column, AppraisalStandard standard, int storeys)
 {
+    const bool byLevels = standard == AppraisalStandard::Jgj125_2016;
     switch (column) {
     case 1:
+        if (byLevels)
+            return fixedList(QStringLiteral("楼层"), levelWords(storeys));
         return fixedList(QStringLiteral("房屋组成部分"), { "地基基础", "承重结构", "围护结构" });
     case 2:
+        if (byLevels)
+            return fixedList(QStringLiteral("构件名称"), kindWords());
         return fixedList(QStringLiteral("构件名称"),
             { "地基", "基础", "柱", "墙段", "主梁", "屋架", "次梁", "板", "围护构件" });
     case 3:
@@ -52,6 +80,24 @@ ClauseChoices fixedChoices(int column)
     default:
         return {};
     }
+}
+
+int storeyCount(const QString &layers)
+{
+    qsizetype digits = 0;
+    while (digits < layers.size() && layers.at(digits) >= u'0' && layers.at(digits) <= u'9')
+        ++digits;
+    const int count
+        = digits > 0 && digits <= 2 ? layers.left(digits).toInt() : (digits > 2 ? MostStoreys : 0);
+    return qBound(1, count, MostStoreys);
+}
+
+QString clausePart(const ComponentRow &row, AppraisalStandard standard)
+{
+    if (standard == AppraisalStandard::Jgj125_99)
+        return row[ComponentColumn::Part];
+    const QString &level = row[ComponentColumn::Part];
+    return level == Level::foundation().text() ? level : row[ComponentColumn::Name];
 }
 
 ClauseChoices noClauses()

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "base/appraisalstandard.h"
+#include "db/componentrows.h"
+
 #include <QList>
 #include <QString>
 #include <QTreeWidget>
@@ -31,8 +34,21 @@ namespace ClauseLibrary {
 QString path();
 
 // The fixed list of a table column (1 part, 2 component name, 3 structure);
-// any other column gets an empty list without columns.
-ClauseChoices fixedChoices(int column);
+// any other column gets an empty list without columns. A table graded by
+// JGJ 125-2016 holds the level in column 1 (基础, the storeys 1 to
+// `storeys`, -1 to -3) and one of the ten kinds of component in column 2.
+ClauseChoices fixedChoices(
+    int column, AppraisalStandard standard = AppraisalStandard::Jgj125_99, int storeys = 0);
+
+// The storeys above ground that the level list offers for a report whose
+// 层数 is the given text: the number it begins with (at most 99), 1 when it
+// begins with none.
+int storeyCount(const QString &layers);
+
+// What a row's clauses are found by, as the library keeps them in Part: the
+// constituent part (JGJ 125-99); by JGJ 125-2016 the kind of component, or
+// 基础 for every row on the level 基础.
+QString clausePart(const ComponentRow &row, AppraisalStandard standard);
 
 // The clause list's columns without entries.
 ClauseChoices noClauses();

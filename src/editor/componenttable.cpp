@@ -7,6 +7,8 @@
 #include "widgets/updatessuspended.h"
 
 #include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenu>
@@ -20,6 +22,8 @@ namespace {
 constexpr int Columns = int(std::tuple_size_v<ComponentRow>);
 constexpr int ResetLineCount = 10;
 constexpr int ChoiceListWidth = 200;
+// The standards the page offers, in the order of its list.
+constexpr AppraisalStandard Standards[] = { AppraisalStandard::Jgj125_2016, AppraisalStandard::Jgj125_99 };
 
 QLabel *heading(const QString &text, QWidget *parent)
 {
@@ -38,6 +42,22 @@ ComponentTablePage::ComponentTablePage(QWidget *parent)
     QFont titleFont = title->font();
     titleFont.setBold(true);
     title->setFont(titleFont);
+
+    m_standardChoice = new QComboBox(this);
+    m_standardChoice->setObjectName(QStringLiteral("cbbGradeStandard"));
+    for (AppraisalStandard standard : Standards)
+        m_standardChoice->addItem(StandardName(standard), int(standard));
+    m_standardChoice->setCurrentIndex(m_standardChoice->findData(int(AppraisalStandard::Jgj125_99)));
+    auto *standardLabel = new QLabel(QStringLiteral("鉴定标准:"), this);
+    standardLabel->setBuddy(m_standardChoice);
+    m_groundDangerous = new QCheckBox(QStringLiteral("地基处于危险状态"), this);
+    m_groundDangerous->setObjectName(QStringLiteral("chkGroundDangerous"));
+    auto *standardBar = new QHBoxLayout;
+    standardBar->addWidget(standardLabel);
+    standardBar->addWidget(m_standardChoice);
+    standardBar->addSpacing(12);
+    standardBar->addWidget(m_groundDangerous);
+    standardBar->addStretch(1);
 
     m_grid = new ComponentGrid(this);
     m_grid->setObjectName(QStringLiteral("StringGrid1"));
@@ -92,6 +112,7 @@ ComponentTablePage::ComponentTablePage(QWidget *parent)
 
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(title);
+    layout->addLayout(standardBar);
     layout->addWidget(splitter, 3);
     layout->addLayout(buttonBar);
     layout->addWidget(heading(QStringLiteral("  计算结算"), this));
@@ -107,8 +128,50 @@ ComponentTablePage::ComponentTablePage(QWidget *parent)
     connect(m_grid, &QWidget::customContextMenuRequested, this,
         [this](const QPoint &pos) { m_popupMenu->popup(m_grid->viewport()->mapToGlobal(pos)); });
     connect(m_choices, &QTreeWidget::itemClicked, this, &ComponentTablePage::choose);
+    connect(m_standardChoice, &QComboBox::activated, this, &ComponentTablePage::standardChosen);
+    connect(m_groundDangerous, &QCheckBox::clicked, this, &ComponentTablePage::edited);
 
+    applyStandard();
+}
+
+ReportStandard ComponentTablePage::standard() const
+{
+    return { AppraisalStandard(m_standardChoice->currentData().toInt()),
+        m_groundDangerous->isChecked() ? GroundState::Dangerous : GroundState::NotDangerous };
+}
+
+void ComponentTablePage::showStandard(const ReportStandard &standard)
+{
+    m_standardChoice->setCurrentIndex(m_standardChoice->findData(int(standard.standard)));
+    m_groundDangerous->setChecked(standard.ground == GroundState::Dangerous);
+    applyStandard();
+}
+
+// The level list follows the report's 层数, which is edited on another page.
+void ComponentTablePage::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    ShowClauseChoices();
+}
+
+void ComponentTablePage::setLayersSource(std::function<QString()> source)
+{
+    m_layersSource = std::move(source);
+}
+
+void ComponentTablePage::standardChosen()
+{
+    applyStandard();
+    emit edited();
+}
+
+void ComponentTablePage::applyStandard()
+{
+    // The ground stage belongs to JGJ 125-2016; its judgement is kept while
+    // another standard is shown.
+    m_groundDangerous->setVisible(standard().standard == AppraisalStandard::Jgj125_2016);
     SetComponentGridHeaders();
+    ShowClauseChoices();
 }
 
 void ComponentTablePage::setCalculateCommand(QAction *command)
@@ -137,7 +200,10 @@ QPlainTextEdit *ComponentTablePage::resultMemo() const
 
 void ComponentTablePage::SetComponentGridHeaders()
 {
-    m_grid->setHorizontalHeaderLabels(ComponentRows::headers());
+    QStringList headers = ComponentRows::headers();
+    if (standard().standard == AppraisalStandard::Jgj125_2016)
+        headers[ComponentColumn::Part] = QStringLiteral("楼层");
+    m_grid->setHorizontalHeaderLabels(headers);
 }
 
 void ComponentTablePage::ResetComponentGrid()
@@ -211,7 +277,11 @@ void ComponentTablePage::setCell(int column, int row, const QString &text)
 ComponentTablePage::ChoicesKey ComponentTablePage::currentKey() const
 {
     const int row = currentRow();
-    return { row, currentColumn(), cell(ComponentColumn::Part, row), cell(ComponentColumn::Structure, row) };
+    ComponentRow cells;
+    cells[ComponentColumn::Part] = cell(ComponentColumn::Part, row);
+    cells[ComponentColumn::Name] = cell(ComponentColumn::Name, row);
+    return { row, currentColumn(), ClauseLibrary::clausePart(cells, standard().standard),
+        cell(ComponentColumn::Structure, row) };
 }
 
 void ComponentTablePage::followCurrentCell()
@@ -227,7 +297,9 @@ void ComponentTablePage::ShowClauseChoices()
     UpdatesSuspended bracket(m_choices);
     m_choicesKey = currentKey();
     if (m_choicesKey.column != ComponentColumn::Clause) {
-        m_choices->showChoices(ClauseLibrary::fixedChoices(m_choicesKey.column));
+        const int storeys = ClauseLibrary::storeyCount(m_layersSource ? m_layersSource() : QString());
+        m_choices->showChoices(
+            ClauseLibrary::fixedChoices(m_choicesKey.column, standard().standard, storeys));
         return;
     }
     ClauseChoices clauses;

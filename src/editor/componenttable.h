@@ -1,12 +1,17 @@
 #pragma once
 
 #include "db/componentrows.h"
+#include "db/reportstandard.h"
 
 #include <QList>
 #include <QPointer>
 #include <QWidget>
 
+#include <functional>
+
 class ClauseChoiceList;
+class QCheckBox;
+class QComboBox;
 class ComponentGrid;
 class QAction;
 class QMenu;
@@ -39,7 +44,15 @@ public:
     QTableWidget *grid() const; // "StringGrid1"
     QPlainTextEdit *resultMemo() const; // "Memo1"
 
-    // Writes the seven header texts.
+    // The standard and ground judgement shown. showStandard sets them
+    // without counting as an edit; the user's choice of either is one.
+    // Switching the standard keeps the rows as they are.
+    ReportStandard standard() const;
+    void showStandard(const ReportStandard &standard);
+    // Where the level list reads the report's 层数 from.
+    void setLayersSource(std::function<QString()> source);
+
+    // Writes the seven header texts of the standard shown.
     void SetComponentGridHeaders();
     // Ten empty lines numbered 1 to 10.
     void ResetComponentGrid();
@@ -76,6 +89,9 @@ signals:
     // The user entered the table or edited one of its cells.
     void edited();
 
+protected:
+    void showEvent(QShowEvent *event) override;
+
 private:
     void addRow();
     void insertRow();
@@ -88,6 +104,9 @@ private:
     void moveTo(int row);
     void choose();
     void reportLibraryFailure(const QString &message);
+    void standardChosen();
+    // Headers, the ground check box and the choice list follow the standard.
+    void applyStandard();
     void redrawChoices();
 
     // What the choice list depends on: the current cell and its row's part
@@ -108,6 +127,9 @@ private:
     ComponentGrid *m_grid = nullptr;
     ClauseChoiceList *m_choices = nullptr;
     QPlainTextEdit *m_resultMemo = nullptr;
+    QComboBox *m_standardChoice = nullptr;
+    QCheckBox *m_groundDangerous = nullptr;
+    std::function<QString()> m_layersSource;
     QMenu *m_popupMenu = nullptr;
     QToolButton *m_calculateButton = nullptr;
     QPointer<QAction> m_calculateCommand;

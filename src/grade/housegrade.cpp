@@ -2,12 +2,6 @@
 
 #include "grade/gradetext.h"
 
-QString StandardName(AppraisalStandard standard)
-{
-    return standard == AppraisalStandard::Jgj125_2016 ? QStringLiteral("JGJ 125-2016")
-                                                      : QStringLiteral("JGJ 125-99");
-}
-
 HouseGrade::HouseGrade(TDangerGradeResult result)
     : m_result(std::move(result))
 { }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/appraisalstandard.h"
 #include "grade/dangergrade.h"
 #include "grade/storeygrade.h"
 
@@ -8,15 +9,6 @@
 #include <QStringList>
 
 #include <variant>
-
-// The appraisal standard that grades a report.
-enum class AppraisalStandard {
-    Jgj125_99, // the fuzzy method by constituent parts
-    Jgj125_2016, // the ground stage and the method by levels
-};
-
-// "JGJ 125-99" or "JGJ 125-2016".
-QString StandardName(AppraisalStandard standard);
 
 // The danger grade of a house by either standard: what the calculate
 // command and hadtool show, and the values behind it.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/appraisalstandard.h"
 #include "db/componentrows.h"
 #include "grade/dangercounts.h"
 #include "grade/twodecimals.h"
@@ -74,9 +75,6 @@ enum class LevelGrade : int { Au, Bu, Cu, Du };
 
 // "Au", "Bu", "Cu" or "Du".
 QString LevelGradeName(LevelGrade grade);
-
-// The appraiser's judgement of the ground, the first stage.
-enum class GroundState { NotDangerous, Dangerous };
 
 // The sums of one level, each count weighted by its kind, in tenths.
 struct LevelSums

@@ -7,6 +7,7 @@
 #include "widgets/numberedit.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
@@ -87,6 +88,7 @@ private slots:
     void defaultSettings_data();
     void defaultSettings();
     void typedTextThatIsNoNumberIsRefused();
+    void defaultGradeStandard();
     void userChangeOfIntervalLeavesDefaults_data();
     void userChangeOfIntervalLeavesDefaults();
 };
@@ -141,24 +143,27 @@ void TestConfigDialog::showsStoredSettingsAndWritesThemBack_data()
     QTest::addColumn<QStringList>("written");
 
     QTest::newRow("no config.ini") << QByteArray() << "5" << true << true
-                                   << QStringList { "[Commond]", "AutoSaveTime=5", "AutoOpenItem=1", "[Misc]",
-                                          "IsPrintSoftMess=1" };
+                                   << QStringList { "[Commond]", "AutoSaveTime=5", "AutoOpenItem=1",
+                                          "DefaultGradeStandard=2016", "[Misc]", "IsPrintSoftMess=1" };
     QTest::newRow("interval above the range")
         << QByteArray("[Commond]\r\nAutoSaveTime=45\r\n") << "30" << true << true
-        << QStringList { "[Commond]", "AutoSaveTime=30", "AutoOpenItem=1", "[Misc]", "IsPrintSoftMess=1" };
+        << QStringList { "[Commond]", "AutoSaveTime=30", "AutoOpenItem=1", "DefaultGradeStandard=2016",
+               "[Misc]", "IsPrintSoftMess=1" };
     QTest::newRow("interval below the range")
         << QByteArray("[Commond]\r\nAutoSaveTime=0\r\n") << "1" << true << true
-        << QStringList { "[Commond]", "AutoSaveTime=1", "AutoOpenItem=1", "[Misc]", "IsPrintSoftMess=1" };
+        << QStringList { "[Commond]", "AutoSaveTime=1", "AutoOpenItem=1", "DefaultGradeStandard=2016",
+               "[Misc]", "IsPrintSoftMess=1" };
     QTest::newRow("interval not an integer")
         << QByteArray("[Commond]\r\nAutoSaveTime=abc\r\n") << "5" << true << true
-        << QStringList { "[Commond]", "AutoSaveTime=5", "AutoOpenItem=1", "[Misc]", "IsPrintSoftMess=1" };
-    QTest::newRow("all switched off")
-        << SwitchedOff << "12" << false << false
-        << QStringList { "[Commond]", "AutoSaveTime=12", "AutoOpenItem=0", "[Misc]", "IsPrintSoftMess=0" };
+        << QStringList { "[Commond]", "AutoSaveTime=5", "AutoOpenItem=1", "DefaultGradeStandard=2016",
+               "[Misc]", "IsPrintSoftMess=1" };
+    QTest::newRow("all switched off") << SwitchedOff << "12" << false << false
+                                      << QStringList { "[Commond]", "AutoSaveTime=12", "AutoOpenItem=0",
+                                             "DefaultGradeStandard=2016", "[Misc]", "IsPrintSoftMess=0" };
     QTest::newRow("other keys stay") << OtherKeys << "5" << true << true
                                      << QStringList { "[Commond]", "OpenFileName=D:\\Data\\a.had",
-                                            "AutoSaveTime=5", "AutoOpenItem=1", "[PageSetup]", "TopMargin=25",
-                                            "[Misc]", "IsPrintSoftMess=1" };
+                                            "AutoSaveTime=5", "AutoOpenItem=1", "DefaultGradeStandard=2016",
+                                            "[PageSetup]", "TopMargin=25", "[Misc]", "IsPrintSoftMess=1" };
 }
 
 void TestConfigDialog::showsStoredSettingsAndWritesThemBack()
@@ -327,6 +332,34 @@ void TestConfigDialog::typedTextThatIsNoNumberIsRefused()
 
     QTest::keyClick(d.ok, Qt::Key_Space);
     QCOMPARE(configLines(dir).mid(0, 2), QStringList({ "[Commond]", "AutoSaveTime=12" }));
+}
+
+// The standard of new reports: shown as config.ini holds it, back to
+// JGJ 125-2016 with the default settings, written and applied by OK.
+void TestConfigDialog::defaultGradeStandard()
+{
+    TestAppDir dir;
+    dir.writeFile("config.ini", "[Commond]\r\nDefaultGradeStandard=1999\r\n");
+    ConfigDialog d;
+    auto *standard = d.dialog.findChild<QComboBox *>("cbbDefaultGradeStandard");
+    QVERIFY(standard);
+    QCOMPARE(standard->currentText(), "JGJ 125-99");
+    QCOMPARE(standard->count(), 2);
+
+    d.defaultConfig->setChecked(true);
+    QCOMPARE(standard->currentText(), "JGJ 125-2016");
+    standard->setCurrentIndex(standard->findText("JGJ 125-99"));
+    emit standard->activated(standard->currentIndex());
+    QVERIFY(!d.defaultConfig->isChecked());
+
+    d.dialog.show();
+    QTest::mouseClick(d.ok, Qt::LeftButton);
+    QVERIFY(configLines(dir).contains("DefaultGradeStandard=1999"));
+    QCOMPARE(Process.Settings.DefaultGradeStandard, AppraisalStandard::Jgj125_99);
+    QCOMPARE(readAppSettings().DefaultGradeStandard, AppraisalStandard::Jgj125_99);
+
+    dir.writeFile("config.ini", "[Commond]\r\nDefaultGradeStandard=2023\r\n");
+    QCOMPARE(readAppSettings().DefaultGradeStandard, AppraisalStandard::Jgj125_2016);
 }
 
 void TestConfigDialog::userChangeOfIntervalLeavesDefaults_data()

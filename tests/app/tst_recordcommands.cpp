@@ -1,6 +1,7 @@
 #include "app/mainform.h"
 #include "base/processstate.h"
 #include "base/prompt.h"
+#include "db/hadfile.h"
 #include "db/reporttemplate.h"
 #include "editor/componenttable.h"
 #include "editor/fieldtext.h"
@@ -26,6 +27,7 @@ private slots:
     void calculate();
     void calculateRefusesAnInvalidCount_data();
     void calculateRefusesAnInvalidCount();
+    void calculateByEachReportsStandard();
 
     void saveAsTemplate_data();
     void saveAsTemplate();
@@ -67,6 +69,23 @@ const QStringList WorkedExampleLines = {
     "",
     "综上所述,该房屋的危险性等级为B级",
 };
+
+// One masonry storey on its foundation, by levels (JGJ 125-2016).
+const QList<ComponentRow> StoreyExample = {
+    counted("基础", "基础", "105", "0"),
+    counted("1", "墙体", "43", "1"),
+    counted("1", "中梁", "7", "0"),
+    counted("1", "边梁", "14", "0"),
+    counted("1", "次梁", "5", "0"),
+    counted("1", "围护构件", "51", "0"),
+    counted("1", "楼屋面板", "39", "0"),
+};
+
+QStringList storeyExampleLines(const QString &ground, const QString &grade)
+{
+    return { "地基: " + ground, "基础: 危险构件 0/105, Rf＝0.00%, Au级", "第1层: Rs＝1.11%, Bu级", "",
+        "综合比例 R＝0.44%; Du级层数 0", "", "综上所述,该房屋的危险性等级为" + grade };
+}
 
 const Columns StoredReport = {
     { "FileNo", "1" },
@@ -197,6 +216,50 @@ void TestRecordCommands::calculateRefusesAnInvalidCount_data()
     QTest::newRow("total that is no number, after a good row") << QList<ComponentRow> {
         counted("承重结构", "板", "40", "0"), counted("地基基础", "基础", "x1", "0")
     } << "第 2 行 构件总数: 'x1' is not a valid integer value";
+}
+
+// One file, three reports: by JGJ 125-99 (no standard recorded), by
+// JGJ 125-2016, and by JGJ 125-2016 with the ground judged dangerous. The
+// calculate command grades each by its own standard; choosing another
+// standard in the window grades the same rows by that one.
+void TestRecordCommands::calculateByEachReportsStandard()
+{
+    ReportsFile file({ StoredReport });
+    HadFile::addGradeColumns(file.reports);
+    file.add({ { "FileNo", "2" }, { "GradeStandard", "2016" } });
+    file.add({ { "FileNo", "3" }, { "GradeStandard", "2016" }, { "GroundDangerous", "1" } });
+    file.addRows("1", WorkedExample);
+    file.addRows("2", StoreyExample);
+    file.addRows("3", StoreyExample);
+    TestFrame form = showFrameOver(file.dir.path());
+    TfrmChildWin *window = form->OpenReportWindow(file.path);
+    QVERIFY(window);
+
+    const struct
+    {
+        QStringList lines;
+        QString message;
+    } expected[] = {
+        { WorkedExampleLines, "综上所述,该房屋的危险性等级为B级。" },
+        { storeyExampleLines("非危险状态", "B级"), "综上所述,该房屋的危险性等级为B级。" },
+        { storeyExampleLines("危险状态", "D级"), "综上所述,该房屋的危险性等级为D级。" },
+    };
+    for (int entry = 0; entry < 3; ++entry) {
+        window->GoToReport(entry);
+        Prompt::reset();
+        form->action("actnRecordCalcu")->trigger();
+        QCOMPARE(FieldText::text(window->componentPage()->resultMemo()), expected[entry].lines.join("\r\n"));
+        QCOMPARE(Prompt::shown().size(), 1);
+        checkMessage(Prompt::shown().first(), expected[entry].message, PromptIcon::None, "计算结果");
+    }
+
+    // The 2016 report with an invalid count names the row.
+    window->componentPage()->setCell(ComponentColumn::Dangerous, 2, "x");
+    Prompt::reset();
+    form->action("actnRecordCalcu")->trigger();
+    QCOMPARE(Prompt::shown().size(), 1);
+    checkMessage(Prompt::shown().first(), "第 2 行 危险构件数: 'x' is not a valid integer value",
+        PromptIcon::Error, AppTitle);
 }
 
 // The general error report alone: Memo1 keeps its lines, no result box,

@@ -1,4 +1,6 @@
+#include "base/filebytes.h"
 #include "db/componentrows.h"
+#include "db/hadfile.h"
 #include "reportfile.h"
 #include "runprogram.h"
 #include "testenv.h"
@@ -19,6 +21,8 @@ private slots:
     void json();
     void storedReport_data();
     void storedReport();
+    void storedReportByItsOwnStandard_data();
+    void storedReportByItsOwnStandard();
     void failures_data();
     void failures();
 };
@@ -222,6 +226,75 @@ void TestHadtoolGrade::storedReport()
     QCOMPARE(result.out, expected);
     QCOMPARE(result.exitCode, 0);
     QCOMPARE(dir.readFile(QFileInfo(path).fileName()), before);
+}
+
+void TestHadtoolGrade::storedReportByItsOwnStandard_data()
+{
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<QString>("expected");
+    const QString byLevels = "基础: 危险构件 0/105, Rf＝0.00%, Au级\n"
+                             "第1层: Rs＝1.11%, Bu级\n"
+                             "\n"
+                             "综合比例 R＝0.44%; Du级层数 0\n"
+                             "\n"
+                             "综上所述,该房屋的危险性等级为";
+    QTest::newRow("2016, ground not judged")
+        << QStringList { "--file-no", "2" } << "地基: 非危险状态\n" + byLevels + "B级\n";
+    QTest::newRow("2016, ground dangerous")
+        << QStringList { "--file-no", "3" } << "地基: 危险状态\n" + byLevels + "D级\n";
+    QTest::newRow("--standard given") << QStringList { "--file-no", "1", "--standard", "2016" }
+                                      << "地基: 非危险状态\n" + byLevels + "B级\n";
+    QTest::newRow("1999 report")
+        << QStringList { "--file-no", "1" }
+        << QString("地基基础中,危险构件的百分数＝0%; μa＝1.00, μb＝0.00, μc＝0.00, μd＝0.00\n"
+                   "承重结构中,危险构件的百分数＝0%; μa＝1.00, μb＝0.00, μc＝0.00, μd＝0.00\n"
+                   "围护结构中,危险构件的百分数＝0%; μa＝1.00, μb＝0.00, μc＝0.00, μd＝0.00\n"
+                   "\n"
+                   "整体隶属度为： μA＝0.60, μB＝0.00, μC＝0.00, μD＝0.00\n"
+                   "\n"
+                   "综上所述,该房屋的危险性等级为A级\n");
+}
+
+// A stored report is graded by the standard and the ground judgement it
+// records, unless --standard is given; the file stays as it was.
+void TestHadtoolGrade::storedReportByItsOwnStandard()
+{
+    QFETCH(QStringList, options);
+    QFETCH(QString, expected);
+    ReportFile file(1, "报告.had");
+    {
+        QList<ComponentRow> rows;
+        for (const QByteArray &line : StoreyExample.split('\n')) {
+            if (line.isEmpty())
+                continue;
+            ComponentRow row;
+            const QList<QByteArray> cells = line.split('\t');
+            for (int c = 0; c < cells.size(); ++c)
+                row[c + 1] = QString::fromUtf8(cells.at(c));
+            rows.append(row);
+        }
+        file.connection.transaction([&] {
+            HadFile::addGradeColumns(file.reports);
+            for (const QString &ground : { "0", "1" }) {
+                file.reports.append();
+                file.reports.setString("FileNo", QString::number(file.reports.recordCount() + 1));
+                file.reports.setString("GradeStandard", "2016");
+                file.reports.setString("GroundDangerous", ground);
+                file.reports.post();
+            }
+            for (const QString &number : { "1", "2", "3" })
+                ComponentRows::save(file.connection, number, rows);
+        });
+        file.reports.close();
+        file.connection.close();
+    }
+    const QString path = file.path;
+    const QByteArray before = FileBytes::read(path);
+    const ProcessResult result = runHadtool(QStringList { "grade", path } + options);
+    QCOMPARE(result.err, QString());
+    QCOMPARE(result.out, expected);
+    QCOMPARE(result.exitCode, 0);
+    QCOMPARE(FileBytes::read(path), before);
 }
 
 void TestHadtoolGrade::failures_data()

@@ -15,6 +15,7 @@ class TestDataSet : public QObject
 
 private slots:
     void movesStopAtBothEnds();
+    void addedColumnsGoWithAFailedPost();
     void moveByStopsAtTheEnds_data();
     void moveByStopsAtTheEnds();
     void moveAfterEditPostsTheRow();
@@ -330,6 +331,39 @@ void TestDataSet::columnTextsListsEveryRowInOrder()
     f.reports.post();
     const QList<QStringList> rows = f.reports.columnTexts({ "FileNo", "Address", "BuildAreaHowff" });
     QCOMPARE(rows, QList<QStringList>({ { "1", "地址\t1", "80" }, { "2", "", "" }, { "3", "", "" } }));
+}
+
+// Columns added while a row is edited are fields of the row at once; when
+// the post's transaction fails they leave the file and the set again, with
+// the row's pending values, and a later post adds them for good.
+void TestDataSet::addedColumnsGoWithAFailedPost()
+{
+    Fixture f(1);
+    f.reports.edit();
+    f.reports.setString("Client", "甲");
+    QVERIFY_THROWS_EXCEPTION(AppError, f.reports.transaction([&] {
+        HadFile::addGradeColumns(f.reports);
+        f.reports.setString("GradeStandard", "2016");
+        f.reports.post();
+        throw AppError("the save failed");
+    }));
+    QCOMPARE(reportTableColumns(f.connection), HadFile::projectTabColumns());
+    QVERIFY(!f.reports.hasField("GradeStandard"));
+    QCOMPARE(f.reports.state(), DataSet::State::Edit);
+    QCOMPARE(f.reports.asString("Client"), "甲");
+
+    f.reports.transaction([&] {
+        HadFile::addGradeColumns(f.reports);
+        // A set that read its fields before: the columns are there already.
+        HadFile::addGradeColumns(f.reports);
+        f.reports.setString("GradeStandard", "2016");
+        f.reports.post();
+    });
+    QCOMPARE(reportTableColumns(f.connection),
+        HadFile::projectTabColumns() + QStringList({ "GradeStandard", "GroundDangerous" }));
+    QCOMPARE(f.reports.asString("GradeStandard"), "2016");
+    QCOMPARE(f.reports.asString("Client"), "甲");
+    QVERIFY(f.reports.isNull("GroundDangerous"));
 }
 
 void TestDataSet::manyRowsAreReadInBlocks()

@@ -8,7 +8,9 @@
 #include "testenv.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QClipboard>
+#include <QComboBox>
 #include <QDir>
 #include <QGuiApplication>
 #include <QHeaderView>
@@ -213,6 +215,9 @@ private slots:
     void shownRows();
     void choiceLists_data();
     void choiceLists();
+    void choiceListsByLevels_data();
+    void choiceListsByLevels();
+    void switchingTheStandard();
     void choosing_data();
     void choosing();
     void entering();
@@ -449,6 +454,105 @@ void TestComponentTable::choiceLists()
         QTest::keyClick(p.grid, Qt::Key_Right);
     QCOMPARE(p.listHeader(), header);
     QCOMPARE(p.entries(), entries);
+}
+
+void TestComponentTable::choiceListsByLevels_data()
+{
+    QTest::addColumn<QString>("layers"); // the report's 层数
+    QTest::addColumn<int>("column");
+    QTest::addColumn<QStringList>("cells"); // columns 1 to 6 of the line
+    QTest::addColumn<QStringList>("header");
+    QTest::addColumn<QStringList>("entries");
+
+    const QStringList levelHeader = { "序号/40", "楼层/100" };
+    const QStringList clauseHeader = { "序号/60", "条文/1000" };
+    const QStringList wall = { "2", "墙体", "砌体", "", "", "" };
+
+    QTest::newRow("levels of three storeys")
+        << "3" << 1 << wall << levelHeader
+        << QStringList { "1:基础", "2:1", "3:2", "4:3", "5:-1", "6:-2", "7:-3" };
+    QTest::newRow("storeys from a number with a word")
+        << "2层" << 1 << wall << levelHeader
+        << QStringList { "1:基础", "2:1", "3:2", "4:-1", "5:-2", "6:-3" };
+    QTest::newRow("one storey without a number")
+        << "" << 1 << wall << levelHeader << QStringList { "1:基础", "2:1", "3:-1", "4:-2", "5:-3" };
+    QTest::newRow("the ten kinds") << "3" << 2 << wall << QStringList { "序号/40", "构件名称/100" }
+                                   << QStringList { "1:中柱", "2:边柱", "3:角柱", "4:墙体", "5:屋架",
+                                          "6:中梁", "7:边梁", "8:次梁", "9:楼屋面板", "10:围护构件" };
+    QTest::newRow("clauses of a kind and structure")
+        << "3" << 6 << wall << clauseHeader << QStringList { "5.3.3-2:墙体裂缝" };
+    QTest::newRow("every row on the foundation level by 基础")
+        << "3" << 6 << QStringList { "基础", "墙体", "砌体", "", "", "" } << clauseHeader
+        << QStringList { "5.2.3-1:基础承载力不足" };
+    QTest::newRow("another kind, another list")
+        << "3" << 6 << QStringList { "-1", "中柱", "砌体", "", "", "" } << clauseHeader
+        << QStringList { "5.3.3-1:柱承载力不足" };
+}
+
+// A table graded by levels: column 1 holds the level, the choice lists
+// offer the levels of the report and the ten kinds, and the clauses are
+// those of the row's kind (基础 on the foundation level) and structure.
+void TestComponentTable::choiceListsByLevels()
+{
+    QFETCH(QString, layers);
+    QFETCH(int, column);
+    QFETCH(QStringList, cells);
+    QFETCH(QStringList, header);
+    QFETCH(QStringList, entries);
+
+    Page p;
+    QVERIFY(p.active);
+    writeClauseLibrary(p.dir.filePath(OwnLibrary),
+        { { "墙体", "砌体", "5.3.3-2", "墙体裂缝" }, { "基础", "砌体", "5.2.3-1", "基础承载力不足" },
+            { "中柱", "砌体", "5.3.3-1", "柱承载力不足" }, { "承重结构", "砌体", "4.3.3-1", "承重墙" } });
+    p.page.setLayersSource([layers] { return layers; });
+    p.page.showStandard({ AppraisalStandard::Jgj125_2016, GroundState::NotDangerous });
+    p.page.showRows({ line("1"), line("2", cells) });
+    QCOMPARE(p.grid->horizontalHeaderItem(1)->text(), "楼层");
+
+    p.clickCell(column, 2);
+    QCOMPARE(p.listHeader(), header);
+    QCOMPARE(p.entries(), entries);
+    QCOMPARE(p.errors().size(), 0);
+}
+
+// The user's choice of the standard is an edit that keeps the rows; the
+// ground check box is offered for JGJ 125-2016 only, and its click is an
+// edit too. Showing a report's standard is none.
+void TestComponentTable::switchingTheStandard()
+{
+    Page p;
+    QVERIFY(p.active);
+    const QList<ComponentRow> rows = { line("1", { "承重结构", "墙段", "砌体", "3", "1", "" }) };
+    p.page.showRows(rows);
+    auto *choice = p.page.findChild<QComboBox *>("cbbGradeStandard");
+    auto *ground = p.page.findChild<QCheckBox *>("chkGroundDangerous");
+    QVERIFY(choice && ground);
+    QCOMPARE(choice->currentText(), "JGJ 125-99");
+    QVERIFY(!ground->isVisible());
+    QCOMPARE(p.grid->horizontalHeaderItem(1)->text(), "房屋组成部份");
+
+    p.page.showStandard({ AppraisalStandard::Jgj125_2016, GroundState::Dangerous });
+    QCOMPARE(p.edited.size(), 0);
+    QVERIFY(ground->isVisible() && ground->isChecked());
+
+    choice->setCurrentIndex(choice->findText("JGJ 125-99"));
+    emit choice->activated(choice->currentIndex());
+    QCOMPARE(p.edited.size(), 1);
+    QCOMPARE(p.page.rows(), rows);
+    QCOMPARE(p.grid->horizontalHeaderItem(1)->text(), "房屋组成部份");
+    QVERIFY(!ground->isVisible());
+    QCOMPARE(p.page.standard(), ReportStandard({ AppraisalStandard::Jgj125_99, GroundState::Dangerous }));
+
+    choice->setCurrentIndex(choice->findText("JGJ 125-2016"));
+    emit choice->activated(choice->currentIndex());
+    QVERIFY(ground->isVisible());
+    QTest::mouseClick(ground, Qt::LeftButton, {}, QPoint(5, ground->height() / 2));
+    QCOMPARE(p.edited.size(), 3);
+    QCOMPARE(
+        p.page.standard(), ReportStandard({ AppraisalStandard::Jgj125_2016, GroundState::NotDangerous }));
+    QCOMPARE(p.grid->horizontalHeaderItem(1)->text(), "楼层");
+    QCOMPARE(p.page.rows(), rows);
 }
 
 void TestComponentTable::choosing_data()

@@ -1,6 +1,7 @@
 #include "base/apperror.h"
 #include "base/inifile.h"
 #include "base/prompt.h"
+#include "db/hadfile.h"
 #include "editor/componenttable.h"
 #include "editor/editorstate.h"
 #include "editor/reportlist.h"
@@ -11,12 +12,14 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QComboBox>
 #include <QLabel>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QStackedWidget>
 #include <QTabBar>
 #include <QTableWidget>
+#include <QTreeWidget>
 #include <QtTest>
 
 #include <cmath>
@@ -51,6 +54,10 @@ private slots:
     void areaTotalWhenTheReportPageIsEntered();
 
     void clearReport();
+    void gradeStandardOfAnOlderFile();
+    void levelListFollowsTheStoreys();
+    void newReportsTakeTheDefaultStandard_data();
+    void newReportsTakeTheDefaultStandard();
     void storeReportWritesEveryBoundColumn();
     void storeReportRefusesAnAreaThatIsNoNumber_data();
     void storeReportRefusesAnAreaThatIsNoNumber();
@@ -580,6 +587,99 @@ void TestReportWindow::areaTotalWhenTheReportPageIsEntered()
     edit(w.get(), "labedtMemory")->setFocus();
     QCOMPARE(w->areaTotal(), "200.5");
     QVERIFY(w->Modified());
+}
+
+namespace {
+
+void chooseStandard(TfrmChildWin *window, const QString &name)
+{
+    auto *choice = child<QComboBox>(window, "cbbGradeStandard");
+    choice->setCurrentIndex(choice->findText(name));
+    emit choice->activated(choice->currentIndex());
+}
+
+} // namespace
+
+// A file of an older program has no columns for the standard. Opening,
+// moving and saving 1999 reports leave it so; the first save of a report by
+// JGJ 125-2016 adds them, and the report opens again by that standard.
+void TestReportWindow::gradeStandardOfAnOlderFile()
+{
+    ReportsFile file({ FirstReport, { { "FileNo", "2" } } });
+    const QStringList original = reportTableColumns(file.connection);
+    QCOMPARE(original, HadFile::projectTabColumns());
+    {
+        auto w = openReportWindow(file.path);
+        QCOMPARE(textOf(w.get(), "cbbGradeStandard"), "JGJ 125-99");
+        w->GoToReport(1);
+        w->setControlText("Client", "改过");
+        w->saveReport();
+        QCOMPARE(reportTableColumns(file.connection), original);
+
+        chooseStandard(w.get(), "JGJ 125-2016");
+        QVERIFY(w->Modified());
+        QCOMPARE(w->componentPage()->grid()->horizontalHeaderItem(1)->text(), "楼层");
+        w->saveReport();
+        QCOMPARE(reportTableColumns(file.connection),
+            original + QStringList({ "GradeStandard", "GroundDangerous" }));
+        QCOMPARE(file.stored("GradeStandard"), QStringList({ "<null>", "2016" }));
+        QCOMPARE(file.stored("GroundDangerous"), QStringList({ "<null>", "<null>" }));
+        QCOMPARE(file.stored("Client"), QStringList({ "张三", "改过" }));
+        w->setModified(false);
+    }
+    auto w = openReportWindow(file.path);
+    QCOMPARE(textOf(w.get(), "cbbGradeStandard"), "JGJ 125-99");
+    w->GoToReport(1);
+    QCOMPARE(textOf(w.get(), "cbbGradeStandard"), "JGJ 125-2016");
+    QCOMPARE(w->componentPage()->grid()->horizontalHeaderItem(1)->text(), "楼层");
+    QVERIFY(!w->Modified());
+}
+
+// The levels offered follow the 层数 typed on the report page as soon as
+// the table's page is shown, before the table is entered.
+void TestReportWindow::levelListFollowsTheStoreys()
+{
+    ReportsFile file({ { { "FileNo", "1" } } });
+    auto w = openReportWindow(file.path);
+    showActive(w.get());
+    chooseStandard(w.get(), "JGJ 125-2016");
+    w->showPage(2);
+    w->setControlText("Layers", "2");
+    w->showPage(1);
+    auto *list = child<QTreeWidget>(w.get(), "ListView2");
+    QStringList levels;
+    for (int i = 0; i < list->topLevelItemCount(); ++i)
+        levels << list->topLevelItem(i)->text(1);
+    QCOMPARE(levels, QStringList({ "基础", "1", "2", "-1", "-2", "-3" }));
+    w->setModified(false);
+}
+
+void TestReportWindow::newReportsTakeTheDefaultStandard_data()
+{
+    QTest::addColumn<QByteArray>("config");
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<QStringList>("stored");
+    QTest::newRow("JGJ 125-2016 unless changed") << QByteArray() << "JGJ 125-2016" << QStringList { "2016" };
+    QTest::newRow("JGJ 125-99 chosen")
+        << QByteArray("[Commond]\r\nDefaultGradeStandard=1999\r\n") << "JGJ 125-99" << QStringList {};
+}
+
+// The first blank report of an empty file is a new report: it takes the
+// default standard, and a 1999 one leaves the file's columns as they are.
+void TestReportWindow::newReportsTakeTheDefaultStandard()
+{
+    QFETCH(QByteArray, config);
+    QFETCH(QString, shown);
+    QFETCH(QStringList, stored);
+    ReportsFile file;
+    if (!config.isEmpty())
+        file.dir.writeFile("config.ini", config);
+    LoadSettings();
+    auto w = openReportWindow(file.path);
+    QCOMPARE(textOf(w.get(), "cbbGradeStandard"), shown);
+    QCOMPARE(reportTableColumns(file.connection).contains("GradeStandard"), !stored.isEmpty());
+    if (!stored.isEmpty())
+        QCOMPARE(file.stored("GradeStandard"), stored);
 }
 
 void TestReportWindow::clearReport()

@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QSqlQuery>
 
 ReportFile::ReportFile(NoFileYet, const QString &relativePath)
     : path(dir.filePath(relativePath))
@@ -49,4 +50,13 @@ void ReportFile::storePaper(const QString &style, int width, int height, int ori
     StorePageSettingsToRow(reports);
     reports.post();
     OutputProcess.CurrentPageSettings = current;
+}
+
+QStringList reportTableColumns(const Connection &connection)
+{
+    QStringList names;
+    QSqlQuery info = connection.run(QStringLiteral("PRAGMA table_info(ProjectTab)"));
+    while (info.next())
+        names << info.value(1).toString();
+    return names;
 }

@@ -5,6 +5,7 @@
 #include "testenv.h"
 
 #include <QString>
+#include <QStringList>
 
 // An appraisal database in a fresh program folder, open as a report window
 // opens it. It holds the given number of reports, numbered "1", "2", ...
@@ -32,3 +33,6 @@ struct ReportFile
     Connection connection;
     DataSet reports { connection };
 };
+
+// The columns ProjectTab has now, in table order.
+QStringList reportTableColumns(const Connection &connection);
