@@ -8,6 +8,7 @@
 #include "base/version.h"
 #include "db/datamodule.h"
 #include "output/fontsubstitutes.h"
+#include "widgets/dialogfocusreturn.h"
 #include "widgets/widgetpromptbackend.h"
 
 #include <QApplication>
@@ -50,6 +51,7 @@ int main(int argc, char *argv[])
 
     WidgetPromptBackend prompts;
     Prompt::setBackend(&prompts);
+    DialogFocusReturn focusReturn;
 
     // Without a program folder (no home folder, no APPRAISAL_HOME) there is
     // nowhere to keep settings and reports: say so and write nothing.
