@@ -7,6 +7,7 @@
 #include "app/frameshortcuts.h"
 #include "app/launchers.h"
 #include "app/outputcommands.h"
+#include "app/recentfilesmenu.h"
 #include "app/recordcommands.h"
 #include "base/appsettings.h"
 #include "base/errorreport.h"
@@ -23,13 +24,17 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDialog>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QFileInfo>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QStatusBar>
 #include <QToolBar>
+#include <QUrl>
 #include <QWindow>
 
 namespace {
@@ -45,6 +50,8 @@ TMainForm::TMainForm(QWidget *parent)
     // The frame's own context menu would hide the tool bar behind the back
     // of Actn_ViewTools.
     setContextMenuPolicy(Qt::NoContextMenu);
+    // .had files dropped on the frame open as report windows.
+    setAcceptDrops(true);
 
     m_mdiArea = new QMdiArea(this);
     m_mdiArea->setObjectName(QStringLiteral("ClientArea"));
@@ -133,6 +140,19 @@ void TMainForm::createCommands()
             addAction(a); // shortcut-only, or run by the arrangement dialog
         m_actions.insert(a->objectName(), a);
     }
+
+    // 文件 › 最近打开的文件, right below Open.
+    QMenu *fileMenu = m_menus.value(QStringLiteral("MI_File"));
+    auto *recent = new QMenu(QStringLiteral("最近打开的文件(&R)"), fileMenu);
+    recent->setObjectName(QStringLiteral("MI_FileRecent"));
+    recent->menuAction()->setObjectName(QStringLiteral("MI_FileRecent"));
+    recent->menuAction()->setStatusTip(QStringLiteral("最近打开的文件"));
+    const QList<QAction *> fileEntries = fileMenu->actions();
+    const qsizetype open = fileEntries.indexOf(action(QStringLiteral("Actn_FileOpen")));
+    fileMenu->insertMenu(fileEntries.value(open + 1), recent);
+    m_menus.insert(recent->objectName(), recent);
+    m_recentFiles
+        = new RecentFilesMenu(recent, [this](const QString &location) { OpenReportWindow(location); });
 
     m_windowEntries = new QActionGroup(this);
     m_windowEntries->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
@@ -310,7 +330,52 @@ TfrmChildWin *TMainForm::OpenReportWindow(const QString &path)
     window->showMaximized();
     window->setWindowTitle(TfrmChildWin::captionFor(path));
     UpdateCommandStates();
+    m_recentFiles->opened(path);
     return window;
+}
+
+void TMainForm::openDatabases(const QStringList &locations)
+{
+    for (const QString &location : locations)
+        runReported([&] { OpenReportWindow(location); });
+}
+
+void TMainForm::openHandedOver(const QStringList &locations)
+{
+    if (isMinimized())
+        setWindowState((windowState() & ~Qt::WindowMinimized) | Qt::WindowMaximized);
+    raise();
+    activateWindow();
+    openDatabases(locations);
+}
+
+QStringList TMainForm::databaseFilesIn(const QMimeData *data)
+{
+    QStringList files;
+    if (!data || !data->hasUrls())
+        return files;
+    for (const QUrl &url : data->urls()) {
+        const QString path = url.toLocalFile();
+        if (!path.isEmpty() && QFileInfo(path).suffix().compare(u"had", Qt::CaseInsensitive) == 0)
+            files.append(path);
+    }
+    return files;
+}
+
+void TMainForm::dragEnterEvent(QDragEnterEvent *event)
+{
+    if (!databaseFilesIn(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void TMainForm::dropEvent(QDropEvent *event)
+{
+    const QStringList files = databaseFilesIn(event->mimeData());
+    if (files.isEmpty())
+        return;
+    event->acceptProposedAction();
+    activateWindow();
+    openDatabases(files);
 }
 
 void TMainForm::OpenStartupDatabase()
@@ -514,11 +579,11 @@ void TMainForm::actnEditInsertCharacterExecute()
 
 void TMainForm::actnArrangeChildWinExecute()
 {
-    TfrmArrangeChildWin dialog({action(QStringLiteral("Actn_WindowArrangeAll")),
-                                action(QStringLiteral("Actn_WindowTileHorizontal")),
-                                action(QStringLiteral("Actn_WindowTileVertical")),
-                                action(QStringLiteral("Actn_WindowCascade"))},
-                               this);
+    TfrmArrangeChildWin dialog(
+        { action(QStringLiteral("Actn_WindowArrangeAll")),
+            action(QStringLiteral("Actn_WindowTileHorizontal")),
+            action(QStringLiteral("Actn_WindowTileVertical")), action(QStringLiteral("Actn_WindowCascade")) },
+        this);
     dialog.exec();
 }
 
@@ -560,7 +625,10 @@ void TMainForm::showEvent(QShowEvent *event)
         return;
     m_firstShowDone = true;
     UpdatesSuspended suspended(this);
-    runReported([this] { OpenStartupDatabase(); });
+    if (m_startupDatabases.isEmpty())
+        runReported([this] { OpenStartupDatabase(); });
+    else
+        openDatabases(m_startupDatabases);
     setWindowState(windowState() | Qt::WindowMaximized);
 }
 

@@ -325,7 +325,8 @@ void TestMainForm::menusToolBarAndHiddenCommands()
         "MI_File MI_Edit MI_View MI_Record MI_Option MI_Window MI_Help");
     const std::pair<const char *, const char *> menus[] = {
         { "MI_File",
-            "Actn_FileNew Actn_FileOpen Actn_FileClose Actn_FileSave Actn_FileSaveAs - Actn_FilePageSetup "
+            "Actn_FileNew Actn_FileOpen MI_FileRecent Actn_FileClose Actn_FileSave Actn_FileSaveAs - "
+            "Actn_FilePageSetup "
             "Actn_FilePreview Actn_FilePrint Actn_FileExportPdf - Actn_FileExit" },
         { "MI_Edit",
             "EditUndo1 - EditCut1 EditCopy1 EditPaste1 - EditSelectAll1 - actnEditInsertCharacter - "
