@@ -35,7 +35,18 @@ const Subcommand *Subcommands::find(const QString &name)
 
 Arguments::Arguments(QStringList words)
     : m_words(std::move(words))
-{ }
+{
+    if (const qsizetype end = m_words.indexOf(QStringLiteral("--")); end >= 0) {
+        m_afterOptions = m_words.mid(end + 1);
+        m_words.resize(end);
+    }
+}
+
+bool Arguments::help()
+{
+    const bool longForm = flag(QStringLiteral("--help"));
+    return flag(QStringLiteral("-h")) || longForm;
+}
 
 bool Arguments::flag(const QString &name)
 {
@@ -82,9 +93,10 @@ QStringList Arguments::positionals(int min, int max)
     for (const QString &word : std::as_const(m_words))
         if (word.startsWith(u'-') && word != u"-")
             throw UsageError { QStringLiteral("unknown option '%1'").arg(word) };
-    if (m_words.size() < min)
+    const QStringList words = m_words + m_afterOptions;
+    if (words.size() < min)
         throw UsageError { QStringLiteral("missing argument") };
-    if (m_words.size() > max)
-        throw UsageError { QStringLiteral("unexpected argument '%1'").arg(m_words.at(max)) };
-    return m_words;
+    if (words.size() > max)
+        throw UsageError { QStringLiteral("unexpected argument '%1'").arg(words.at(max)) };
+    return words;
 }
