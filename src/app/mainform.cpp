@@ -194,8 +194,9 @@ void TMainForm::createBackgroundLinks()
         auto *label = new LinkLabel(QString::fromUtf8(link.text), m_mdiArea->viewport());
         label->setObjectName(QString::fromLatin1(link.name));
         label->setStatusTip(command->statusTip());
-        label->adjustSize();
         label->lower();
+        // A label that grows with a larger font is placed again.
+        label->installEventFilter(this);
         connect(label, &LinkLabel::clicked, command, &QAction::trigger);
         m_backgroundLinks << label;
     }
@@ -219,7 +220,8 @@ void TMainForm::placeBackgroundLinks()
 
 bool TMainForm::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == m_mdiArea->viewport() && event->type() == QEvent::Resize)
+    const bool placed = watched == m_mdiArea->viewport() || m_backgroundLinks.contains(watched);
+    if (placed && event->type() == QEvent::Resize)
         placeBackgroundLinks();
     return QMainWindow::eventFilter(watched, event);
 }

@@ -179,6 +179,7 @@ private slots:
     void commandsHaveTheirTexts();
     void menusToolBarAndHiddenCommands();
     void backgroundLinksRunTheirCommands();
+    void backgroundLinksFollowTheTheme();
     void statusBarShowsTheHintUnderTheMouse();
 
     void startUpCreatesFoldersAndTitle();
@@ -385,6 +386,31 @@ void TestMainForm::backgroundLinksRunTheirCommands()
     }
     QCOMPARE(frame.form->findChild<QLabel *>("Label2")->text(), "产品列表");
     QCOMPARE(frame.form->findChild<QLabel *>("Label4")->text(), "有意见或建议请给我们写信");
+}
+
+// A dark theme with a larger font: the links take the theme's link colour
+// and grow to show their whole text, still inside the frame.
+void TestMainForm::backgroundLinksFollowTheTheme()
+{
+    const QPalette palette = QApplication::palette();
+    const QFont font = QApplication::font();
+    Frame frame;
+    frame.show();
+    QPalette dark(QColor(30, 30, 30));
+    dark.setColor(QPalette::Link, QColor(140, 180, 255));
+    QApplication::setPalette(dark);
+    QApplication::setFont(QFont(font.family(), 24));
+    const QRect area = frame.form->mdiArea()->viewport()->rect();
+    for (const char *name : { "Label2", "Label4" }) {
+        auto *label = frame.form->findChild<QLabel *>(name);
+        QTRY_COMPARE(label->palette().color(label->foregroundRole()), QColor(140, 180, 255));
+        QVERIFY(label->font().underline());
+        QCOMPARE(label->font().pointSize(), 24);
+        QVERIFY2(label->width() >= label->fontMetrics().horizontalAdvance(label->text()), name);
+        QVERIFY2(area.contains(label->geometry()), name);
+    }
+    QApplication::setPalette(palette);
+    QApplication::setFont(font);
 }
 
 void TestMainForm::statusBarShowsTheHintUnderTheMouse()
