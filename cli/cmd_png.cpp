@@ -47,12 +47,14 @@ int run(Arguments &arguments)
     const QImage image = RenderPreviewPicture(
         pages.pageFile(*page), sheet.layout().fullRectPixels(PdfResolution).size(), printerDpi, dpi, dpi);
 
-    const QString path = absolutePath(*output);
     QByteArray png;
     QBuffer buffer(&png);
     if (!buffer.open(QIODevice::WriteOnly) || !image.save(&buffer, "PNG"))
         throw AppError(QStringLiteral("不能把第 %1 页画成 PNG 图片。").arg(*page));
-    FileBytes::write(path, png);
+    if (*output == u"-")
+        Output::write(png);
+    else
+        FileBytes::write(absolutePath(*output), png);
     return messages.count() == 0 ? 0 : 1;
 }
 
@@ -60,7 +62,7 @@ int run(Arguments &arguments)
 
 const Subcommand PngCommand {
     "png",
-    "FILE.had (--index N | --file-no NO) --page 1|2 [--dpi 96] -o OUT.png",
+    "FILE.had (--index N | --file-no NO) --page 1|2 [--dpi 96] -o OUT.png|-",
     "draw one page of a report as the print preview shows it",
     "Draws page 1 (the cover) or page 2 (the body) of the chosen report as the\n"
     "print preview draws it at 100 %: the report's own page settings, the\n"
@@ -74,7 +76,8 @@ const Subcommand PngCommand {
     "  --page 1|2     the page: 1 the cover, 2 the body\n"
     "  --dpi D        dots per inch of the picture, 10 to 1200 (default 96)\n"
     "  -o OUT.png     the PNG file to write; an existing file is replaced only\n"
-    "                 once the new one is complete\n"
+    "                 once the new one is complete; -o - writes the picture to\n"
+    "                 standard output\n"
     "\n"
     "Messages about a page that could not be drawn in full are written to\n"
     "standard error; the picture is still written and the exit status is 1.\n"

@@ -38,7 +38,7 @@ QString usageLine(const Subcommand &command)
 QString overview()
 {
     QString text = QStringLiteral("usage: hadtool COMMAND [ARGUMENTS]\n"
-                                  "       hadtool COMMAND --help\n"
+                                  "       hadtool COMMAND --help | -h\n"
                                   "       hadtool --help | --version\n\n"
                                   "Commands:\n");
     for (const Subcommand *command : Subcommands::all())
@@ -64,11 +64,11 @@ void printUsageError(const QString &message, const QString &usage)
 
 int runCommand(const Subcommand &command, QStringList words)
 {
-    if (words.contains(QStringLiteral("--help"))) {
+    Arguments arguments(std::move(words));
+    if (arguments.help()) {
         Output::write(commandHelp(command));
         return Success;
     }
-    Arguments arguments(std::move(words));
     return command.run(arguments);
 }
 
@@ -101,10 +101,22 @@ int dispatch(QStringList words)
     }
 }
 
+// Qt's note that it made up a runtime folder (XDG_RUNTIME_DIR unset, as
+// under cron or ssh without a login session) says nothing about the
+// command: it is left out of standard error. Every other message passes.
+QtMessageHandler qtMessages = nullptr;
+
+void withoutRuntimeFolderNote(QtMsgType type, const QMessageLogContext &context, const QString &text)
+{
+    if (!text.startsWith(u"QStandardPaths: XDG_RUNTIME_DIR not set"))
+        qtMessages(type, context, text);
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
 {
+    qtMessages = qInstallMessageHandler(withoutRuntimeFolderNote);
     // The commands that draw pages need fonts and a painting platform, but
     // no display: unless told otherwise they use the offscreen platform. The
     // others start without one, which is quicker.

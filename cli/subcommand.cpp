@@ -2,7 +2,18 @@
 
 Arguments::Arguments(QStringList words)
     : m_words(std::move(words))
-{ }
+{
+    if (const qsizetype end = m_words.indexOf(QStringLiteral("--")); end >= 0) {
+        m_afterOptions = m_words.mid(end + 1);
+        m_words.resize(end);
+    }
+}
+
+bool Arguments::help()
+{
+    const bool longForm = flag(QStringLiteral("--help"));
+    return flag(QStringLiteral("-h")) || longForm;
+}
 
 bool Arguments::flag(const QString &name)
 {
@@ -49,9 +60,10 @@ QStringList Arguments::positionals(int min, int max)
     for (const QString &word : std::as_const(m_words))
         if (word.startsWith(u'-') && word != u"-")
             throw UsageError { QStringLiteral("unknown option '%1'").arg(word) };
-    if (m_words.size() < min)
+    const QStringList words = m_words + m_afterOptions;
+    if (words.size() < min)
         throw UsageError { QStringLiteral("missing argument") };
-    if (m_words.size() > max)
-        throw UsageError { QStringLiteral("unexpected argument '%1'").arg(m_words.at(max)) };
-    return m_words;
+    if (words.size() > max)
+        throw UsageError { QStringLiteral("unexpected argument '%1'").arg(words.at(max)) };
+    return words;
 }

@@ -36,11 +36,15 @@ struct UsageError
 };
 
 // The words after the command's name. Options are taken out by name; what
-// remains are the positional arguments.
+// remains are the positional arguments. "--" ends the options: every word
+// after it is positional, even one that begins with "-".
 class Arguments
 {
 public:
     explicit Arguments(QStringList words);
+
+    // Takes "--help" and "-h"; true when either was given.
+    bool help();
 
     // Takes "--name"; true when it was given.
     bool flag(const QString &name);
@@ -53,5 +57,6 @@ public:
     QStringList positionals(int min, int max);
 
 private:
-    QStringList m_words;
+    QStringList m_words; // before "--"
+    QStringList m_afterOptions; // after "--"
 };

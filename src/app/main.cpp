@@ -1,6 +1,8 @@
 #include "app/aboutbox.h"
+#include "app/commandline.h"
 #include "app/displaycheck.h"
 #include "app/mainform.h"
+#include "app/singleinstance.h"
 #include "base/errorreport.h"
 #include "base/processstate.h"
 #include "base/programfolders.h"
@@ -9,8 +11,10 @@
 #include "db/datamodule.h"
 #include "output/fontsubstitutes.h"
 #include "preview/widgetpromptbackend.h"
+#include "widgets/dialogfocusreturn.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFont>
 #include <QIcon>
 #include <QLibraryInfo>
@@ -21,6 +25,27 @@
 
 int main(int argc, char *argv[])
 {
+    // The command line is read before anything else: help and version need
+    // no display.
+    QStringList words;
+    for (int i = 1; i < argc; ++i)
+        words.append(QString::fromLocal8Bit(argv[i]));
+    const CommandLine line = CommandLine::parse(words, QDir::currentPath());
+    switch (line.request) {
+    case CommandLine::Request::Help:
+        std::fputs(CommandLine::helpText().toLocal8Bit().constData(), stdout);
+        return 0;
+    case CommandLine::Request::Version:
+        std::fputs(CommandLine::versionText().toLocal8Bit().constData(), stdout);
+        return 0;
+    case CommandLine::Request::Invalid:
+        std::fprintf(stderr, "house-appraisal: %s\n%s", line.error.toLocal8Bit().constData(),
+            CommandLine::helpText().toLocal8Bit().constData());
+        return 2;
+    case CommandLine::Request::Run:
+        break;
+    }
+
     // Without a display Qt would abort with a plug-in error; say why in one line.
     if (const QString message = DisplayCheck::missingDisplayMessage(); !message.isEmpty()) {
         std::fprintf(stderr, "%s\n", message.toLocal8Bit().constData());
@@ -50,6 +75,7 @@ int main(int argc, char *argv[])
 
     WidgetPromptBackend prompts;
     Prompt::setBackend(&prompts);
+    DialogFocusReturn focusReturn;
 
     // Without a program folder (no home folder, no APPRAISAL_HOME) there is
     // nowhere to keep settings and reports: say so and write nothing.
@@ -58,7 +84,18 @@ int main(int argc, char *argv[])
         return 1;
     }
 
+    // A program already running on this program folder takes the
+    // databases (and comes to the front); this start ends there.
+    SingleInstance instance(SingleInstance::nameFor(ProgramFolders::resolveAppDir()));
+    if (instance.handOver(line.databases)) {
+        Prompt::setBackend(nullptr);
+        return 0;
+    }
+    instance.listen();
+
     TMainForm mainForm;
+    mainForm.setStartupDatabases(line.databases);
+    QObject::connect(&instance, &SingleInstance::handedOver, &mainForm, &TMainForm::openHandedOver);
     prompts.setParent(&mainForm);
     TAboutBox aboutBox(&mainForm);
     mainForm.setAboutBox(&aboutBox);

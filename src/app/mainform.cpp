@@ -7,6 +7,7 @@
 #include "app/frameshortcuts.h"
 #include "app/launchers.h"
 #include "app/outputcommands.h"
+#include "app/recentfilesmenu.h"
 #include "app/recordcommands.h"
 #include "app/recoveryoffer.h"
 #include "base/appsettings.h"
@@ -25,13 +26,17 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDialog>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QFileInfo>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QStatusBar>
 #include <QToolBar>
+#include <QUrl>
 #include <QWindow>
 
 namespace {
@@ -47,6 +52,8 @@ TMainForm::TMainForm(QWidget *parent)
     // The frame's own context menu would hide the tool bar behind the back
     // of Actn_ViewTools.
     setContextMenuPolicy(Qt::NoContextMenu);
+    // .had files dropped on the frame open as report windows.
+    setAcceptDrops(true);
 
     m_mdiArea = new QMdiArea(this);
     m_mdiArea->setObjectName(QStringLiteral("ClientArea"));
@@ -136,6 +143,19 @@ void TMainForm::createCommands()
         m_actions.insert(a->objectName(), a);
     }
 
+    // 文件 › 最近打开的文件, right below Open.
+    QMenu *fileMenu = m_menus.value(QStringLiteral("MI_File"));
+    auto *recent = new QMenu(QStringLiteral("最近打开的文件(&R)"), fileMenu);
+    recent->setObjectName(QStringLiteral("MI_FileRecent"));
+    recent->menuAction()->setObjectName(QStringLiteral("MI_FileRecent"));
+    recent->menuAction()->setStatusTip(QStringLiteral("最近打开的文件"));
+    const QList<QAction *> fileEntries = fileMenu->actions();
+    const qsizetype open = fileEntries.indexOf(action(QStringLiteral("Actn_FileOpen")));
+    fileMenu->insertMenu(fileEntries.value(open + 1), recent);
+    m_menus.insert(recent->objectName(), recent);
+    m_recentFiles
+        = new RecentFilesMenu(recent, [this](const QString &location) { OpenReportWindow(location); });
+
     m_windowEntries = new QActionGroup(this);
     m_windowEntries->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
 }
@@ -176,8 +196,9 @@ void TMainForm::createBackgroundLinks()
         auto *label = new LinkLabel(QString::fromUtf8(link.text), m_mdiArea->viewport());
         label->setObjectName(QString::fromLatin1(link.name));
         label->setStatusTip(command->statusTip());
-        label->adjustSize();
         label->lower();
+        // A label that grows with a larger font is placed again.
+        label->installEventFilter(this);
         connect(label, &LinkLabel::clicked, command, &QAction::trigger);
         m_backgroundLinks << label;
     }
@@ -201,7 +222,8 @@ void TMainForm::placeBackgroundLinks()
 
 bool TMainForm::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == m_mdiArea->viewport() && event->type() == QEvent::Resize)
+    const bool placed = watched == m_mdiArea->viewport() || m_backgroundLinks.contains(watched);
+    if (placed && event->type() == QEvent::Resize)
         placeBackgroundLinks();
     return QMainWindow::eventFilter(watched, event);
 }
@@ -312,7 +334,52 @@ TfrmChildWin *TMainForm::OpenReportWindow(const QString &path)
     window->showMaximized();
     window->setWindowTitle(TfrmChildWin::captionFor(path));
     UpdateCommandStates();
+    m_recentFiles->opened(path);
     return window;
+}
+
+void TMainForm::openDatabases(const QStringList &locations)
+{
+    for (const QString &location : locations)
+        runReported([&] { OpenReportWindow(location); });
+}
+
+void TMainForm::openHandedOver(const QStringList &locations)
+{
+    if (isMinimized())
+        setWindowState((windowState() & ~Qt::WindowMinimized) | Qt::WindowMaximized);
+    raise();
+    activateWindow();
+    openDatabases(locations);
+}
+
+QStringList TMainForm::databaseFilesIn(const QMimeData *data)
+{
+    QStringList files;
+    if (!data || !data->hasUrls())
+        return files;
+    for (const QUrl &url : data->urls()) {
+        const QString path = url.toLocalFile();
+        if (!path.isEmpty() && QFileInfo(path).suffix().compare(u"had", Qt::CaseInsensitive) == 0)
+            files.append(path);
+    }
+    return files;
+}
+
+void TMainForm::dragEnterEvent(QDragEnterEvent *event)
+{
+    if (!databaseFilesIn(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void TMainForm::dropEvent(QDropEvent *event)
+{
+    const QStringList files = databaseFilesIn(event->mimeData());
+    if (files.isEmpty())
+        return;
+    event->acceptProposedAction();
+    activateWindow();
+    openDatabases(files);
 }
 
 void TMainForm::OpenStartupDatabase()
@@ -574,7 +641,10 @@ void TMainForm::showEvent(QShowEvent *event)
         return;
     m_firstShowDone = true;
     UpdatesSuspended suspended(this);
-    runReported([this] { OpenStartupDatabase(); });
+    if (m_startupDatabases.isEmpty())
+        runReported([this] { OpenStartupDatabase(); });
+    else
+        openDatabases(m_startupDatabases);
     // Edits that a crash kept from being saved are offered next.
     RecoveryOffer::offerAll(Process.AppDir, [this](const QString &path) { return windowOnDatabase(path); });
     setWindowState(windowState() | Qt::WindowMaximized);

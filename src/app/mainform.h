@@ -11,6 +11,8 @@ class QActionGroup;
 class QMdiArea;
 class QMdiSubWindow;
 class QMenu;
+class QMimeData;
+class RecentFilesMenu;
 class TfrmChildWin;
 struct ReportWindowCommands;
 
@@ -49,6 +51,19 @@ public:
     // forward, or else a new one.
     TfrmChildWin *windowOnDatabase(const QString &path);
 
+    // The databases named on the command line: the first showing opens them
+    // in place of the start-up database.
+    void setStartupDatabases(const QStringList &locations) { m_startupDatabases = locations; }
+    // Opens each database in a window of its own; one that cannot be opened
+    // is reported and the others still open.
+    void openDatabases(const QStringList &locations);
+    // Databases handed over by another start of the program: opened here,
+    // and the frame comes to the front.
+    void openHandedOver(const QStringList &locations);
+
+    // The .had files among dropped or pasted data.
+    static QStringList databaseFilesIn(const QMimeData *data);
+
     // Enables the commands that need a report window exactly when one is open.
     void UpdateCommandStates();
     // Checks the page command of the active report window's page tab.
@@ -69,6 +84,8 @@ public:
 protected:
     void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
@@ -112,6 +129,8 @@ private:
     // the window closes or is destroyed.
     TfrmChildWin *m_activatedWindow = nullptr;
     QPointer<QDialog> m_aboutBox;
+    RecentFilesMenu *m_recentFiles = nullptr;
+    QStringList m_startupDatabases;
     TileMode m_tileMode = TileMode::OneAboveTheOther;
     bool m_firstShowDone = false;
 };

@@ -14,6 +14,8 @@ namespace {
 // The marker of a path kept as a file URL: no absolute path begins with it.
 const QString UrlScheme = QStringLiteral("file:");
 
+} // namespace
+
 // A path as config.ini keeps it. One that the file can carry as it is (code
 // page 936, no control characters, no blanks at either end, which reading
 // drops) is written plainly, as every older file has it; any other as a file
@@ -31,8 +33,6 @@ QString pathFromStored(const QString &value)
 {
     return value.startsWith(UrlScheme) ? QUrl(value, QUrl::StrictMode).toLocalFile() : value;
 }
-
-} // namespace
 
 QString configIniPath()
 {

@@ -27,6 +27,12 @@ inline const QString IsPrintSoftMess = QStringLiteral("IsPrintSoftMess");
 inline const QString DefaultGradeStandard = QStringLiteral("DefaultGradeStandard");
 } // namespace SettingsKeys
 
+// A database path as config.ini keeps it, and back: a path that code page
+// 936 or one line of the file cannot carry is kept as a file URL that reads
+// back exactly. Any other location text (a server address) stays as it is.
+QString storedPath(const QString &path);
+QString pathFromStored(const QString &value);
+
 // AppDir + "/config.ini".
 QString configIniPath();
 

@@ -2,8 +2,10 @@
 
 #include <QLabel>
 
-// A label drawn as a link (blue, underlined, hand cursor) that reports a
-// click. Its text stays plain, so text() is exactly what is shown.
+// A label drawn as a link (underlined, in the palette's link colour, hand
+// cursor) that reports a click. Its text stays plain, so text() is exactly
+// what is shown. It follows the theme: a changed palette changes its colour,
+// a changed font its size.
 class LinkLabel : public QLabel
 {
     Q_OBJECT
@@ -16,4 +18,5 @@ signals:
 
 protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
+    void changeEvent(QEvent *event) override;
 };

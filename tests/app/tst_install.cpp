@@ -33,6 +33,7 @@ namespace {
 
 const QString Desktop = QStringLiteral("share/applications/house-appraisal.desktop");
 const QString Icon = QStringLiteral("share/icons/hicolor/scalable/apps/house-appraisal.svg");
+const QString MimeInfo = QStringLiteral("share/mime/packages/house-appraisal.xml");
 const QString MetaInfo = QStringLiteral("share/metainfo/cn.chenling_appraisal.house_appraisal.metainfo.xml");
 const QString ManPage = QStringLiteral("share/man/man1/hadtool.1.gz");
 const QString ProgramManPage = QStringLiteral("share/man/man1/house-appraisal.1.gz");
@@ -114,7 +115,7 @@ void TestInstall::installsTheProgramFilesOnly()
     }
     files.sort();
     QStringList expected { "bin/hadtool", "bin/house-appraisal", Desktop, SharedSample, SharedLibrary, Icon,
-        ManPage, ProgramManPage, MetaInfo, Copyright, Changelog, DocBase };
+        ManPage, ProgramManPage, MetaInfo, MimeInfo, Copyright, Changelog, DocBase };
     expected.sort();
     QCOMPARE(files, expected);
     for (const char *program : { "bin/hadtool", "bin/house-appraisal" })
@@ -133,13 +134,27 @@ void TestInstall::desktopEntryMatchesTheInstalledFiles()
     QVERIFY(!entry.value("Comment").isEmpty());
     QVERIFY(!entry.value("Comment[zh_CN]").isEmpty());
     QVERIFY(entry.value("Categories").split(';').contains("Office"));
-    QVERIFY(QFileInfo(installed("bin/" + entry.value("Exec"))).isExecutable());
+    // The program takes the files the desktop hands it, of the type the
+    // package declares.
+    QCOMPARE(entry.value("Exec").section(' ', 1), "%F");
+    QVERIFY(QFileInfo(installed("bin/" + entry.value("Exec").section(' ', 0, 0))).isExecutable());
+    QCOMPARE(entry.value("MimeType"), "application/x-house-appraisal;");
     QCOMPARE(QFileInfo(installed(Icon)).completeBaseName(), entry.value("Icon"));
 
     // The icon renders through the SVG icon engine the program depends on.
     const QImage icon = QIcon(installed(Icon)).pixmap(48, 48).toImage();
     QVERIFY(!icon.isNull());
     QVERIFY(qAlpha(icon.pixel(24, 24)) > 0);
+
+    // The MIME type reads as shared-mime-info reads it: *.had files are
+    // appraisal databases, shown with the program's icon.
+    QTemporaryDir mimeDir;
+    QVERIFY(QDir().mkpath(mimeDir.filePath("packages")));
+    QVERIFY(QFile::copy(installed(MimeInfo), mimeDir.filePath("packages/house-appraisal.xml")));
+    const ProcessResult update = run("update-mime-database", { mimeDir.path() });
+    QCOMPARE(update.exitCode, 0);
+    QVERIFY(readFile(mimeDir.filePath("globs2")).contains(":application/x-house-appraisal:*.had"));
+    QVERIFY(readFile(mimeDir.filePath("icons")).contains("application/x-house-appraisal:house-appraisal"));
 
     // The AppStream metadata launches this entry and carries this version.
     const QString metaInfo = QString::fromUtf8(readFile(installed(MetaInfo)));

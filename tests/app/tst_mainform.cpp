@@ -180,6 +180,7 @@ private slots:
     void commandsHaveTheirTexts();
     void menusToolBarAndHiddenCommands();
     void backgroundLinksRunTheirCommands();
+    void backgroundLinksFollowTheTheme();
     void statusBarShowsTheHintUnderTheMouse();
 
     void startUpCreatesFoldersAndTitle();
@@ -326,7 +327,8 @@ void TestMainForm::menusToolBarAndHiddenCommands()
         "MI_File MI_Edit MI_View MI_Record MI_Option MI_Window MI_Help");
     const std::pair<const char *, const char *> menus[] = {
         { "MI_File",
-            "Actn_FileNew Actn_FileOpen Actn_FileClose Actn_FileSave Actn_FileSaveAs - Actn_FilePageSetup "
+            "Actn_FileNew Actn_FileOpen MI_FileRecent Actn_FileClose Actn_FileSave Actn_FileSaveAs - "
+            "Actn_FilePageSetup "
             "Actn_FilePreview Actn_FilePrint Actn_FileExportPdf - Actn_FileExit" },
         { "MI_Edit",
             "EditUndo1 - EditCut1 EditCopy1 EditPaste1 - EditSelectAll1 - actnEditInsertCharacter - "
@@ -385,6 +387,31 @@ void TestMainForm::backgroundLinksRunTheirCommands()
     }
     QCOMPARE(frame.form->findChild<QLabel *>("Label2")->text(), "产品列表");
     QCOMPARE(frame.form->findChild<QLabel *>("Label4")->text(), "有意见或建议请给我们写信");
+}
+
+// A dark theme with a larger font: the links take the theme's link colour
+// and grow to show their whole text, still inside the frame.
+void TestMainForm::backgroundLinksFollowTheTheme()
+{
+    const QPalette palette = QApplication::palette();
+    const QFont font = QApplication::font();
+    Frame frame;
+    frame.show();
+    QPalette dark(QColor(30, 30, 30));
+    dark.setColor(QPalette::Link, QColor(140, 180, 255));
+    QApplication::setPalette(dark);
+    QApplication::setFont(QFont(font.family(), 24));
+    const QRect area = frame.form->mdiArea()->viewport()->rect();
+    for (const char *name : { "Label2", "Label4" }) {
+        auto *label = frame.form->findChild<QLabel *>(name);
+        QTRY_COMPARE(label->palette().color(label->foregroundRole()), QColor(140, 180, 255));
+        QVERIFY(label->font().underline());
+        QCOMPARE(label->font().pointSize(), 24);
+        QVERIFY2(label->width() >= label->fontMetrics().horizontalAdvance(label->text()), name);
+        QVERIFY2(area.contains(label->geometry()), name);
+    }
+    QApplication::setPalette(palette);
+    QApplication::setFont(font);
 }
 
 void TestMainForm::statusBarShowsTheHintUnderTheMouse()

@@ -7,6 +7,10 @@
 #include "testenv.h"
 
 #include <QCryptographicHash>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
 #include <QtTest>
 
 #include <csignal>
@@ -21,6 +25,11 @@ class TestHadtool : public QObject
 private slots:
     void newThenListPrintsEveryReportInOrder();
     void newRefusesAnExistingFileUnlessForced();
+    void listForScripts_data();
+    void listForScripts();
+    void optionsEndAtDoubleDash();
+    void everyCommandTakesShortHelp();
+    void pngToStandardOutputWithoutRuntimeFolderNote();
     void failures_data();
     void failures();
     void readingLeavesEveryFileAsItWas_data();
@@ -209,6 +218,120 @@ void TestHadtool::newThenListPrintsEveryReportInOrder()
         "2004-002\t多行\\r\\n地址\\t有\\\\符号\t\t李四\n"
         "\t\t\t\n"
         "零\\x00一\\x01删\\x7f下\\x85行\\x1b[0m\t\t\t\n");
+}
+
+// A value with control characters, a character outside the basic plane
+// and an escape sequence.
+QString controlText()
+{
+    const char16_t controls[] = u"零\u0000一\u0001删\u007f下\u0085行\u001b[0m🏠";
+    return QString::fromUtf16(controls, std::size(controls) - 1);
+}
+
+// The reports of a list with every kind of text a field can hold.
+QString listedDatabase(const TestAppDir &dir)
+{
+    const QString path = dir.filePath("列表.had");
+    HadFile::createDatabaseFile(path);
+    Connection connection;
+    HadFile::open(connection, path);
+    DataSet reports(connection);
+    reports.open(HadFile::SelectAllReports);
+    addReport(reports, { "2004-001", "解放路1号, \"东\"楼", "王五", "张三" });
+    addReport(reports, { "2004-002", "多行\r\n地址\t有\\符号", "", "李四" });
+    addReport(reports, { controlText(), "=1+1" });
+    return path;
+}
+
+void TestHadtool::listForScripts_data()
+{
+    QTest::addColumn<QString>("format");
+    QTest::newRow("json") << "--json";
+    QTest::newRow("csv") << "--csv";
+}
+
+// JSON and CSV carry every stored text exactly, control characters and
+// all; a script reads them back with an ordinary parser.
+void TestHadtool::listForScripts()
+{
+    QFETCH(QString, format);
+    TestAppDir dir;
+    const QString path = listedDatabase(dir);
+    const ProcessResult listed = runHadtool({ "list", format, path });
+    QCOMPARE(listed.exitCode, 0);
+    QCOMPARE(listed.err, QString());
+    const QString control = controlText();
+    if (format == "--json") {
+        QJsonParseError error;
+        const QJsonDocument document = QJsonDocument::fromJson(listed.out.toUtf8(), &error);
+        QCOMPARE(error.error, QJsonParseError::NoError);
+        const QJsonArray reports = document.array();
+        QCOMPARE(reports.size(), 3);
+        const auto report = [&](int i) { return reports.at(i).toObject().toVariantMap(); };
+        QCOMPARE(report(0),
+            (QVariantMap { { "FileNo", "2004-001" }, { "Address", "解放路1号, \"东\"楼" },
+                { "PropertyRightMan", "王五" }, { "Client", "张三" } }));
+        QCOMPARE(report(1).value("Address").toString(), "多行\r\n地址\t有\\符号");
+        QCOMPARE(report(2).value("FileNo").toString(), control);
+        QCOMPARE(report(2).value("Address").toString(), "=1+1");
+    } else {
+        QCOMPARE(listed.out,
+            "FileNo,Address,PropertyRightMan,Client\r\n"
+            "2004-001,\"解放路1号, \"\"东\"\"楼\",王五,张三\r\n"
+            "2004-002,\"多行\r\n地址\t有\\符号\",,李四\r\n"
+                + control + ",=1+1,,\r\n");
+    }
+    QCOMPARE(runHadtool({ "list", "--json", "--csv", path }).exitCode, 2);
+}
+
+// After "--" a file name that begins with "-" (or reads as an option) is a
+// file name.
+void TestHadtool::optionsEndAtDoubleDash()
+{
+    TestAppDir dir;
+    makeReports(dir.filePath("-h.had"), 1);
+    const ProcessResult refused = runHadtool({ "list", "-h.had" }, { .workingFolder = dir.path() });
+    QCOMPARE(refused.exitCode, 2);
+    QVERIFY2(refused.err.contains("unknown option '-h.had'"), qPrintable(refused.err));
+    const ProcessResult listed = runHadtool({ "list", "--", "-h.had" }, { .workingFolder = dir.path() });
+    QCOMPARE(listed.exitCode, 0);
+    QCOMPARE(listed.out, "1\t\t\t\n");
+    const ProcessResult notHelp = runHadtool({ "list", "--", "--help" }, { .workingFolder = dir.path() });
+    QCOMPARE(notHelp.exitCode, 1);
+    QVERIFY2(notHelp.err.contains("--help 不存在!"), qPrintable(notHelp.err));
+}
+
+void TestHadtool::everyCommandTakesShortHelp()
+{
+    for (const char *command : { "new", "list", "pdf", "png", "grade", "template" }) {
+        const ProcessResult help = runHadtool({ command, "-h" });
+        QCOMPARE(help.exitCode, 0);
+        QVERIFY2(
+            help.out.startsWith(QStringLiteral("usage: hadtool %1 ").arg(command)), qPrintable(help.out));
+        QCOMPARE(help.err, QString());
+    }
+}
+
+// -o - writes the picture itself to standard output; standard error stays
+// empty even without a runtime folder.
+void TestHadtool::pngToStandardOutputWithoutRuntimeFolderNote()
+{
+    TestAppDir dir;
+    const QString path = copyOfBuilt(dir, "2004年房屋安全鉴定报告.had");
+    QProcess hadtool;
+    hadtool.setProgram(hadtoolPath());
+    hadtool.setArguments({ "png", path, "--index", "0", "--page", "1", "--dpi", "20", "-o", "-" });
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove("XDG_RUNTIME_DIR");
+    hadtool.setProcessEnvironment(environment);
+    hadtool.start();
+    QVERIFY(hadtool.waitForFinished(60000));
+    QCOMPARE(hadtool.exitCode(), 0);
+    QCOMPARE(QString::fromUtf8(hadtool.readAllStandardError()), QString());
+    QImage image;
+    QVERIFY(image.loadFromData(hadtool.readAllStandardOutput(), "PNG"));
+    QVERIFY(image.width() > 100);
+    QVERIFY(!QFileInfo::exists(dir.filePath("-")));
 }
 
 void TestHadtool::newRefusesAnExistingFileUnlessForced()
