@@ -597,8 +597,12 @@ QSqlDatabase Connection::database() const
 
 void Connection::failIfReadOnly() const
 {
-    if (m_readOnly)
-        throw AppError(readOnlyMessage(m_path));
+    if (!m_readOnly)
+        return;
+    if (isServer())
+        throw AppError(
+            QStringLiteral("服务器数据库 ") + m_path + QStringLiteral(" 只允许读取, 不能保存修改!"));
+    throw AppError(readOnlyMessage(m_path));
 }
 
 QSqlQuery Connection::run(const QString &sql, const SqlParams &params) const

@@ -130,8 +130,11 @@ int copy(const QString &source, const QString &target, Mode mode, const Progress
         return copied;
     }
     // A server database without tables is new: its tables come in the
-    // copy's one transaction.
+    // copy's one transaction. One with tables is checked as any open does
+    // (a role that may only read is refused before anything is read).
     to.open(target);
+    if (!to.tableColumns(HadFile::ProjectTab).isEmpty() || !to.tableColumns(HadFile::CalcuData).isEmpty())
+        HadFile::open(to, target);
     to.transaction([&] {
         if (to.tableColumns(HadFile::ProjectTab).isEmpty() && to.tableColumns(HadFile::CalcuData).isEmpty())
             for (const QString &statement : ServerSchema::createStatements())

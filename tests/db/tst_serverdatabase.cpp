@@ -389,10 +389,20 @@ void TestServerDatabase_::readOnlyRoleGivesReadOnlyConnection()
         QFAIL("a reader stored a report");
     } catch (const AppError &e) {
         QCOMPARE(e.message(),
-            QStringLiteral("数据库文件 ") + db.url("hadreader")
-                + QStringLiteral(" 是只读文件, 不能保存修改!"));
+            QStringLiteral("服务器数据库 ") + db.url("hadreader")
+                + QStringLiteral(" 只允许读取, 不能保存修改!"));
     }
     QCOMPARE(reports.storedString("FileNo"), "R-1");
+    // Nor can a reader copy reports into the database.
+    TestAppDir dir;
+    const QString file = dir.filePath("one.had");
+    HadFile::createDatabaseFile(file);
+    try {
+        ReportCopy::copy(file, db.url("hadreader"), ReportCopy::Mode::Append);
+        QFAIL("a reader copied reports");
+    } catch (const AppError &e) {
+        QVERIFY2(e.message().endsWith(QStringLiteral(" 只允许读取, 不能保存修改!")), qPrintable(e.message()));
+    }
 }
 
 void TestServerDatabase_::copyRoundTripKeepsEveryColumn_data()
