@@ -1,7 +1,7 @@
 // appraisal-window-bench: how quickly a report window works on a file of
 // many reports, measured on a real report window (offscreen is enough).
 //
-//   appraisal-window-bench --reports N --file PATH [--runs R]
+//   appraisal-window-bench --reports N --file PATH [--server URL] [--runs R]
 //
 // When PATH does not exist it is built first with N reports of realistic
 // content (memos of a few hundred characters, ten component rows each, one
@@ -11,13 +11,18 @@
 //   search   an address search matching about a tenth of the reports, list refilled
 //   next     the Next command (which stores the report it leaves, as a user's Next does)
 //   save200  Save of a report whose component table has 200 rows
+// With --server, the same steps on the PostgreSQL database at URL follow in
+// the same run, in a second column; a server database without reports is
+// first filled with a copy of PATH (hadtool copy's work).
 
 #include "app/documentcommands.h"
 #include "base/processstate.h"
 #include "db/componentrows.h"
 #include "db/connection.h"
 #include "db/datamodule.h"
+#include "db/dataset.h"
 #include "db/hadfile.h"
+#include "db/reportcopy.h"
 #include "editor/childwin.h"
 #include "editor/componenttable.h"
 #include "editor/editorstate.h"
@@ -38,6 +43,7 @@
 #include <cstdio>
 #include <functional>
 #include <memory>
+#include <optional>
 
 namespace {
 
@@ -131,6 +137,114 @@ void showAndDraw(TfrmChildWin *window)
     QApplication::processEvents();
 }
 
+// A server database without reports gets those of the file, by the copy an
+// office would make.
+void fillServer(const QString &path, const QString &url)
+{
+    {
+        Connection connection;
+        connection.open(url);
+        if (!connection.tableColumns(HadFile::ProjectTab).isEmpty()) {
+            connection.close();
+            HadFile::open(connection, url);
+            DataSet reports(connection);
+            reports.open(HadFile::SelectAllReports);
+            if (!reports.isEmpty())
+                return;
+        }
+    }
+    std::fprintf(stderr, "copying %s to %s...\n", qPrintable(path), qPrintable(url));
+    ReportCopy::copy(path, url, ReportCopy::Mode::NewOrEmpty, [](int done, int total) {
+        if (done % 1000 == 0 || done == total)
+            std::fprintf(stderr, "\r  %d/%d", done, total);
+    });
+    std::fprintf(stderr, "\n");
+}
+
+// The medians of the four steps on one database, file or server.
+struct Figures
+{
+    double open = 0;
+    double search = 0;
+    double next = 0;
+    double save200 = 0;
+};
+
+Figures measure(const QString &location, int runs)
+{
+    QList<double> open;
+    std::unique_ptr<TfrmChildWin> window;
+    for (int run = 0; run < runs; ++run) {
+        window.reset();
+        open << timed([&] {
+            EditorProcess.WindowOpening = true;
+            window = TfrmChildWin::create(location);
+            EditorProcess.WindowOpening = false;
+            showAndDraw(window.get());
+        });
+    }
+
+    // The frame's commands, run on this window.
+    QHash<QString, QAction *> actions;
+    QObject owner;
+    auto *commands = new DocumentCommands({ [&] { return window.get(); }, [](const QString &) {},
+                                              [&](const QString &name) {
+                                                  QAction *&a = actions[name];
+                                                  if (!a)
+                                                      a = new QAction(name, &owner);
+                                                  return a;
+                                              } },
+        &owner);
+
+    QList<double> next;
+    for (int run = 0; run < qMax(runs, 20); ++run)
+        next << timed([&] {
+            commands->Next();
+            QApplication::processEvents();
+        });
+
+    QList<ComponentRow> table;
+    for (int r = 0; r < 200; ++r) {
+        ComponentRow row;
+        row[0] = QString::number(r + 1);
+        row[1] = QStringLiteral("承重结构");
+        row[2] = QStringLiteral("墙段");
+        row[3] = QStringLiteral("砌体");
+        row[4] = QString::number(20 + r % 7);
+        row[5] = QString::number(r % 4);
+        row[6] = QStringLiteral("4.3.2");
+        table << row;
+    }
+    QList<double> save;
+    for (int run = 0; run < qMax(runs, 10); ++run) {
+        window->componentPage()->showRows(table);
+        window->setModified(true);
+        save << timed([&] { commands->Save(); });
+    }
+
+    QList<double> search;
+    int found = 0;
+    for (int run = 0; run < runs; ++run) {
+        window->setModified(false);
+        window->searchSheet()->findChild<QRadioButton *>(QStringLiteral("RadioGroup1_1"))->setChecked(true);
+        window->searchSheet()
+            ->findChild<QComboBox *>(QStringLiteral("ComboBoxEx1"))
+            ->setEditText(SearchedStreet);
+        search << timed([&] {
+            window->search();
+            QApplication::processEvents();
+        });
+        found = window->ReportQuery().recordCount();
+    }
+
+    std::fprintf(stderr,
+        "%s: the first open took %.1f ms (on a file it adds the lookup indexes a file lacks); "
+        "the address search found %d reports\n",
+        qPrintable(location), open.first(), found);
+    window.reset();
+    return { median(open), median(search), median(next), median(save) };
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -142,6 +256,7 @@ int main(int argc, char *argv[])
     int reports = 100000;
     int runs = 5;
     QString path;
+    QString serverUrl;
     const QStringList args = app.arguments();
     for (int i = 1; i < args.size(); ++i) {
         const QString &a = args.at(i);
@@ -149,13 +264,15 @@ int main(int argc, char *argv[])
             reports = args.at(++i).toInt();
         else if (a == "--file" && i + 1 < args.size())
             path = args.at(++i);
+        else if (a == "--server" && i + 1 < args.size())
+            serverUrl = args.at(++i);
         else if (a == "--runs" && i + 1 < args.size())
             runs = args.at(++i).toInt();
         else
             path.clear(), i = int(args.size());
     }
     if (path.isEmpty() || reports < 1 || runs < 1) {
-        std::fprintf(stderr, "usage: %s --reports N --file PATH [--runs R]\n", argv[0]);
+        std::fprintf(stderr, "usage: %s --reports N --file PATH [--server URL] [--runs R]\n", argv[0]);
         return 2;
     }
     path = QFileInfo(path).absoluteFilePath();
@@ -167,80 +284,22 @@ int main(int argc, char *argv[])
         if (!QFileInfo::exists(path))
             buildFile(path, reports);
 
-        QList<double> open;
-        std::unique_ptr<TfrmChildWin> window;
-        for (int run = 0; run < runs; ++run) {
-            window.reset();
-            open << timed([&] {
-                EditorProcess.WindowOpening = true;
-                window = TfrmChildWin::create(path);
-                EditorProcess.WindowOpening = false;
-                showAndDraw(window.get());
-            });
+        const Figures file = measure(path, runs);
+        std::optional<Figures> server;
+        if (!serverUrl.isEmpty()) {
+            fillServer(path, serverUrl);
+            server = measure(serverUrl, runs);
         }
-
-        // The frame's commands, run on this window.
-        QHash<QString, QAction *> actions;
-        QObject owner;
-        auto *commands = new DocumentCommands({ [&] { return window.get(); }, [](const QString &) {},
-                                                  [&](const QString &name) {
-                                                      QAction *&a = actions[name];
-                                                      if (!a)
-                                                          a = new QAction(name, &owner);
-                                                      return a;
-                                                  } },
-            &owner);
-
-        QList<double> next;
-        for (int run = 0; run < qMax(runs, 20); ++run)
-            next << timed([&] {
-                commands->Next();
-                QApplication::processEvents();
-            });
-
-        QList<ComponentRow> table;
-        for (int r = 0; r < 200; ++r) {
-            ComponentRow row;
-            row[0] = QString::number(r + 1);
-            row[1] = QStringLiteral("承重结构");
-            row[2] = QStringLiteral("墙段");
-            row[3] = QStringLiteral("砌体");
-            row[4] = QString::number(20 + r % 7);
-            row[5] = QString::number(r % 4);
-            row[6] = QStringLiteral("4.3.2");
-            table << row;
-        }
-        QList<double> save;
-        for (int run = 0; run < qMax(runs, 10); ++run) {
-            window->componentPage()->showRows(table);
-            window->setModified(true);
-            save << timed([&] { commands->Save(); });
-        }
-
-        QList<double> search;
-        int found = 0;
-        for (int run = 0; run < runs; ++run) {
-            window->setModified(false);
-            window->searchSheet()
-                ->findChild<QRadioButton *>(QStringLiteral("RadioGroup1_1"))
-                ->setChecked(true);
-            window->searchSheet()
-                ->findChild<QComboBox *>(QStringLiteral("ComboBoxEx1"))
-                ->setEditText(SearchedStreet);
-            search << timed([&] {
-                window->search();
-                QApplication::processEvents();
-            });
-            found = window->ReportQuery().recordCount();
-        }
-
-        std::fprintf(stderr,
-            "%s: the first open took %.1f ms (it adds the lookup indexes a file lacks); "
-            "the address search found %d reports\n",
-            qPrintable(path), open.first(), found);
-        std::printf("open\t%.1f\nsearch\t%.1f\nnext\t%.1f\nsave200\t%.1f\n", median(open), median(search),
-            median(next), median(save));
-        window.reset();
+        const auto line = [&](const char *step, double Figures::*figure) {
+            if (server)
+                std::printf("%s\t%.1f\t%.1f\n", step, file.*figure, *server.*figure);
+            else
+                std::printf("%s\t%.1f\n", step, file.*figure);
+        };
+        line("open", &Figures::open);
+        line("search", &Figures::search);
+        line("next", &Figures::next);
+        line("save200", &Figures::save200);
     } catch (const std::exception &e) {
         std::fprintf(stderr, "failed: %s\n", e.what());
         return 1;

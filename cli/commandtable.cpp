@@ -3,7 +3,7 @@
 QList<const Subcommand *> Subcommands::all()
 {
     // The order of the overview.
-    return { &NewCommand, &ListCommand, &GradeCommand, &PdfCommand, &PngCommand, &TemplateCommand };
+    return { &NewCommand, &ListCommand, &GradeCommand, &PdfCommand, &PngCommand, &TemplateCommand, &CopyCommand };
 }
 
 const Subcommand *Subcommands::find(const QString &name)

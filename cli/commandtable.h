@@ -10,3 +10,4 @@ extern const Subcommand GradeCommand;
 extern const Subcommand PdfCommand;
 extern const Subcommand PngCommand;
 extern const Subcommand TemplateCommand;
+extern const Subcommand CopyCommand;

@@ -1,6 +1,7 @@
 #include "storedreport.h"
 
 #include "base/apperror.h"
+#include "db/databaselocation.h"
 #include "db/hadfile.h"
 #include "subcommand.h"
 
@@ -30,7 +31,7 @@ StoredReport::StoredReport(const QString &path, const ReportChoice &choice)
         const int count = m_reports.recordCount();
         if (*choice.index >= count)
             throw AppError(QStringLiteral("文件 %1 中没有第 %2 份鉴定报告(共 %3 份, --index 从 0 起)")
-                               .arg(path)
+                               .arg(m_connection.displayText())
                                .arg(*choice.index)
                                .arg(count));
         m_reports.moveBy(*choice.index);
@@ -43,12 +44,16 @@ StoredReport::StoredReport(const QString &path, const ReportChoice &choice)
             return;
         }
     }
-    throw AppError(QStringLiteral("文件 %1 中没有编号为 %2 的鉴定报告").arg(path, *choice.fileNo));
+    throw AppError(
+        QStringLiteral("文件 %1 中没有编号为 %2 的鉴定报告").arg(m_connection.displayText(), *choice.fileNo));
 }
 
 QString absolutePath(const QString &path)
 {
     // An empty word stays empty, for the command to refuse, rather than
     // naming the current folder.
-    return path.isEmpty() ? path : QFileInfo(path).absoluteFilePath();
+    // A server URL is no path.
+    if (path.isEmpty() || DatabaseLocation::looksLikeServer(path))
+        return path;
+    return QFileInfo(path).absoluteFilePath();
 }

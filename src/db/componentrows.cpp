@@ -2,9 +2,22 @@
 
 #include "db/connection.h"
 #include "db/dataset.h"
+#include "db/hadfile.h"
 
 #include <QSqlQuery>
 #include <QSqlRecord>
+
+namespace {
+
+QStringList calcuDataLowerCaseColumns()
+{
+    QStringList names;
+    for (const QString &column : HadFile::calcuDataColumns())
+        names.append(column.toLower());
+    return names;
+}
+
+} // namespace
 
 namespace ComponentRows {
 
@@ -30,9 +43,10 @@ QString cellName(int line, int column)
 QList<ComponentRow> load(const Connection &connection, const QString &fileNo)
 {
     // In the order they were stored, whatever index the engine reads.
-    QSqlQuery query
-        = connection.run(QStringLiteral("select * from CalcuData where FileNo = :MainFileNo order by rowid"),
-            { { QStringLiteral("MainFileNo"), fileNo } });
+    const QString order = connection.rowIdName(HadFile::CalcuData, calcuDataLowerCaseColumns());
+    QSqlQuery query = connection.run(
+        QStringLiteral("select * from CalcuData where FileNo = :MainFileNo order by ") + order,
+        { { QStringLiteral("MainFileNo"), fileNo } });
     QList<int> fields;
     for (const QString &column : cellColumns())
         fields.append(query.record().indexOf(column));

@@ -35,19 +35,26 @@ constexpr int SqliteReadOnlyRollback = SqliteReadOnly | (3 << 8);
 const QStringList JournalSuffixes
     = { QStringLiteral("-wal"), QStringLiteral("-shm"), QStringLiteral("-journal") };
 
-// A failure of the engine: the engine's own text, and its result code.
+// PostgreSQL's states (SQLSTATE) of a refused write.
+const QString InsufficientPrivilege = QStringLiteral("42501");
+const QString ReadOnlyTransaction = QStringLiteral("25006");
+
+// A failure of the engine: the engine's own text, and its result code
+// (SQLite) or state (PostgreSQL).
 class EngineError : public AppError
 {
 public:
-    EngineError(const QString &message, const QString &reason, int code)
+    EngineError(const QString &message, const QString &reason, int code, const QString &state = {})
         : AppError(message)
         , reason(reason)
         , code(code)
+        , state(state)
     { }
     int primaryCode() const { return code & 0xff; }
 
     QString reason; // the engine's text alone
-    int code;
+    int code; // -1 on a server
+    QString state; // empty for a file
 };
 
 int resultCode(const QSqlError &error)
@@ -57,10 +64,25 @@ int resultCode(const QSqlError &error)
     return ok ? code : -1;
 }
 
-EngineError engineError(const QSqlError &error)
+EngineError engineError(const QSqlError &error, bool server)
 {
     const QString reason = engineErrorText(error);
+    if (server)
+        return EngineError(reason, reason, -1, error.nativeErrorCode());
     return EngineError(reason, reason, resultCode(error));
+}
+
+// "x like :p" on a server: without regard to letter case, as SQLite's LIKE,
+// and with no escape character (PostgreSQL's default is the backslash), so
+// that a backslash in a search text is a backslash. "%" and "_" stay
+// wildcards on both engines.
+QString serverLike(const QString &sql)
+{
+    static const QRegularExpression like(
+        QStringLiteral(R"(\blike\s+(:\w+|\?))"), QRegularExpression::CaseInsensitiveOption);
+    QString out = sql;
+    out.replace(like, QStringLiteral("ilike \\1 escape ''"));
+    return out;
 }
 
 // The first bytes of a file, as far as opening needs them.
@@ -271,6 +293,16 @@ void Connection::open(const QString &path, const QStringList &requiredTables, Ac
     const RequiredColumns &requiredColumns)
 {
     close();
+    m_location = DatabaseLocation::parse(path);
+    if (isServer()) {
+        RequiredColumns required = requiredColumns;
+        for (const QString &table : requiredTables)
+            required.insert(table, required.value(table));
+        openServer(required);
+        if (access == Access::ReadOnly)
+            m_readOnly = true;
+        return;
+    }
     if (path.isEmpty())
         throw AppError(QStringLiteral("没有给出数据库文件名!"));
     const QFileInfo info(path);
@@ -358,6 +390,8 @@ void Connection::inspect(
 void Connection::create(const QString &path)
 {
     close();
+    if (DatabaseLocation::looksLikeServer(path))
+        throw AppError(QStringLiteral("服务器数据库由 hadtool new 创建: ") + path);
     createFile(path, {});
     open(path);
 }
@@ -537,7 +571,7 @@ void Connection::close()
         }
         QSqlDatabase::removeDatabase(m_name);
         auto &files = openFiles();
-        if (--files[m_registeredPath].connections <= 0)
+        if (!isServer() && --files[m_registeredPath].connections <= 0)
             files.remove(m_registeredPath);
         m_path.clear();
         m_registeredPath.clear();
@@ -546,6 +580,7 @@ void Connection::close()
     }
     // After the engine has let go: the mark's descriptor closes last.
     m_useMark.release();
+    m_location = DatabaseLocation();
 }
 
 bool Connection::isOpen() const
@@ -562,8 +597,12 @@ QSqlDatabase Connection::database() const
 
 void Connection::failIfReadOnly() const
 {
-    if (m_readOnly)
-        throw AppError(readOnlyMessage(m_path));
+    if (!m_readOnly)
+        return;
+    if (isServer())
+        throw AppError(
+            QStringLiteral("服务器数据库 ") + m_path + QStringLiteral(" 只允许读取, 不能保存修改!"));
+    throw AppError(readOnlyMessage(m_path));
 }
 
 QSqlQuery Connection::run(const QString &sql, const SqlParams &params) const
@@ -581,7 +620,12 @@ QSqlQuery Connection::run(const QString &sql, const SqlParams &params) const
         // Parameters are texts: a null text is bound as an empty one, never as NULL.
         values.append(value->isNull() ? QStringLiteral("") : *value);
     }
-    return runPositional(positional, values);
+    return runPositional(dialect(positional), values);
+}
+
+QString Connection::dialect(const QString &sql) const
+{
+    return isServer() ? serverLike(sql) : sql;
 }
 
 QSqlQuery Connection::runPositional(const QString &sql, const QVariantList &values) const
@@ -589,13 +633,22 @@ QSqlQuery Connection::runPositional(const QString &sql, const QVariantList &valu
     QSqlQuery query(database());
     query.setForwardOnly(true);
     const auto fail = [&] {
-        const EngineError error = engineError(query.lastError());
+        const EngineError error = engineError(query.lastError(), isServer());
         // A file open for reading only refuses every write with the engine's
         // plain "readonly" code; the user reads what it means for the file.
-        if (m_readOnly && error.code == SqliteReadOnly)
+        if (m_readOnly
+            && (error.code == SqliteReadOnly || error.state == InsufficientPrivilege
+                || error.state == ReadOnlyTransaction))
             failIfReadOnly();
         throw error;
     };
+    // A server prepares only queries and changes of rows: a statement
+    // without values (transactions, tables) runs as it is.
+    if (isServer() && values.isEmpty()) {
+        if (!query.exec(sql))
+            fail();
+        return query;
+    }
     if (!query.prepare(sql))
         fail();
     for (const QVariant &value : values)
@@ -620,7 +673,7 @@ void Connection::transaction(const std::function<void()> &work)
     failIfReadOnly();
     // IMMEDIATE takes the write lock at once, so a second connection waits
     // for it instead of failing half-way.
-    execute(QStringLiteral("BEGIN IMMEDIATE"));
+    execute(isServer() ? QStringLiteral("BEGIN") : QStringLiteral("BEGIN IMMEDIATE"));
     m_transactionDepth = 1;
     try {
         work();
@@ -655,4 +708,130 @@ bool Connection::removeFile(const QString &path)
         return false;
     removeJournals(path);
     return true;
+}
+
+namespace {
+
+QString cannotConnect(const DatabaseLocation &location, const QString &reason)
+{
+    return QStringLiteral("不能连接服务器数据库 ") + location.displayText() + u'\n' + reason;
+}
+
+} // namespace
+
+void Connection::openServer(const RequiredColumns &requiredColumns)
+{
+    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), m_name);
+    if (!db.isValid()) {
+        db = QSqlDatabase();
+        QSqlDatabase::removeDatabase(m_name);
+        throw AppError(cannotConnect(
+            m_location, QStringLiteral("没有 PostgreSQL 数据库驱动 (QPSQL), 请安装 libqt6sql6-psql。")));
+    }
+    db.setHostName(m_location.host());
+    db.setPort(m_location.port());
+    db.setDatabaseName(m_location.database());
+    db.setUserName(m_location.user());
+    db.setPassword(m_location.password());
+    db.setConnectOptions(m_location.connectOptions());
+    if (!db.open()) {
+        const QString reason = engineErrorText(db.lastError()).trimmed();
+        db = QSqlDatabase();
+        QSqlDatabase::removeDatabase(m_name);
+        throw AppError(cannotConnect(m_location, reason));
+    }
+    // Never the password: the path is what messages and titles show.
+    m_path = m_location.displayText();
+    m_readOnly = false;
+    try {
+        requireServerSchema(requiredColumns);
+    } catch (...) {
+        close();
+        throw;
+    }
+}
+
+void Connection::requireServerSchema(const RequiredColumns &columns)
+{
+    QStringList tables;
+    QStringList names = columns.keys();
+    names.sort(Qt::CaseInsensitive);
+    for (const QString &table : std::as_const(names)) {
+        const QStringList &required = columns[table];
+        const QList<Column> present = tableColumns(table);
+        if (present.isEmpty())
+            throw AppError(QStringLiteral("服务器数据库 ") + m_path + QStringLiteral(" 中没有表 ") + table
+                + QStringLiteral(", 不是本系统的数据库! (用 hadtool new 创建)"));
+        QStringList presentNames;
+        for (const Column &column : present)
+            presentNames.append(column.name);
+        for (const QString &column : required)
+            if (!presentNames.contains(column, Qt::CaseInsensitive))
+                throw AppError(QStringLiteral("服务器数据库 ") + m_path + QStringLiteral(" 的表 ") + table
+                    + QStringLiteral(" 没有列 ") + column + QStringLiteral(", 不是本系统的数据库!"));
+        tables.append(table.toLower());
+    }
+    // A role that may only read these tables (or a server that only reads)
+    // gets what a read-only file gets.
+    QSqlQuery writable = runPositional(
+        QStringLiteral("select current_setting('transaction_read_only') = 'off' and coalesce(bool_and("
+                       "has_table_privilege(t, 'INSERT') and has_table_privilege(t, 'UPDATE') and "
+                       "has_table_privilege(t, 'DELETE')), true) from unnest(string_to_array(?, ',')) as t"),
+        { tables.join(u',') });
+    m_readOnly = !(writable.next() && writable.value(0).toBool());
+}
+
+QList<Connection::Column> Connection::tableColumns(const QString &table) const
+{
+    QList<Column> columns;
+    if (isServer()) {
+        // A domain names the column's meaning where the stored type is
+        // plain text (dates kept as the text a file holds).
+        QSqlQuery query = runPositional(
+            QStringLiteral("select column_name, upper(coalesce(domain_name, data_type)) from "
+                           "information_schema.columns where table_schema = current_schema() and "
+                           "table_name = lower(?) order by ordinal_position"),
+            { table });
+        while (query.next())
+            columns.append({ query.value(0).toString(), query.value(1).toString() });
+        return columns;
+    }
+    QSqlQuery info = runPositional(QStringLiteral("PRAGMA table_info(\"%1\")").arg(table), {});
+    while (info.next())
+        columns.append({ info.value(1).toString(), info.value(2).toString().toUpper() });
+    return columns;
+}
+
+QString Connection::rowIdName(const QString &table, const QStringList &lowerCaseColumns) const
+{
+    // Every table of a server database has an identity column ID.
+    if (isServer())
+        return QStringLiteral("id");
+    // SQLite knows the row id by three names, and a column of the same name
+    // hides it: take one that no column of this table uses.
+    for (const QString &name : { QStringLiteral("rowid"), QStringLiteral("_rowid_"), QStringLiteral("oid") })
+        if (!lowerCaseColumns.contains(name))
+            return name;
+    throw AppError(
+        QStringLiteral("Table '%1' hides its row id behind columns named rowid, _rowid_ and oid").arg(table));
+}
+
+QString Connection::quoted(const QString &identifier) const
+{
+    // A server folds the unquoted names of its schema to lower case.
+    return u'"' + (isServer() ? identifier.toLower() : identifier) + u'"';
+}
+
+qint64 Connection::insert(
+    const QString &table, const QStringList &quotedColumns, const QVariantList &values) const
+{
+    const QString marks = QStringList(quotedColumns.size(), QStringLiteral("?")).join(QStringLiteral(", "));
+    QString sql = quotedColumns.isEmpty()
+        ? QStringLiteral("insert into %1 default values").arg(quoted(table))
+        : QStringLiteral("insert into %1 (%2) values (%3)")
+              .arg(quoted(table), quotedColumns.join(QStringLiteral(", ")), marks);
+    if (!isServer())
+        return runPositional(sql, values).lastInsertId().toLongLong();
+    QSqlQuery query = runPositional(sql + QStringLiteral(" returning id"), values);
+    return query.next() ? query.value(0).toLongLong() : -1;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "db/databaselocation.h"
 #include "db/fileusemark.h"
 
 #include <QHash>
@@ -29,6 +30,11 @@ using SqlParams = QMap<QString, QString>;
 // connection that cannot write (is it a database, are the required tables and
 // columns there), and only a file that passes is opened for writing. A file
 // opened for reading only is never changed, not even its journal mode.
+//
+// A connection may also reach a PostgreSQL server (a location given as a
+// "postgresql://" URL). Everything engine-specific (row ids, identifiers,
+// case-blind LIKE, transactions, privileges) is decided here, so that the
+// data sets and everything above them work the same on both.
 class Connection
 {
 public:
@@ -43,7 +49,8 @@ public:
     // case ignored; further columns are allowed).
     using RequiredColumns = QHash<QString, QStringList>;
 
-    // Opens an existing file; a missing file is never created. A file that
+    // Opens an existing file, or a server database (location is then a
+    // PostgreSQL URL); a missing file is never created. A file that
     // is no SQLite database or lacks one of the required tables or columns
     // is refused untouched. ReadOnly never writes to the file or beside it
     // (a file in write-ahead log mode is read as it is). ReadWrite falls
@@ -64,8 +71,29 @@ public:
     // could not be written. Every write then fails with an AppError that
     // says the file is read-only.
     bool isReadOnly() const { return m_readOnly; }
-    // The path given to open or create.
+    // The path or URL given to open or create.
     const QString &path() const { return m_path; }
+    // Whether the database is on a server rather than in a file.
+    bool isServer() const { return m_location.isServer(); }
+    // The location as the user may read it (a URL without its password).
+    QString displayText() const { return m_location.displayText(); }
+
+    // A column of a table: its name, and its declared type (upper case).
+    struct Column
+    {
+        QString name;
+        QString type;
+    };
+    // The columns of a table in table order; empty when there is no such table.
+    QList<Column> tableColumns(const QString &table) const;
+    // The name by which statements select the row id of a table with the
+    // given columns (lower-case names): a number that orders the rows as
+    // they were stored. Throws AppError when a file's table hides it.
+    QString rowIdName(const QString &table, const QStringList &lowerCaseColumns) const;
+    // A table or column name as a statement quotes it.
+    QString quoted(const QString &identifier) const;
+    // Runs an insert with "?" placeholders and returns the new row's id.
+    qint64 insert(const QString &table, const QStringList &quotedColumns, const QVariantList &values) const;
 
     // Runs a statement with named parameters and returns it positioned
     // before its first row (forward only). Throws AppError with the engine's
@@ -118,7 +146,12 @@ private:
     void failIfReadOnly() const;
     QSqlDatabase database() const;
 
+    void openServer(const RequiredColumns &requiredColumns);
+    void requireServerSchema(const RequiredColumns &columns);
+    QString dialect(const QString &sql) const;
+
     QString m_name;
+    DatabaseLocation m_location;
     QString m_path;
     QString m_registeredPath;
     bool m_readOnly = false;

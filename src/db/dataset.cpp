@@ -77,8 +77,9 @@ QHash<qint64, QList<QVariant>> readRows(const Connection &connection, const QStr
     const QString &rowIdName, qsizetype fieldCount, const QVariantList &ids)
 {
     const QString marks = QStringList(ids.size(), QStringLiteral("?")).join(u',');
-    QSqlQuery query = connection.runPositional(
-        QStringLiteral("select %2, * from \"%1\" where %2 in (%3)").arg(table, rowIdName, marks), ids);
+    QSqlQuery query = connection.runPositional(QStringLiteral("select %2, * from %1 where %2 in (%3)")
+                                                   .arg(connection.quoted(table), rowIdName, marks),
+        ids);
     QHash<qint64, QList<QVariant>> rows;
     while (query.next()) {
         QList<QVariant> row(fieldCount);
@@ -137,10 +138,9 @@ void DataSet::loadFields()
     m_fields.clear();
     m_kinds.clear();
     m_fieldIndex.clear();
-    QSqlQuery info = m_connection.run(QStringLiteral("PRAGMA table_info(\"%1\")").arg(m_table));
-    while (info.next()) {
-        const QString name = info.value(1).toString();
-        const QString type = info.value(2).toString().toUpper();
+    for (const Connection::Column &column : m_connection.tableColumns(m_table)) {
+        const QString &name = column.name;
+        const QString &type = column.type;
         Kind kind = Kind::Text;
         if (type.contains(u"INT"))
             kind = Kind::Integer;
@@ -154,20 +154,7 @@ void DataSet::loadFields()
     }
     if (m_fields.isEmpty())
         throw AppError(QStringLiteral("no such table: ") + m_table);
-    // The engine knows the row id by three names, and a column of the same
-    // name hides it: take one that no column of this table uses.
-    m_rowId.clear();
-    for (const QString &name :
-        { QStringLiteral("rowid"), QStringLiteral("_rowid_"), QStringLiteral("oid") }) {
-        if (!m_fieldIndex.contains(name)) {
-            m_rowId = name;
-            break;
-        }
-    }
-    if (m_rowId.isEmpty())
-        throw AppError(
-            QStringLiteral("Table '%1' hides its row id behind columns named rowid, _rowid_ and oid")
-                .arg(m_table));
+    m_rowId = m_connection.rowIdName(m_table, m_fieldIndex.keys());
 }
 
 void DataSet::addColumns(const QStringList &definitions)
@@ -200,7 +187,8 @@ void DataSet::readRowIds()
     m_rowIds.clear();
     m_cache.clear();
     QSqlQuery query = m_connection.run(
-        QStringLiteral("select \"%1\".%2 from \"%1\"").arg(m_table, m_rowId) + m_condition, m_params);
+        QStringLiteral("select %1.%2 from %1").arg(m_connection.quoted(m_table), m_rowId) + m_condition,
+        m_params);
     while (query.next())
         m_rowIds.append(query.value(0).toLongLong());
     // The engine returns the rows in the order of whatever it reads: a
@@ -369,7 +357,7 @@ void DataSet::writeRow()
     QList<QVariant> values;
     for (int i = 0; i < m_fields.size(); ++i) {
         if (m_changed.at(i) && (m_state == State::Append || !sameValue(m_buffer.at(i), stored.at(i)))) {
-            columns.append(QLatin1Char('"') + m_fields.at(i) + QLatin1Char('"'));
+            columns.append(m_connection.quoted(m_fields.at(i)));
             values.append(m_buffer.at(i));
         }
     }
@@ -381,8 +369,9 @@ void DataSet::writeRow()
                 assignments.append(c + QStringLiteral(" = ?"));
             QList<QVariant> bound = values;
             bound.append(rowId);
-            const QString sql = QStringLiteral("update \"%1\" set %2 where %3 = ?")
-                                    .arg(m_table, assignments.join(QStringLiteral(", ")), m_rowId);
+            const QString sql
+                = QStringLiteral("update %1 set %2 where %3 = ?")
+                      .arg(m_connection.quoted(m_table), assignments.join(QStringLiteral(", ")), m_rowId);
             const QSqlQuery q = m_connection.runPositional(sql, bound);
             if (q.numRowsAffected() == 0)
                 throw AppError(QStringLiteral("Row cannot be located for updating. Some values may "
@@ -390,13 +379,7 @@ void DataSet::writeRow()
             m_cache.remove(rowId);
         }
     } else {
-        const QString marks = QStringList(columns.size(), QStringLiteral("?")).join(QStringLiteral(", "));
-        const QString sql = columns.isEmpty()
-            ? QStringLiteral("insert into \"%1\" default values").arg(m_table)
-            : QStringLiteral("insert into \"%1\" (%2) values (%3)")
-                  .arg(m_table, columns.join(QStringLiteral(", ")), marks);
-        const QSqlQuery q = m_connection.runPositional(sql, values);
-        m_rowIds.append(q.lastInsertId().toLongLong());
+        m_rowIds.append(m_connection.insert(m_table, columns, values));
         m_index = int(m_rowIds.size()) - 1;
         m_bof = m_eof = false;
     }
@@ -429,7 +412,7 @@ void DataSet::deleteRecord()
         throw AppError(QStringLiteral("Cannot perform this operation on an empty dataset"));
     const qint64 rowId = m_rowIds.at(m_index);
     m_connection.runPositional(
-        QStringLiteral("delete from \"%1\" where %2 = ?").arg(m_table, m_rowId), { rowId });
+        QStringLiteral("delete from %1 where %2 = ?").arg(m_connection.quoted(m_table), m_rowId), { rowId });
     m_state = State::Browse;
     m_buffer.clear();
     m_changed.clear();
@@ -724,7 +707,7 @@ QList<int> DataSet::columnFields(const QStringList &columns, QString &selectList
     QStringList quoted;
     for (const QString &c : columns) {
         fields.append(fieldIndex(c));
-        quoted.append(QLatin1Char('"') + m_fields.at(fields.last()) + QLatin1Char('"'));
+        quoted.append(m_connection.quoted(m_fields.at(fields.last())));
     }
     selectList = quoted.join(QStringLiteral(", "));
     return fields;
@@ -748,7 +731,8 @@ QList<QStringList> DataSet::columnTexts(const QStringList &columns) const
     QString selectList;
     const QList<int> fields = columnFields(columns, selectList);
     QSqlQuery query = m_connection.run(
-        QStringLiteral("select \"%1\".%2, %3 from \"%1\"").arg(m_table, m_rowId, selectList) + m_condition,
+        QStringLiteral("select %1.%2, %3 from %1").arg(m_connection.quoted(m_table), m_rowId, selectList)
+            + m_condition,
         m_params);
     const QHash<qint64, QStringList> byRowId = textsByRowId(query, fields);
     QList<QStringList> result;
@@ -783,8 +767,8 @@ QList<QStringList> DataSet::columnTexts(const QStringList &columns, int first, i
     for (int i = first; i < end; ++i)
         ids.append(m_rowIds.at(i));
     const QString marks = QStringList(ids.size(), QStringLiteral("?")).join(u',');
-    const QString sql = QStringLiteral("select %1, %2 from \"%3\" where %1 in (%4)")
-                            .arg(m_rowId, selectList, m_table, marks);
+    const QString sql = QStringLiteral("select %1, %2 from %3 where %1 in (%4)")
+                            .arg(m_rowId, selectList, m_connection.quoted(m_table), marks);
     QSqlQuery query = m_connection.runPositional(sql, ids);
     const QHash<qint64, QStringList> byRowId = textsByRowId(query, fields);
     result.reserve(end - first);

@@ -17,6 +17,9 @@ void ensure(Connection &connection)
         "create index if not exists ProjectTabClient on ProjectTab(Client)",
         "create index if not exists CalcuDataFileNo on CalcuData(FileNo)",
     };
+    // A server database gets its indexes with its tables.
+    if (connection.isServer())
+        return;
     try {
         connection.transaction([&] {
             for (const char *statement : Statements)
