@@ -163,13 +163,7 @@ void DocumentCommands::Delete()
     if (!window)
         return;
     DataSet &reports = window->ReportQuery();
-    // Storing into an empty table would start a new row, which the delete
-    // then drops instead of telling that the table is empty.
-    if (window->Modified() && !reports.isEmpty()) {
-        window->StoreReport(reports);
-        window->SaveComponentRows();
-    }
-    dataModule().DeleteReport(reports);
+    window->deleteShownReport();
     if (reports.isEmpty()) {
         // The pages keep showing the last report deleted. Nothing of it is
         // left unsaved: a save (of its own or before an append) must not
@@ -214,8 +208,7 @@ void DocumentCommands::move(Move move)
         return;
     }
     DataSet &reports = window->ReportQuery();
-    if (window->Modified())
-        window->StoreReport(reports); // the fields only; the move posts them
+    window->storeFields();
     TFrm_DataModule &module = dataModule();
     switch (move) {
     case Move::First:

@@ -19,6 +19,7 @@ bool detail::reportCurrentException()
 {
     try {
         throw;
+    } catch (const CommandCancelled &) {
     } catch (const std::exception &e) {
         showGeneralError(failureText(e));
     }

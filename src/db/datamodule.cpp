@@ -7,6 +7,7 @@
 #include "db/hadfile.h"
 
 #include <QFileInfo>
+#include <QSqlQuery>
 
 namespace {
 
@@ -76,19 +77,36 @@ void TFrm_DataModule::PostReport(DataSet &dataSet, const QList<ComponentRow> &ro
 {
     dataSet.transaction([&] {
         const QString number = dataSet.asString(QStringLiteral("FileNo"));
-        dataSet.post();
+        dataSet.post(DataSet::Stamp::Always);
         ComponentRows::save(dataSet.connection(), number, rows);
     });
 }
 
-bool TFrm_DataModule::DeleteReport(DataSet &dataSet)
+bool TFrm_DataModule::DeleteReport(DataSet &dataSet, DataSet::IfChanged ifChanged)
 {
     if (dataSet.isEmpty()) {
         Prompt::warning(QStringLiteral("数据表已空，不能删除!"));
         return false;
     }
-    dataSet.deleteRecord();
+    dataSet.deleteRecord(ifChanged);
     return true;
+}
+
+QString TFrm_DataModule::UnusedReportNumber(const Connection &connection, const QString &wanted)
+{
+    constexpr int NumberWidth = 20;
+    const auto used = [&](const QString &number) {
+        QSqlQuery query
+            = connection.run(QStringLiteral("select count(*) from ProjectTab where FileNo = :FileNo"),
+                { { QStringLiteral("FileNo"), number } });
+        return query.next() && query.value(0).toLongLong() > 0;
+    };
+    QString number = wanted;
+    for (int n = 2; used(number); ++n) {
+        const QString suffix = u'-' + QString::number(n);
+        number = wanted.left(NumberWidth - suffix.size()) + suffix;
+    }
+    return number;
 }
 
 bool TFrm_DataModule::MoveFirst(DataSet &dataSet)

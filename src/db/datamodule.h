@@ -1,12 +1,14 @@
 #pragma once
 
 #include "db/componentrows.h"
+#include "db/dataset.h"
 
 #include <QList>
 #include <QString>
 
 #include <functional>
 
+class Connection;
 class DataSet;
 
 // The data module: creates appraisal database files and runs the record
@@ -38,11 +40,18 @@ public:
     // Posts the report row being edited or appended and makes the given
     // rows the component rows stored under its number, as one transaction:
     // after a failure (or a crash) the file holds the old report with its
-    // old rows, and the data set is as it was before. Throws AppError.
+    // old rows, and the data set is as it was before. A report saved or
+    // deleted elsewhere since it was loaded is refused with RowConflict
+    // (its rows untouched). Throws AppError.
     void PostReport(DataSet &dataSet, const QList<ComponentRow> &rows);
     // Deletes the current row without asking; false (with a warning) when
-    // the set is empty.
-    bool DeleteReport(DataSet &dataSet);
+    // the set is empty. A report saved elsewhere since it was loaded is
+    // deleted only when told so, else refused with RowConflict.
+    bool DeleteReport(DataSet &dataSet, DataSet::IfChanged ifChanged = DataSet::IfChanged::Refuse);
+    // The wanted report number when no report uses it, else the first of
+    // wanted-2, wanted-3, ... (cut to the column's 20 characters) that none
+    // uses: a report stored under it takes no other report's component rows.
+    static QString UnusedReportNumber(const Connection &connection, const QString &wanted);
 
     // Moves that post a row being edited first. A failing move is reported
     // with "移动记录错误!" and returns false.

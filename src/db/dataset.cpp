@@ -2,6 +2,7 @@
 
 #include "base/apperror.h"
 #include "base/dateconventions.h"
+#include "db/rowconflict.h"
 
 #include <QRegularExpression>
 #include <QSet>
@@ -155,6 +156,7 @@ void DataSet::loadFields()
     if (m_fields.isEmpty())
         throw AppError(QStringLiteral("no such table: ") + m_table);
     m_rowId = m_connection.rowIdName(m_table, m_fieldIndex.keys());
+    m_versionField = m_versionColumn.isEmpty() ? -1 : int(m_fieldIndex.value(m_versionColumn.toLower(), -1));
 }
 
 void DataSet::addColumns(const QStringList &definitions)
@@ -162,14 +164,13 @@ void DataSet::addColumns(const QStringList &definitions)
     requireOpen();
     m_connection.transaction([&] {
         QSet<QString> present;
-        QSqlQuery info = m_connection.run(QStringLiteral("PRAGMA table_info(\"%1\")").arg(m_table));
-        while (info.next())
-            present.insert(info.value(1).toString().toLower());
+        for (const Connection::Column &column : m_connection.tableColumns(m_table))
+            present.insert(column.name.toLower());
         for (const QString &definition : definitions) {
             // Another connection may have added a column since this set read its fields.
             if (!present.contains(definition.section(u' ', 0, 0).toLower()))
                 m_connection.execute(
-                    QStringLiteral("alter table \"%1\" add column %2").arg(m_table, definition));
+                    QStringLiteral("alter table %1 add column %2").arg(m_connection.quoted(m_table), definition));
         }
     });
     loadFields();
@@ -207,6 +208,8 @@ void DataSet::close()
     m_changed.clear();
     m_index = -1;
     m_bof = m_eof = true;
+    m_pinnedId = NoBookmark;
+    m_pinned.clear();
 }
 
 void DataSet::refresh()
@@ -215,10 +218,20 @@ void DataSet::refresh()
     postIfEditing();
     const Bookmark current = bookmark();
     readRowIds();
+    m_pinnedId = NoBookmark;
     const int found = int(m_rowIds.indexOf(current));
     m_index = found >= 0 ? found : (m_rowIds.isEmpty() ? -1 : 0);
     m_bof = m_index <= 0;
     m_eof = m_rowIds.isEmpty();
+}
+
+void DataSet::reloadCurrent()
+{
+    requireOpen();
+    if (const Bookmark current = bookmark(); current != NoBookmark)
+        m_cache.remove(current);
+    m_pinnedId = NoBookmark;
+    m_pinned.clear();
 }
 
 void DataSet::requireOpen() const
@@ -316,8 +329,9 @@ void DataSet::edit()
         append();
         return;
     }
-    m_buffer = storedRow(m_index);
+    m_buffer = currentRow();
     m_changed = QList<bool>(m_fields.size(), false);
+    m_baseVersion = versionOf(m_buffer);
     m_state = State::Edit;
 }
 
@@ -331,17 +345,17 @@ void DataSet::append()
     m_bof = m_eof = false;
 }
 
-void DataSet::post()
+void DataSet::post(Stamp stamp)
 {
     requireEditing();
-    transaction([this] {
+    transaction([this, stamp] {
         for (const auto &work : m_beforePost)
             work(*this);
-        writeRow();
+        writeRow(stamp);
     });
 }
 
-void DataSet::writeRow()
+void DataSet::writeRow(Stamp stamp)
 {
     // A column given the value the file holds already is left alone: a
     // report stored unchanged (as every move stores the report it leaves)
@@ -351,41 +365,104 @@ void DataSet::writeRow()
     Row stored(m_fields.size());
     if (m_state == State::Edit) {
         const qint64 rowId = m_rowIds.at(m_index);
-        stored = readRows(m_connection, m_table, m_rowId, m_fields.size(), { rowId }).value(rowId, stored);
+        const QHash<qint64, Row> rows = readRows(m_connection, m_table, m_rowId, m_fields.size(), { rowId });
+        if (rows.contains(rowId))
+            stored = rows.value(rowId);
+        else if (m_versionField >= 0)
+            throw RowConflict(RowConflict::Kind::Deleted);
     }
-    QStringList columns;
-    QList<QVariant> values;
+    QList<int> fields;
     for (int i = 0; i < m_fields.size(); ++i) {
-        if (m_changed.at(i) && (m_state == State::Append || !sameValue(m_buffer.at(i), stored.at(i)))) {
-            columns.append(m_connection.quoted(m_fields.at(i)));
-            values.append(m_buffer.at(i));
-        }
+        if (i != m_versionField && m_changed.at(i)
+            && (m_state == State::Append || !sameValue(m_buffer.at(i), stored.at(i))))
+            fields.append(i);
     }
-    if (m_state == State::Edit) {
-        const qint64 rowId = m_rowIds.at(m_index);
-        if (!columns.isEmpty()) {
-            QStringList assignments;
-            for (const QString &c : columns)
-                assignments.append(c + QStringLiteral(" = ?"));
-            QList<QVariant> bound = values;
-            bound.append(rowId);
-            const QString sql
-                = QStringLiteral("update %1 set %2 where %3 = ?")
-                      .arg(m_connection.quoted(m_table), assignments.join(QStringLiteral(", ")), m_rowId);
-            const QSqlQuery q = m_connection.runPositional(sql, bound);
-            if (q.numRowsAffected() == 0)
-                throw AppError(QStringLiteral("Row cannot be located for updating. Some values may "
-                                              "have been changed since it was last read."));
-            m_cache.remove(rowId);
-        }
-    } else {
-        m_rowIds.append(m_connection.insert(m_table, columns, values));
-        m_index = int(m_rowIds.size()) - 1;
-        m_bof = m_eof = false;
-    }
+    if (m_state == State::Edit)
+        updateRow(m_rowIds.at(m_index), stored, fields, stamp);
+    else
+        insertRow(fields);
     m_state = State::Browse;
     m_buffer.clear();
     m_changed.clear();
+}
+
+QStringList DataSet::quotedNames(const QList<int> &fields, const QString &suffix) const
+{
+    QStringList names;
+    for (int field : fields)
+        names.append(m_connection.quoted(m_fields.at(field)) + suffix);
+    return names;
+}
+
+// Writes the given fields of the buffer over a stored row, and with a
+// version column the next version, but only while the row still holds the
+// version this set read: the check and the write are one statement.
+void DataSet::updateRow(qint64 rowId, const Row &stored, QList<int> fields, Stamp stamp)
+{
+    const bool versioned = m_versionField >= 0 && (stamp == Stamp::Always || !fields.isEmpty());
+    if (fields.isEmpty() && !versioned)
+        return;
+    Row written = stored; // the row as the file holds it after the update
+    for (int field : fields)
+        written[field] = m_buffer.at(field);
+    QString guard;
+    QVariantList guardValues;
+    if (versioned) {
+        if (versionOf(stored) != m_baseVersion)
+            throw RowConflict(RowConflict::Kind::Changed);
+        fields.append(m_versionField);
+        written[m_versionField] = fromText(m_versionField, QString::number(m_baseVersion + 1));
+        guard = versionGuard(stored, guardValues);
+    }
+    QVariantList bound;
+    for (int field : fields)
+        bound.append(written.at(field));
+    bound.append(rowId);
+    bound.append(guardValues);
+    const QString sql = QStringLiteral("update %1 set %2 where %3 = ?")
+                            .arg(m_connection.quoted(m_table),
+                                quotedNames(fields, QStringLiteral(" = ?")).join(QStringLiteral(", ")), m_rowId)
+        + guard;
+    const QSqlQuery q = m_connection.runPositional(sql, bound);
+    if (q.numRowsAffected() == 0) {
+        // Another connection got in between the reading and the writing.
+        if (versioned)
+            throw RowConflict(RowConflict::Kind::Changed);
+        throw AppError(QStringLiteral("Row cannot be located for updating. Some values may "
+                                      "have been changed since it was last read."));
+    }
+    m_cache.remove(rowId);
+    pin(rowId, written);
+}
+
+// The condition that a row still holds the version it had when it was
+// read as stored; its value, if any, is appended to bound.
+QString DataSet::versionGuard(const Row &stored, QVariantList &bound) const
+{
+    const QVariant version = stored.at(m_versionField);
+    if (version.isNull())
+        return QStringLiteral(" and %1 is null").arg(m_connection.quoted(m_fields.at(m_versionField)));
+    bound.append(version);
+    return QStringLiteral(" and %1 = ?").arg(m_connection.quoted(m_fields.at(m_versionField)));
+}
+
+// Inserts the given fields of the buffer as a new row (with a version
+// column, the first version), which becomes the current row as read.
+void DataSet::insertRow(QList<int> fields)
+{
+    Row given = m_buffer;
+    if (m_versionField >= 0) {
+        fields.append(m_versionField);
+        given[m_versionField] = fromText(m_versionField, QStringLiteral("1"));
+    }
+    QVariantList bound;
+    for (int field : fields)
+        bound.append(given.at(field));
+    const qint64 rowId = m_connection.insert(m_table, quotedNames(fields), bound);
+    m_rowIds.append(rowId);
+    m_index = int(m_rowIds.size()) - 1;
+    m_bof = m_eof = false;
+    pin(rowId, readRows(m_connection, m_table, m_rowId, m_fields.size(), { rowId }).value(rowId, given));
 }
 
 void DataSet::cancel()
@@ -401,7 +478,7 @@ void DataSet::cancel()
     m_changed.clear();
 }
 
-void DataSet::deleteRecord()
+void DataSet::deleteRecord(IfChanged ifChanged)
 {
     requireOpen();
     if (m_state == State::Append) {
@@ -411,8 +488,22 @@ void DataSet::deleteRecord()
     if (m_rowIds.isEmpty())
         throw AppError(QStringLiteral("Cannot perform this operation on an empty dataset"));
     const qint64 rowId = m_rowIds.at(m_index);
-    m_connection.runPositional(
-        QStringLiteral("delete from %1 where %2 = ?").arg(m_connection.quoted(m_table), m_rowId), { rowId });
+    QString sql = QStringLiteral("delete from %1 where %2 = ?").arg(m_connection.quoted(m_table), m_rowId);
+    QVariantList bound { rowId };
+    if (m_versionField >= 0 && ifChanged == IfChanged::Refuse) {
+        const qint64 base = m_state == State::Edit ? m_baseVersion : versionOf(currentRow());
+        const QHash<qint64, Row> rows = readRows(m_connection, m_table, m_rowId, m_fields.size(), { rowId });
+        // A row deleted elsewhere already is gone: there is nothing to refuse.
+        if (rows.contains(rowId)) {
+            if (versionOf(rows.value(rowId)) != base)
+                throw RowConflict(RowConflict::Kind::Changed);
+            sql += versionGuard(rows.value(rowId), bound);
+            if (m_connection.runPositional(sql, bound).numRowsAffected() == 0)
+                throw RowConflict(RowConflict::Kind::Changed);
+        }
+    } else {
+        m_connection.runPositional(sql, bound);
+    }
     m_state = State::Browse;
     m_buffer.clear();
     m_changed.clear();
@@ -436,12 +527,16 @@ void DataSet::transaction(const std::function<void()> &work)
     const QStringList fields = m_fields;
     const QList<Kind> kinds = m_kinds;
     const QHash<QString, int> fieldIndex = m_fieldIndex;
+    const qint64 pinnedId = m_pinnedId;
+    const Row pinned = m_pinned;
+    const int versionField = m_versionField;
     try {
         m_connection.transaction(work);
     } catch (...) {
         m_fields = fields;
         m_kinds = kinds;
         m_fieldIndex = fieldIndex;
+        m_versionField = versionField;
         m_rowIds = rowIds;
         m_index = index;
         m_bof = bof;
@@ -449,6 +544,8 @@ void DataSet::transaction(const std::function<void()> &work)
         m_state = state;
         m_buffer = buffer;
         m_changed = changed;
+        m_pinnedId = pinnedId;
+        m_pinned = pinned;
         // Rows read inside may hold values that were undone.
         m_cache.clear();
         throw;
@@ -491,7 +588,33 @@ QVariant DataSet::value(int field) const
         return m_buffer.at(field);
     if (m_index < 0)
         return QVariant();
-    return storedRow(m_index).at(field);
+    return currentRow().at(field);
+}
+
+// The current row as read when the set first showed it, read now when it
+// is shown first; a row deleted by another connection reads as null.
+const DataSet::Row &DataSet::currentRow() const
+{
+    const qint64 rowId = m_rowIds.at(m_index);
+    if (m_pinnedId != rowId) {
+        const QHash<qint64, Row> rows = readRows(m_connection, m_table, m_rowId, m_fields.size(), { rowId });
+        pin(rowId, rows.value(rowId, Row(m_fields.size())));
+    }
+    return m_pinned;
+}
+
+void DataSet::pin(qint64 rowId, const Row &row) const
+{
+    m_pinnedId = rowId;
+    m_pinned = row;
+}
+
+// The number of saves a row has seen: null (never counted) is 0.
+qint64 DataSet::versionOf(const Row &row) const
+{
+    if (m_versionField < 0)
+        return 0;
+    return row.at(m_versionField).toString().trimmed().toLongLong();
 }
 
 bool DataSet::isNull(const QString &name) const

@@ -23,10 +23,22 @@
 // move posts a row being edited or appended; an appended row, once posted,
 // is the last row of the set and stays current. Values of other connections
 // are seen after the next open or refresh.
+//
+// The current row is read from the file when the set first shows it and
+// kept as read until the set leaves it: what an edit starts from is what
+// was shown. With a version column, writing the row or deleting it checks
+// in the same statement that no other connection saved it since it was
+// read (a null version counts as 0), and every write counts the version up;
+// a row saved or deleted elsewhere meanwhile throws RowConflict.
 class DataSet
 {
 public:
     enum class State { Inactive, Browse, Edit, Append };
+    // When a post writes a new version: only when it writes a column, or
+    // always (a save that rewrites what belongs to the row elsewhere).
+    enum class Stamp { WhenWritten, Always };
+    // What a delete does with a row saved elsewhere since it was read.
+    enum class IfChanged { Refuse, Delete };
     // The row id of a row; NoBookmark when there is no current stored row.
     using Bookmark = qint64;
     static constexpr Bookmark NoBookmark = -1;
@@ -37,6 +49,9 @@ public:
 
     // The statement and parameters used by open().
     void setStatement(const QString &sql, const SqlParams &params = {});
+    // The column that counts the saves of a row (none: no check). Takes
+    // effect at the next open; a table without it is not checked.
+    void setVersionColumn(const QString &name) { m_versionColumn = name; }
     const QString &statement() const { return m_sql; }
     const SqlParams &params() const { return m_params; }
     // Runs the statement; the first row (if any) becomes current. Throws AppError.
@@ -46,6 +61,8 @@ public:
     bool isOpen() const { return m_state != State::Inactive; }
     // Runs the statement again and returns to the current row when it is still there.
     void refresh();
+    // Forgets the current row as read: it is read again from the file.
+    void reloadCurrent();
     State state() const { return m_state; }
 
     void first();
@@ -66,12 +83,14 @@ public:
     void edit();
     void append();
     // Writes the row being edited or appended, as one transaction together
-    // with the work added by addBeforePost.
-    void post();
+    // with the work added by addBeforePost. Throws RowConflict (see above).
+    void post(Stamp stamp = Stamp::WhenWritten);
     void cancel();
     // Deletes the current row (dropping pending edits); the row after it, or
     // the new last row, becomes current. While appending, drops the new row.
-    void deleteRecord();
+    // A row saved elsewhere since it was read throws RowConflict unless
+    // told to delete it anyway; one deleted elsewhere just leaves the set.
+    void deleteRecord(IfChanged ifChanged = IfChanged::Refuse);
 
     Bookmark bookmark() const;
     void gotoBookmark(Bookmark bookmark);
@@ -135,7 +154,15 @@ private:
     void requireOpen() const;
     void requireEditing() const;
     void postIfEditing();
-    void writeRow();
+    void writeRow(Stamp stamp);
+    void updateRow(qint64 rowId, const Row &stored, QList<int> fields, Stamp stamp);
+    void insertRow(QList<int> fields);
+    // The quoted names of the fields, each followed by suffix.
+    QStringList quotedNames(const QList<int> &fields, const QString &suffix = QString()) const;
+    QString versionGuard(const Row &stored, QVariantList &bound) const;
+    const Row &currentRow() const;
+    void pin(qint64 rowId, const Row &row) const;
+    qint64 versionOf(const Row &row) const;
     void moveTo(int index);
     int fieldIndex(const QString &name) const;
     // The fields of the named columns; their quoted names, comma-separated,
@@ -174,4 +201,11 @@ private:
     QList<bool> m_changed; // columns assigned in the buffer
     mutable QCache<qint64, Row> m_cache;
     QList<std::function<void(DataSet &)>> m_beforePost;
+
+    QString m_versionColumn;
+    int m_versionField = -1; // -1: no version check
+    // The current row as first read, by its row id (NoBookmark: none).
+    mutable qint64 m_pinnedId = NoBookmark;
+    mutable Row m_pinned;
+    qint64 m_baseVersion = 0; // the version an edit started from
 };

@@ -15,6 +15,9 @@ namespace HadFile {
 inline const QString ProjectTab = QStringLiteral("ProjectTab");
 inline const QString CalcuData = QStringLiteral("CalcuData");
 
+// The ProjectTab column that counts the saves of each report.
+inline const QString VersionColumn = QStringLiteral("version");
+
 // The statement of the report query before any search.
 inline const QString SelectAllReports = QStringLiteral("select * from ProjectTab");
 

@@ -10,6 +10,7 @@
 #include "db/hadfile.h"
 #include "db/lookupindexes.h"
 #include "db/recoveryrecord.h"
+#include "db/rowconflict.h"
 #include "editor/componenttable.h"
 #include "editor/datamoduleaccess.h"
 #include "editor/editorstate.h"
@@ -44,6 +45,36 @@
 #include <cmath>
 
 namespace {
+
+enum class ConflictChoice { Reload, StoreAsNew, KeepEditing };
+
+// Asks what becomes of the edits of a report that someone else saved or
+// deleted since it was loaded here.
+ConflictChoice askAboutConflict(RowConflict::Kind kind)
+{
+    if (kind == RowConflict::Kind::Deleted) {
+        const bool storeAsNew = Prompt::message(PromptIcon::Warning,
+                                    QStringLiteral("这份鉴定报告已被他人删除。\n"
+                                                   "要把您的修改另存为一份新鉴定报告吗?\n"
+                                                   "否: 不保存，继续编辑"),
+                                    PromptButton::Yes | PromptButton::No, PromptButton::Yes)
+            == PromptButton::Yes;
+        return storeAsNew ? ConflictChoice::StoreAsNew : ConflictChoice::KeepEditing;
+    }
+    switch (Prompt::message(PromptIcon::Warning,
+        QStringLiteral("这份鉴定报告在您载入之后已被他人保存，保存您的修改会覆盖他人的修改。\n"
+                       "是: 载入他人保存的版本(放弃您的修改)\n"
+                       "否: 把您的修改另存为一份新鉴定报告\n"
+                       "取消: 不保存，继续编辑"),
+        PromptButton::Yes | PromptButton::No | PromptButton::Cancel, PromptButton::Cancel)) {
+    case PromptButton::Yes:
+        return ConflictChoice::Reload;
+    case PromptButton::No:
+        return ConflictChoice::StoreAsNew;
+    default:
+        return ConflictChoice::KeepEditing;
+    }
+}
 
 // The date of a report's date column in a ReportTexts.
 template<class Texts> auto &dateOf(Texts &texts, const QString &column)
@@ -221,6 +252,7 @@ QWidget *TfrmChildWin::control(const QString &name) const
 void TfrmChildWin::setAllReportsStatement()
 {
     m_reports.setStatement(HadFile::SelectAllReports);
+    m_reports.setVersionColumn(HadFile::VersionColumn);
 }
 
 // Window creation, on a file: after it the window shows the file's first
@@ -598,7 +630,8 @@ void TfrmChildWin::saveReport()
         return;
     StoreReport(m_reports);
     const bool adds = m_reports.state() == DataSet::State::Append;
-    dataModule().PostReport(m_reports, m_componentPage->rows());
+    if (!postShownReport([this] { dataModule().PostReport(m_reports, m_componentPage->rows()); }))
+        return;
     setModified(false);
     // A new report (also one stored after a search that found nothing)
     // stands in the list like every other.
@@ -606,6 +639,87 @@ void TfrmChildWin::saveReport()
         FillReportList(m_reports);
         showCurrentEntry();
     }
+}
+
+void TfrmChildWin::storeFields()
+{
+    if (!m_modified)
+        return;
+    StoreReport(m_reports);
+    postShownReport([this] { m_reports.post(); });
+}
+
+bool TfrmChildWin::deleteShownReport()
+{
+    if (m_reports.isEmpty())
+        return dataModule().DeleteReport(m_reports); // tells that the table is empty
+    const auto remove = [this](DataSet::IfChanged ifChanged) {
+        m_reports.transaction([&] {
+            if (m_modified) {
+                StoreReport(m_reports);
+                SaveComponentRows();
+            }
+            dataModule().DeleteReport(m_reports, ifChanged);
+        });
+    };
+    try {
+        remove(DataSet::IfChanged::Refuse);
+    } catch (const RowConflict &) {
+        if (!Prompt::confirm(QStringLiteral("这份鉴定报告在您载入之后已被他人保存。\n仍要删除吗?")))
+            throw CommandCancelled();
+        remove(DataSet::IfChanged::Delete);
+    }
+    return true;
+}
+
+bool TfrmChildWin::postShownReport(const std::function<void()> &post)
+{
+    try {
+        post();
+        return true;
+    } catch (const RowConflict &conflict) {
+        switch (askAboutConflict(conflict.kind())) {
+        case ConflictChoice::Reload:
+            reloadShownReport();
+            return false;
+        case ConflictChoice::StoreAsNew:
+            storeAsNewReport();
+            return false;
+        case ConflictChoice::KeepEditing:
+            break;
+        }
+        throw CommandCancelled();
+    }
+}
+
+// The report as someone else saved it replaces the edits made here.
+void TfrmChildWin::reloadShownReport()
+{
+    m_reports.cancel();
+    m_reports.reloadCurrent();
+    showReport(m_reports);
+    FillReportList(m_reports);
+    showCurrentEntry();
+    setModified(false);
+}
+
+// The edits made here become a new report, under a number no other report
+// uses, so that it takes no other report's component rows.
+void TfrmChildWin::storeAsNewReport()
+{
+    m_reports.cancel();
+    m_reports.append();
+    StoreReport(m_reports);
+    const QString number
+        = TFrm_DataModule::UnusedReportNumber(m_connection, m_reports.asString(QStringLiteral("FileNo")));
+    m_reports.setString(QStringLiteral("FileNo"), number);
+    dataModule().PostReport(m_reports, m_componentPage->rows());
+    showText(*ReportFields::find(QStringLiteral("FileNo")), number);
+    FillReportList(m_reports);
+    showCurrentEntry();
+    setModified(false);
+    Prompt::message(PromptIcon::Information,
+        QStringLiteral("您的修改已另存为一份新鉴定报告，编号为 ") + number + QStringLiteral("。"));
 }
 
 void TfrmChildWin::search()

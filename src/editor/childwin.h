@@ -120,7 +120,21 @@ public:
     // under its number, all in one transaction; a new report is listed;
     // Modified is false afterwards. Throws AppError (Modified stays set,
     // the file is as it was).
+    //
+    // When someone else saved the report since it was loaded, the user
+    // chooses: load their version (dropping the edits here), store the
+    // edits as a new report, or keep editing (CommandCancelled is thrown
+    // and nothing is stored); for a report deleted elsewhere: store the
+    // edits as a new report, or keep editing. Nothing is ever overwritten.
     void saveReport();
+    // What a move stores of a modified report: its fields (not the
+    // component table), posted with the save's check and choices.
+    void storeFields();
+    // The delete command's work: a modified report is stored with its
+    // component rows first, then deleted, as one transaction. A report
+    // someone else saved since it was loaded is deleted only when the user
+    // agrees (else CommandCancelled). False when the set was empty.
+    bool deleteShownReport();
     // The search of the search sheet (BitBtn1). Throws AppError.
     void search();
 
@@ -179,6 +193,12 @@ private:
     void genericChange();
     void requestFieldChanged(const QString &field, const QString &mirror, int listColumn);
     void focusChanged(QWidget *old, QWidget *now);
+    // Runs a post of the shown report; a conflict with someone else's save
+    // or delete is put to the user. True when the post was made, false when
+    // the conflict was settled otherwise; throws CommandCancelled.
+    bool postShownReport(const std::function<void()> &post);
+    void reloadShownReport();
+    void storeAsNewReport();
     void reopenAfterFailedSearch(const QString &statement, const SqlParams &params, DataSet::Bookmark shown);
     void centrePanels();
     void showNotebookPage(int page);
