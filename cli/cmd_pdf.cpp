@@ -80,7 +80,7 @@ int run(Arguments &arguments)
         if (n > 1)
             reports.next();
         const ReportTexts texts = ReportTexts::fromRow(reports);
-        pdf.addReport(reports, texts, BuildingAreaTotal(texts));
+        pdf.addReport(reports, texts, SumBuildingArea(texts));
         if (all)
             Output::toError(QStringLiteral("%1/%2\n").arg(n).arg(count));
     }
