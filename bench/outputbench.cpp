@@ -68,7 +68,7 @@ ReportPageValues longReport()
     }
     OutputProcess.ActiveSignatures
         = [texts] { return std::optional<SignatureValues>(MakeSignatureValues(texts)); };
-    return MakeReportPageValues(texts, BuildingAreaTotal(texts));
+    return MakeReportPageValues(texts, SumBuildingArea(texts));
 }
 
 double cpuSeconds(const rusage &usage)

@@ -18,8 +18,6 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 
-#include <cstdio>
-
 namespace {
 
 void copyToStandardOutput(const QString &path)
@@ -82,9 +80,9 @@ int run(Arguments &arguments)
         if (n > 1)
             reports.next();
         const ReportTexts texts = ReportTexts::fromRow(reports);
-        pdf.addReport(reports, texts, BuildingAreaTotal(texts));
+        pdf.addReport(reports, texts, SumBuildingArea(texts));
         if (all)
-            std::fprintf(stderr, "%d/%d\n", n, count);
+            Output::toError(QStringLiteral("%1/%2\n").arg(n).arg(count));
     }
     Interruption::check();
     pdf.finish();

@@ -42,7 +42,7 @@ int run(Arguments &arguments)
     PaperSheet sheet;
     PreparedPages pages([&sheet] { sheet.setUpCurrentPaper(); });
     const ReportTexts texts = ReportTexts::fromRow(file.reports());
-    pages.prepare(file.reports(), texts, BuildingAreaTotal(texts));
+    pages.prepare(file.reports(), texts, SumBuildingArea(texts));
     const QSize printerDpi(PdfResolution, PdfResolution);
     const QImage image = RenderPreviewPicture(
         pages.pageFile(*page), sheet.layout().fullRectPixels(PdfResolution).size(), printerDpi, dpi, dpi);

@@ -1,33 +1,15 @@
-// hadtool: the command-line companion of the appraisal program. Each command
-// works on .had files through the same core as the program's windows.
+#include "hadtool.h"
 
 #include "base/apperror.h"
-#include "base/appsettings.h"
-#include "base/processstate.h"
-#include "base/programfolders.h"
 #include "base/version.h"
-#include "interruption.h"
 #include "output.h"
-#include "output/fontsubstitutes.h"
 #include "subcommand.h"
-
-#include <QGuiApplication>
-
-#include <cstdio>
-#include <cstring>
-#include <memory>
 
 namespace {
 
 constexpr int Success = 0;
 constexpr int Failure = 1;
 constexpr int UsageFailure = 2;
-
-// The commands that draw report pages.
-bool drawsPages(const char *command)
-{
-    return std::strcmp(command, "pdf") == 0 || std::strcmp(command, "png") == 0;
-}
 
 QString usageLine(const Subcommand &command)
 {
@@ -59,7 +41,7 @@ QString commandHelp(const Subcommand &command)
 void printUsageError(const QString &message, const QString &usage)
 {
     Output::error(message);
-    std::fputs(usage.toUtf8().constData(), stderr);
+    Output::toError(usage);
 }
 
 int runCommand(const Subcommand &command, QStringList words)
@@ -101,48 +83,19 @@ int dispatch(QStringList words)
     }
 }
 
-// Qt's note that it made up a runtime folder (XDG_RUNTIME_DIR unset, as
-// under cron or ssh without a login session) says nothing about the
-// command: it is left out of standard error. Every other message passes.
-QtMessageHandler qtMessages = nullptr;
-
-void withoutRuntimeFolderNote(QtMsgType type, const QMessageLogContext &context, const QString &text)
-{
-    if (!text.startsWith(u"QStandardPaths: XDG_RUNTIME_DIR not set"))
-        qtMessages(type, context, text);
-}
-
 } // namespace
 
-int main(int argc, char *argv[])
+namespace Hadtool {
+
+int run(const QStringList &words, QIODevice &out, QIODevice &err)
 {
-    qtMessages = qInstallMessageHandler(withoutRuntimeFolderNote);
-    // The commands that draw pages need fonts and a painting platform, but
-    // no display: unless told otherwise they use the offscreen platform. The
-    // others start without one, which is quicker.
-    std::unique_ptr<QCoreApplication> app;
-    if (argc > 1 && drawsPages(argv[1])) {
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-            qputenv("QT_QPA_PLATFORM", "offscreen");
-        app = std::make_unique<QGuiApplication>(argc, argv);
-        FontSubstitutes::install();
-        // The pages follow the program's own settings (the product mark), as
-        // in the program's windows.
-        Process.AppDir = ProgramFolders::resolveAppDir();
-        LoadSettings();
-    } else {
-        app = std::make_unique<QCoreApplication>(argc, argv);
-    }
-    Interruption::install();
+    const Output::Streams streams(out, err);
     int status = Failure;
     try {
-        status = dispatch(QCoreApplication::arguments().mid(1));
+        status = dispatch(words);
     } catch (const AppError &e) {
         Output::error(e.message());
         status = Failure;
-    } catch (const Interruption::Interrupted &interrupted) {
-        // Everything the command made is gone by now.
-        Interruption::endBy(interrupted.signal);
     }
     try {
         Output::finish();
@@ -152,3 +105,5 @@ int main(int argc, char *argv[])
     }
     return status;
 }
+
+} // namespace Hadtool

@@ -2,25 +2,46 @@
 
 #include "base/apperror.h"
 
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
+#include <QFileDevice>
 
 namespace Output {
 
 namespace {
-bool failed = false;
-int failure = 0;
+
+struct Current
+{
+    QIODevice *out = nullptr;
+    QIODevice *err = nullptr;
+    // Why output was lost; empty while none was.
+    QString failure;
+};
+
+Current current;
+
+void fail()
+{
+    if (current.failure.isEmpty())
+        current.failure = current.out->errorString();
+}
+
 } // namespace
+
+Streams::Streams(QIODevice &out, QIODevice &err)
+{
+    current = { &out, &err, QString() };
+}
+
+Streams::~Streams()
+{
+    current = {};
+}
 
 void write(const QByteArray &bytes)
 {
-    if (bytes.isEmpty() || failed)
+    if (bytes.isEmpty() || !current.failure.isEmpty())
         return;
-    if (std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout) != size_t(bytes.size())) {
-        failed = true;
-        failure = errno;
-    }
+    if (current.out->write(bytes) != bytes.size())
+        fail();
 }
 
 void write(const QString &text)
@@ -30,17 +51,21 @@ void write(const QString &text)
 
 void finish()
 {
-    if (!failed && (std::fflush(stdout) != 0 || std::ferror(stdout))) {
-        failed = true;
-        failure = errno;
-    }
-    if (failed)
-        throw AppError(QStringLiteral("写标准输出错误: ") + QString::fromLocal8Bit(std::strerror(failure)));
+    if (auto *file = qobject_cast<QFileDevice *>(current.out);
+        file && current.failure.isEmpty() && !file->flush())
+        fail();
+    if (!current.failure.isEmpty())
+        throw AppError(QStringLiteral("写标准输出错误: ") + current.failure);
 }
 
 void error(const QString &text)
 {
-    std::fputs((QStringLiteral("hadtool: ") + text + u'\n').toUtf8().constData(), stderr);
+    toError(QStringLiteral("hadtool: ") + text + u'\n');
+}
+
+void toError(const QString &text)
+{
+    current.err->write(text.toUtf8());
 }
 
 QString escaped(const QString &text)

@@ -3,10 +3,23 @@
 #include <QByteArray>
 #include <QString>
 
-// hadtool's standard output and error. Output is checked: a write that the
-// system refuses (a full disk, a closed pipe) makes finish() fail, so that
-// hadtool never reports success for output that was lost.
+class QIODevice;
+
+// hadtool's standard output and error, the streams of the current run.
+// Output is checked: a write that the system refuses (a full disk, a closed
+// pipe) makes finish() fail, so that hadtool never reports success for
+// output that was lost.
 namespace Output {
+
+// While it lives, the functions below write to these streams.
+class Streams
+{
+public:
+    Streams(QIODevice &out, QIODevice &err);
+    Streams(const Streams &) = delete;
+    Streams &operator=(const Streams &) = delete;
+    ~Streams();
+};
 
 // Appends bytes, or a text as UTF-8, to standard output.
 void write(const QByteArray &bytes);
@@ -17,6 +30,9 @@ void finish();
 
 // "hadtool: " + text + a line end on standard error.
 void error(const QString &text);
+
+// The text as it is on standard error.
+void toError(const QString &text);
 
 // A value on one line of tab-separated output: backslash, tab, CR, LF and
 // every other control character (NUL, U+0001 to U+001F, DEL, U+0080 to

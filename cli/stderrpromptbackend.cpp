@@ -1,8 +1,7 @@
 #include "stderrpromptbackend.h"
 
 #include "base/processstate.h"
-
-#include <cstdio>
+#include "output.h"
 
 StderrPromptBackend::StderrPromptBackend(PromptButton answerToQuestions)
     : m_answer(answerToQuestions)
@@ -13,7 +12,7 @@ PromptButton StderrPromptBackend::showMessage(const PromptRecord &prompt)
     if (prompt.buttons.testFlag(m_answer))
         return m_answer;
     const QString caption = prompt.caption == AppTitle ? QString() : prompt.caption + QStringLiteral(": ");
-    std::fputs((QStringLiteral("hadtool: ") + caption + prompt.text + u'\n').toUtf8().constData(), stderr);
+    Output::error(caption + prompt.text);
     return PromptButton::Ok;
 }
 

@@ -23,7 +23,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         (void)reports.columnTexts(HadFile::ReportListColumns);
         for (reports.first(); !reports.eof(); reports.next()) {
             const ReportTexts texts = ReportTexts::fromRow(reports, QDate(2005, 3, 7));
-            (void)MakeReportPageValues(texts, BuildingAreaTotal(texts));
+            (void)MakeReportPageValues(texts, SumBuildingArea(texts));
             (void)ComponentRows::load(connection, reports.asString(QStringLiteral("FileNo")));
         }
     } catch (const AppError &) { }

@@ -61,7 +61,7 @@ int main(int argc, char **argv)
             const ReportTexts texts = ReportTexts::fromRow(reports);
             const QString pages = out.filePath(QStringLiteral("pages-%1").arg(name));
             QDir().mkpath(pages);
-            BuildReportPages(pages, MakeReportPageValues(texts, BuildingAreaTotal(texts)));
+            BuildReportPages(pages, MakeReportPageValues(texts, SumBuildingArea(texts)));
             for (int page = 1; QFile::exists(PageFileName(pages, page)); ++page)
                 QFile::rename(PageFileName(pages, page),
                     out.filePath(QStringLiteral("pagefile/%1-%2.tmp").arg(name).arg(page)));

@@ -1,7 +1,7 @@
 #include "app/documentcommands.h"
 
+#include "app/framecommands.h"
 #include "base/apperror.h"
-#include "base/errorreport.h"
 #include "base/processstate.h"
 #include "base/prompt.h"
 #include "db/databasecopy.h"
@@ -10,7 +10,6 @@
 #include "editor/reportlist.h"
 #include "output/pagesettingsstore.h"
 
-#include <QAction>
 #include <QDir>
 #include <QFileInfo>
 
@@ -18,25 +17,21 @@ DocumentCommands::DocumentCommands(Frame frame, QObject *parent)
     : QObject(parent)
     , m_frame(std::move(frame))
 {
-    const std::pair<const char *, void (DocumentCommands::*)()> commands[] = {
-        { "Actn_FileNew", &DocumentCommands::New },
-        { "Actn_FileOpen", &DocumentCommands::Open },
-        { "Actn_FileClose", &DocumentCommands::Close },
-        { "Actn_FileSave", &DocumentCommands::Save },
-        { "Actn_FileSaveAs", &DocumentCommands::SaveAs },
-        { "Actn_RecordAppend", &DocumentCommands::Append },
-        { "Actn_RecordInsert", &DocumentCommands::Insert },
-        { "Actn_RecordDelete", &DocumentCommands::Delete },
-        { "Actn_RecordFirst", &DocumentCommands::First },
-        { "Actn_RecordPrior", &DocumentCommands::Prior },
-        { "Actn_RecordNext", &DocumentCommands::Next },
-        { "Actn_RecordLast", &DocumentCommands::Last },
-    };
-    for (const auto &[name, command] : commands) {
-        QAction *action = m_frame.action(QString::fromLatin1(name));
-        connect(action, &QAction::triggered, this,
-            [this, command = command] { runReported([&] { (this->*command)(); }); });
-    }
+    bindFrameCommands(this, m_frame.action,
+        {
+            { "Actn_FileNew", &DocumentCommands::New },
+            { "Actn_FileOpen", &DocumentCommands::Open },
+            { "Actn_FileClose", &DocumentCommands::Close },
+            { "Actn_FileSave", &DocumentCommands::Save },
+            { "Actn_FileSaveAs", &DocumentCommands::SaveAs },
+            { "Actn_RecordAppend", &DocumentCommands::Append },
+            { "Actn_RecordInsert", &DocumentCommands::Insert },
+            { "Actn_RecordDelete", &DocumentCommands::Delete },
+            { "Actn_RecordFirst", &DocumentCommands::First },
+            { "Actn_RecordPrior", &DocumentCommands::Prior },
+            { "Actn_RecordNext", &DocumentCommands::Next },
+            { "Actn_RecordLast", &DocumentCommands::Last },
+        });
 }
 
 QString DocumentCommands::folder(const QString &name) const

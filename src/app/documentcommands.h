@@ -1,11 +1,11 @@
 #pragma once
 
+#include "app/framecommands.h"
 #include <QObject>
 #include <QString>
 
 #include <functional>
 
-class QAction;
 class TfrmChildWin;
 
 // The frame's document and record commands: New, Open, Close, Save,
@@ -24,8 +24,7 @@ public:
         std::function<TfrmChildWin *()> activeWindow;
         // Opens a database file in a new report window; throws AppError.
         std::function<void(const QString &path)> openWindow;
-        // The frame's command by objectName.
-        std::function<QAction *(const QString &name)> action;
+        FrameAction action;
     };
 
     DocumentCommands(Frame frame, QObject *parent);

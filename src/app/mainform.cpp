@@ -4,6 +4,7 @@
 #include "app/configdialog.h"
 #include "app/documentcommands.h"
 #include "app/focusedtextcommands.h"
+#include "app/framecommands.h"
 #include "app/frameshortcuts.h"
 #include "app/launchers.h"
 #include "app/outputcommands.h"
@@ -230,32 +231,27 @@ bool TMainForm::eventFilter(QObject *watched, QEvent *event)
 
 void TMainForm::connectCommands()
 {
-    const std::pair<const char *, void (TMainForm::*)()> handlers[] = {
-        { "Actn_ViewTools", &TMainForm::Actn_ViewToolsExecute },
-        { "Actn_ViewStatus", &TMainForm::Actn_ViewStatusExecute },
-        { "actnBrowser", &TMainForm::actnBrowserExecute },
-        { "HelpAbout1", &TMainForm::HelpAbout1Execute },
-        { "Actn_OptionConfig", &TMainForm::Actn_OptionConfigExecute },
-        { "Actn_WindowTileHorizontal", &TMainForm::Actn_WindowTileHorizontalExecute },
-        { "Actn_WindowTileVertical", &TMainForm::Actn_WindowTileVerticalExecute },
-        { "Actn_WindowCascade", &TMainForm::Actn_WindowCascadeExecute },
-        { "Actn_WindowArrangeAll", &TMainForm::Actn_WindowArrangeAllExecute },
-        { "actnEditInsertCharacter", &TMainForm::actnEditInsertCharacterExecute },
-        { "actnArrangeChildWin", &TMainForm::actnArrangeChildWinExecute },
-    };
-    for (const auto &[name, handler] : handlers)
-        connect(action(QString::fromLatin1(name)), &QAction::triggered, this, handler);
+    const FrameAction frameAction = [this](const QString &name) { return action(name); };
+    bindFrameCommands(this, frameAction,
+        {
+            { "Actn_ViewTools", &TMainForm::Actn_ViewToolsExecute },
+            { "Actn_ViewStatus", &TMainForm::Actn_ViewStatusExecute },
+            { "actnBrowser", &TMainForm::actnBrowserExecute },
+            { "HelpAbout1", &TMainForm::HelpAbout1Execute },
+            { "Actn_OptionConfig", &TMainForm::Actn_OptionConfigExecute },
+            { "Actn_WindowTileHorizontal", &TMainForm::Actn_WindowTileHorizontalExecute },
+            { "Actn_WindowTileVertical", &TMainForm::Actn_WindowTileVerticalExecute },
+            { "Actn_WindowCascade", &TMainForm::Actn_WindowCascadeExecute },
+            { "Actn_WindowArrangeAll", &TMainForm::Actn_WindowArrangeAllExecute },
+            { "actnEditInsertCharacter", &TMainForm::actnEditInsertCharacterExecute },
+            { "actnArrangeChildWin", &TMainForm::actnArrangeChildWinExecute },
+        });
 
-    new DocumentCommands(
-        { [this] { return activeReportWindow(); }, [this](const QString &path) { OpenReportWindow(path); },
-            [this](const QString &name) { return action(name); } },
+    new DocumentCommands({ [this] { return activeReportWindow(); },
+                             [this](const QString &path) { OpenReportWindow(path); }, frameAction },
         this);
-    new OutputCommands({ this, [this] { return printedReport(activeReportWindow()); },
-                           [this](const QString &name) { return action(name); } },
-        this);
-    new RecordCommands(
-        { [this] { return activeReportWindow(); }, [this](const QString &name) { return action(name); } },
-        this);
+    new OutputCommands({ this, [this] { return printedReport(activeReportWindow()); }, frameAction }, this);
+    new RecordCommands({ [this] { return activeReportWindow(); }, frameAction }, this);
 
     for (int page = 0; page < 3; ++page)
         connect(action(QString::fromLatin1(PageCommands[page])), &QAction::triggered, this,

@@ -1,6 +1,6 @@
 #include "app/outputcommands.h"
 
-#include "base/errorreport.h"
+#include "app/framecommands.h"
 #include "base/prompt.h"
 #include "editor/childwin.h"
 #include "output/outputstate.h"
@@ -9,21 +9,19 @@
 #include "preview/preview.h"
 #include "printing/currentprinter.h"
 
-#include <QAction>
 #include <QPointer>
 
 OutputCommands::OutputCommands(Frame frame, QObject *parent)
     : QObject(parent)
     , m_frame(std::move(frame))
 {
-    const std::pair<const char *, void (OutputCommands::*)()> handlers[] = {
-        { "Actn_FilePreview", &OutputCommands::Preview },
-        { "Actn_FilePrint", &OutputCommands::Print },
-        { "Actn_FilePageSetup", &OutputCommands::PageSetup },
-        { "Actn_FileExportPdf", &OutputCommands::ExportPdf },
-    };
-    for (const auto &[name, handler] : handlers)
-        connect(m_frame.action(QString::fromLatin1(name)), &QAction::triggered, this, handler);
+    bindFrameCommands(this, m_frame.action,
+        {
+            { "Actn_FilePreview", &OutputCommands::Preview },
+            { "Actn_FilePrint", &OutputCommands::Print },
+            { "Actn_FilePageSetup", &OutputCommands::PageSetup },
+            { "Actn_FileExportPdf", &OutputCommands::ExportPdf },
+        });
 
     OutputProcess.ActiveSignatures = [source = m_frame.activeReport]() -> std::optional<SignatureValues> {
         const std::optional<PrintedReport> report = source ? source() : std::nullopt;
@@ -46,28 +44,24 @@ void OutputCommands::Preview()
         Prompt::message(PromptIcon::None, QStringLiteral("没有安装打印机"));
         return;
     }
-    runReported([this] { TFrm_Preview::OpenPreview(m_frame.owner, m_frame.activeReport); });
+    TFrm_Preview::OpenPreview(m_frame.owner, m_frame.activeReport);
 }
 
 void OutputCommands::Print()
 {
-    runReported([this] {
-        PreparePrintedPages(RequirePrintedReport(m_frame.activeReport));
-        PrintAllReportPages();
-    });
+    PreparePrintedPages(RequirePrintedReport(m_frame.activeReport));
+    PrintAllReportPages();
 }
 
 void OutputCommands::PageSetup()
 {
-    runReported([this] {
-        const PrintedReport report = RequirePrintedReport(m_frame.activeReport);
-        showPageSetup(m_frame.owner, { report.reports, report.markModified, TFrm_Preview::current() });
-    });
+    const PrintedReport report = RequirePrintedReport(m_frame.activeReport);
+    showPageSetup(m_frame.owner, { report.reports, report.markModified, TFrm_Preview::current() });
 }
 
 void OutputCommands::ExportPdf()
 {
-    runReported([this] { ExportReportPdf(RequirePrintedReport(m_frame.activeReport)); });
+    ExportReportPdf(RequirePrintedReport(m_frame.activeReport));
 }
 
 std::optional<PrintedReport> printedReport(TfrmChildWin *window)

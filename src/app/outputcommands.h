@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/framecommands.h"
 #include "printing/reportprinting.h"
 
 #include <QObject>
@@ -7,7 +8,6 @@
 
 #include <functional>
 
-class QAction;
 class QWidget;
 class TfrmChildWin;
 
@@ -28,8 +28,7 @@ public:
         QWidget *owner = nullptr;
         // The active report window's report, or none.
         PrintedReportSource activeReport;
-        // The frame's command by objectName.
-        std::function<QAction *(const QString &name)> action;
+        FrameAction action;
     };
 
     OutputCommands(Frame frame, QObject *parent);

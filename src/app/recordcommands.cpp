@@ -1,7 +1,7 @@
 #include "app/recordcommands.h"
 
 #include "app/documentcommands.h"
-#include "base/errorreport.h"
+#include "app/framecommands.h"
 #include "base/prompt.h"
 #include "editor/childwin.h"
 #include "editor/componenttable.h"
@@ -9,23 +9,18 @@
 #include "editor/reporttemplates.h"
 #include "grade/housegrade.h"
 
-#include <QAction>
 #include <QPlainTextEdit>
 
 RecordCommands::RecordCommands(Frame frame, QObject *parent)
     : QObject(parent)
     , m_frame(std::move(frame))
 {
-    const std::pair<const char *, void (RecordCommands::*)()> commands[] = {
-        { "actnRecordCalcu", &RecordCommands::Calculate },
-        { "Actn_RecordSaveAsTemplate", &RecordCommands::SaveAsTemplate },
-        { "Actn_RecordInstead", &RecordCommands::Instead },
-    };
-    for (const auto &[name, command] : commands) {
-        QAction *action = m_frame.action(QString::fromLatin1(name));
-        connect(action, &QAction::triggered, this,
-            [this, command = command] { runReported([&] { (this->*command)(); }); });
-    }
+    bindFrameCommands(this, m_frame.action,
+        {
+            { "actnRecordCalcu", &RecordCommands::Calculate },
+            { "Actn_RecordSaveAsTemplate", &RecordCommands::SaveAsTemplate },
+            { "Actn_RecordInstead", &RecordCommands::Instead },
+        });
 }
 
 void RecordCommands::Calculate()

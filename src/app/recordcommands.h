@@ -1,11 +1,11 @@
 #pragma once
 
+#include "app/framecommands.h"
 #include <QObject>
 #include <QString>
 
 #include <functional>
 
-class QAction;
 class TfrmChildWin;
 
 // The frame's commands on the shown report that are neither moves nor
@@ -21,8 +21,7 @@ public:
     {
         // The active report window, or null.
         std::function<TfrmChildWin *()> activeWindow;
-        // The frame's command by objectName.
-        std::function<QAction *(const QString &name)> action;
+        FrameAction action;
     };
 
     RecordCommands(Frame frame, QObject *parent);

@@ -95,10 +95,11 @@ ReportTexts ReportTexts::fromRow(const DataSet &reports, const QDate &today)
     return texts;
 }
 
-QString sumBuildingArea(const QStringList &areaTexts)
+QString SumBuildingArea(const ReportTexts &texts)
 {
     double sum = 0;
-    for (const QString &text : areaTexts) {
+    for (const QString &column : ReportFields::areaColumns()) {
+        const QString text = texts.text(column);
         if (!NumberText::isDecimalNumber(text, u'.'))
             continue;
         bool ok = false;

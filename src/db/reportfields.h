@@ -65,10 +65,10 @@ struct ReportTexts
     static ReportTexts fromRow(const DataSet &reports, const QDate &today = QDate::currentDate());
 };
 
-// The building-area total shown beside the five areas: each text read as a
-// decimal number (empty or unreadable counts as 0), added up, written as the
-// shortest decimal text of at most 15 significant digits ("0" for none).
-QString sumBuildingArea(const QStringList &areaTexts);
+// The building-area total shown beside the five areas: each area's text read
+// as a decimal number (empty or unreadable counts as 0), added up, written as
+// the shortest decimal text of at most 15 significant digits ("0" for none).
+QString SumBuildingArea(const ReportTexts &texts);
 
 // A text with its line breaks as the program keeps them in files and on the
 // pages: CR LF, whether they came as CR LF or as a lone LF.

@@ -445,10 +445,10 @@ void TfrmChildWin::requestFieldChanged(const QString &field, const QString &mirr
 // entering the report page later finds nothing to change.
 void TfrmChildWin::SumBuildingArea()
 {
-    QStringList texts;
+    ReportTexts areas;
     for (const QString &column : ReportFields::areaColumns())
-        texts << FieldText::text(control(ReportFields::find(column)->control));
-    FieldText::setText(m_pages->sumField(), sumBuildingArea(texts));
+        areas.setText(column, FieldText::text(control(ReportFields::find(column)->control)));
+    FieldText::setText(m_pages->sumField(), ::SumBuildingArea(areas));
 }
 
 void TfrmChildWin::focusChanged(QWidget *old, QWidget *now)

@@ -64,11 +64,3 @@ SignatureValues MakeSignatureValues(const ReportTexts &texts)
         texts.apprDate,
     };
 }
-
-QString BuildingAreaTotal(const ReportTexts &texts)
-{
-    QStringList areas;
-    for (const QString &column : ReportFields::areaColumns())
-        areas.append(texts.text(column));
-    return sumBuildingArea(areas);
-}

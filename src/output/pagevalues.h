@@ -69,6 +69,3 @@ ReportPageValues MakeReportPageValues(const ReportTexts &texts, const QString &a
 
 // The signature data of the body's last sections, from the same texts.
 SignatureValues MakeSignatureValues(const ReportTexts &texts);
-
-// The building-area total of the texts' five floor areas.
-QString BuildingAreaTotal(const ReportTexts &texts);

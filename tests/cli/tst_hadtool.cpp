@@ -2,6 +2,7 @@
 #include "db/connection.h"
 #include "db/dataset.h"
 #include "db/hadfile.h"
+#include "hadtoolhere.h"
 #include "otheruser.h"
 #include "runprogram.h"
 #include "testenv.h"
@@ -16,8 +17,10 @@
 #include <csignal>
 #include <sys/resource.h>
 
-// hadtool new and list, run as the built program, and what they do to the
-// files they are given.
+// hadtool new and list, and what they do to the files they are given: run
+// in this process through hadtool's command line, and as the built program
+// where the exit status, the standard streams or another process's hold on
+// a file are what is tested.
 class TestHadtool : public QObject
 {
     Q_OBJECT
@@ -194,10 +197,10 @@ void TestHadtool::newThenListPrintsEveryReportInOrder()
 {
     TestAppDir dir;
     const QString path = dir.filePath("报告 2004.had");
-    const ProcessResult created = runHadtool({ "new", path });
+    const ProcessResult created = runHadtoolHere({ "new", path });
     QCOMPARE(created.exitCode, 0);
     QCOMPARE(created.err, QString());
-    const ProcessResult empty = runHadtool({ "list", path });
+    const ProcessResult empty = runHadtoolHere({ "list", path });
     QCOMPARE(empty.exitCode, 0);
     QCOMPARE(empty.out, QString());
     {
@@ -211,7 +214,7 @@ void TestHadtool::newThenListPrintsEveryReportInOrder()
         const char16_t controls[] = u"零\u0000一\u0001删\u007f下\u0085行\u001b[0m";
         addReport(reports, { QString::fromUtf16(controls, std::size(controls) - 1) });
     }
-    const ProcessResult listed = runHadtool({ "list", path });
+    const ProcessResult listed = runHadtoolHere({ "list", path });
     QCOMPARE(listed.exitCode, 0);
     QCOMPARE(listed.out,
         "2004-001\t解放路1号\t王五\t张三\n"
@@ -257,7 +260,7 @@ void TestHadtool::listForScripts()
     QFETCH(QString, format);
     TestAppDir dir;
     const QString path = listedDatabase(dir);
-    const ProcessResult listed = runHadtool({ "list", format, path });
+    const ProcessResult listed = runHadtoolHere({ "list", format, path });
     QCOMPARE(listed.exitCode, 0);
     QCOMPARE(listed.err, QString());
     const QString control = controlText();
@@ -281,7 +284,7 @@ void TestHadtool::listForScripts()
             "2004-002,\"多行\r\n地址\t有\\符号\",,李四\r\n"
                 + control + ",=1+1,,\r\n");
     }
-    QCOMPARE(runHadtool({ "list", "--json", "--csv", path }).exitCode, 2);
+    QCOMPARE(runHadtoolHere({ "list", "--json", "--csv", path }).exitCode, 2);
 }
 
 // After "--" a file name that begins with "-" (or reads as an option) is a
@@ -290,13 +293,13 @@ void TestHadtool::optionsEndAtDoubleDash()
 {
     TestAppDir dir;
     makeReports(dir.filePath("-h.had"), 1);
-    const ProcessResult refused = runHadtool({ "list", "-h.had" }, { .workingFolder = dir.path() });
+    const ProcessResult refused = runHadtoolHere({ "list", "-h.had" }, { .workingFolder = dir.path() });
     QCOMPARE(refused.exitCode, 2);
     QVERIFY2(refused.err.contains("unknown option '-h.had'"), qPrintable(refused.err));
-    const ProcessResult listed = runHadtool({ "list", "--", "-h.had" }, { .workingFolder = dir.path() });
+    const ProcessResult listed = runHadtoolHere({ "list", "--", "-h.had" }, { .workingFolder = dir.path() });
     QCOMPARE(listed.exitCode, 0);
     QCOMPARE(listed.out, "1\t\t\t\n");
-    const ProcessResult notHelp = runHadtool({ "list", "--", "--help" }, { .workingFolder = dir.path() });
+    const ProcessResult notHelp = runHadtoolHere({ "list", "--", "--help" }, { .workingFolder = dir.path() });
     QCOMPARE(notHelp.exitCode, 1);
     QVERIFY2(notHelp.err.contains("--help 不存在!"), qPrintable(notHelp.err));
 }
@@ -304,7 +307,7 @@ void TestHadtool::optionsEndAtDoubleDash()
 void TestHadtool::everyCommandTakesShortHelp()
 {
     for (const char *command : { "new", "list", "pdf", "png", "grade", "template" }) {
-        const ProcessResult help = runHadtool({ command, "-h" });
+        const ProcessResult help = runHadtoolHere({ command, "-h" });
         QCOMPARE(help.exitCode, 0);
         QVERIFY2(
             help.out.startsWith(QStringLiteral("usage: hadtool %1 ").arg(command)), qPrintable(help.out));
@@ -339,12 +342,12 @@ void TestHadtool::newRefusesAnExistingFileUnlessForced()
     TestAppDir dir;
     dir.writeFile("old.had", "old");
     const QString path = dir.filePath("old.had");
-    const ProcessResult refused = runHadtool({ "new", path });
+    const ProcessResult refused = runHadtoolHere({ "new", path });
     QCOMPARE(refused.exitCode, 1);
     QVERIFY2(refused.err.contains("数据库 " + path + " 已存在!"), qPrintable(refused.err));
     QCOMPARE(dir.readFile("old.had"), QByteArray("old"));
 
-    const ProcessResult forced = runHadtool({ "new", "--force", path });
+    const ProcessResult forced = runHadtoolHere({ "new", "--force", path });
     QCOMPARE(forced.exitCode, 0);
     Connection connection;
     HadFile::open(connection, path);
@@ -376,11 +379,14 @@ void TestHadtool::failures()
     dir.writeFile("text.had", "just text");
     if (arguments.size() > 1)
         arguments[1] = dir.filePath(arguments[1]);
-    const ProcessResult result = runHadtool(arguments);
-    QCOMPARE(result.exitCode, exitCode);
-    QCOMPARE(result.out, QString());
-    QVERIFY2(result.err.contains(message), qPrintable(result.err));
-    QCOMPARE(dir.readFile("text.had"), QByteArray("just text"));
+    // The program's exit status is the command line's.
+    for (const auto run : { runHadtoolHere, runHadtool }) {
+        const ProcessResult result = run(arguments, {});
+        QCOMPARE(result.exitCode, exitCode);
+        QCOMPARE(result.out, QString());
+        QVERIFY2(result.err.contains(message), qPrintable(result.err));
+        QCOMPARE(dir.readFile("text.had"), QByteArray("just text"));
+    }
 }
 
 // Every damaged or unusual file goes through hadtool list (reading only) and
@@ -437,7 +443,7 @@ void TestHadtool::readingLeavesEveryFileAsItWas()
     const QStringList sums = fingerprint(path);
     const QStringList entries = folderEntries(folder);
 
-    const ProcessResult listed = runHadtool({ "list", path });
+    const ProcessResult listed = runHadtoolHere({ "list", path });
     QTEST(listed.exitCode, "exitCode");
     QTEST(listed.out, "listed");
     QCOMPARE(listed.err, listError.isEmpty() ? QString() : "hadtool: " + listError.arg(path) + "\n");
@@ -560,9 +566,9 @@ void TestHadtool::newRefusesBadPathsBeforeTouchingAnything()
     QVERIFY(QDir().mkpath(dir.filePath("blocked.had-wal")));
     const QStringList entries = folderEntries(dir.path());
     for (const bool force : { false, true }) {
-        const ProcessResult result
-            = runHadtool(force ? QStringList { "new", "--force", argument } : QStringList { "new", argument },
-                { .workingFolder = dir.path() });
+        const ProcessResult result = runHadtoolHere(
+            force ? QStringList { "new", "--force", argument } : QStringList { "new", argument },
+            { .workingFolder = dir.path() });
         QCOMPARE(result.exitCode, 1);
         const QString path = QDir(dir.path()).absoluteFilePath(argument);
         QCOMPARE(

@@ -1,14 +1,16 @@
 #include "base/filebytes.h"
 #include "db/componentrows.h"
 #include "db/hadfile.h"
+#include "hadtoolhere.h"
 #include "reportfile.h"
 #include "runprogram.h"
 #include "testenv.h"
 
 #include <QtTest>
 
-// hadtool grade, run as the built program, on table files, on standard
-// input and on the reports of a database.
+// hadtool grade on table files, on standard input and on the reports of a
+// database: in this process through hadtool's command line, and as the
+// built program where it reads standard input.
 class TestHadtoolGrade : public QObject
 {
     Q_OBJECT
@@ -128,7 +130,7 @@ void TestHadtoolGrade::tableFile()
     TestAppDir dir;
     dir.writeFile("表 1.tsv", table);
     const ProcessResult result
-        = runHadtool(QStringList { "grade", "--table", dir.filePath("表 1.tsv") } + options);
+        = runHadtoolHere(QStringList { "grade", "--table", dir.filePath("表 1.tsv") } + options);
     QCOMPARE(result.err, QString());
     QCOMPARE(result.out, expected);
     QCOMPARE(result.exitCode, 0);
@@ -221,7 +223,7 @@ void TestHadtoolGrade::storedReport()
     TestAppDir dir;
     const QString path = copyOfBuilt(dir, QStringLiteral("2004年房屋安全鉴定报告.had"));
     const QByteArray before = dir.readFile(QFileInfo(path).fileName());
-    const ProcessResult result = runHadtool(QStringList { "grade", path } + choice);
+    const ProcessResult result = runHadtoolHere(QStringList { "grade", path } + choice);
     QCOMPARE(result.err, QString());
     QCOMPARE(result.out, expected);
     QCOMPARE(result.exitCode, 0);
@@ -290,7 +292,7 @@ void TestHadtoolGrade::storedReportByItsOwnStandard()
     }
     const QString path = file.path;
     const QByteArray before = FileBytes::read(path);
-    const ProcessResult result = runHadtool(QStringList { "grade", path } + options);
+    const ProcessResult result = runHadtoolHere(QStringList { "grade", path } + options);
     QCOMPARE(result.err, QString());
     QCOMPARE(result.out, expected);
     QCOMPARE(result.exitCode, 0);
@@ -374,7 +376,7 @@ void TestHadtoolGrade::failures()
     arguments.replaceInStrings(QRegularExpression("^TABLE$"), file.dir.filePath("table.tsv"));
     arguments.replaceInStrings(QRegularExpression("^missing"), file.dir.filePath("missing"));
 
-    const ProcessResult result = runHadtool(QStringList { "grade" } + arguments);
+    const ProcessResult result = runHadtoolHere(QStringList { "grade" } + arguments);
     QCOMPARE(result.exitCode, exitCode);
     QCOMPARE(result.out, QString());
     QVERIFY2(result.err.contains(message), qPrintable(result.err));

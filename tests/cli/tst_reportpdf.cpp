@@ -118,7 +118,7 @@ QStringList drawnTexts(const QString &database, int page)
     reports.open(HadFile::SelectAllReports);
     PreparedReportPages pages(PrinterDevice::pdf());
     const ReportTexts texts = ReportTexts::fromRow(reports);
-    pages.prepare(reports, texts, BuildingAreaTotal(texts));
+    pages.prepare(reports, texts, SumBuildingArea(texts));
     RecordingCanvas canvas(600, 600);
     DrawPageFile(canvas, false, CurrentPageGeometry(), 600, 600, pages.pageFile(page));
     QStringList drawn;

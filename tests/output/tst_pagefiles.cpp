@@ -122,7 +122,7 @@ void TestPageFiles::storedReportGivesTheWindowsTexts()
     file.reports.setNull("ApprDate");
     file.reports.post();
     const ReportTexts texts = ReportTexts::fromRow(file.reports, QDate(2006, 1, 2));
-    const ReportPageValues values = MakeReportPageValues(texts, BuildingAreaTotal(texts));
+    const ReportPageValues values = MakeReportPageValues(texts, SumBuildingArea(texts));
     QCOMPARE(values.body.at(BodyValue::Client), QString("张三"));
     QCOMPARE(values.body.at(BodyValue::BuildingArea), QString("99.75"));
     QCOMPARE(values.body.at(BodyValue::TrustDate), QString("2004年12月1日"));

@@ -57,7 +57,7 @@ struct Fixture
         return [this]() -> std::optional<PrintedReport> {
             if (!windowOpen)
                 return std::nullopt;
-            return PrintedReport { &file.reports, texts, BuildingAreaTotal(texts),
+            return PrintedReport { &file.reports, texts, SumBuildingArea(texts),
                 [this] { log << "modified"; } };
         };
     }

@@ -119,7 +119,7 @@ void TestCupsPrinting::initTestCase()
     OutputProcess.ActiveSignatures
         = [texts] { return std::optional<SignatureValues>(MakeSignatureValues(texts)); };
     CurrentPrinter::select(m_queue);
-    PreparePrintedPages({ &file.reports, texts, BuildingAreaTotal(texts), {} });
+    PreparePrintedPages({ &file.reports, texts, SumBuildingArea(texts), {} });
     PrintAllReportPages();
     QVERIFY2(queueDone(m_queue), "the print job did not finish");
 

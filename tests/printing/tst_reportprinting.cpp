@@ -46,7 +46,7 @@ struct Fixture
     PrintedReport report() const
     {
         const ReportTexts texts = ReportTexts::fromRow(file.reports);
-        return { const_cast<DataSet *>(&file.reports), texts, BuildingAreaTotal(texts), {} };
+        return { const_cast<DataSet *>(&file.reports), texts, SumBuildingArea(texts), {} };
     }
 
     QString path(const QString &name) const { return file.dir.filePath(name); }
@@ -356,7 +356,7 @@ void TestReportPrinting::exportLeavesTheProgramsPrintingAlone()
     const ReportTexts otherTexts = ReportTexts::fromRow(otherReports);
     const QString exported = f.path("other.pdf");
     Prompt::setNextFileName(exported);
-    ExportReportPdf({ &otherReports, otherTexts, BuildingAreaTotal(otherTexts), {} });
+    ExportReportPdf({ &otherReports, otherTexts, SumBuildingArea(otherTexts), {} });
 
     QCOMPARE(&CurrentPrinter::device(), printer);
     QCOMPARE(printer->physicalPageSize(), sheet);

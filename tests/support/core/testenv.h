@@ -4,13 +4,20 @@
 #include <QTemporaryDir>
 
 // A fresh program folder for one test: a temporary AppDir, the process-wide
-// state reset (the current printer included; the share folder is the build
-// tree's), and the prompt seam emptied of scripted answers and records.
+// state reset (the share folder is the build tree's), and the prompt seam
+// emptied of scripted answers and records. The state reset is that of base
+// and output, or that of every layer in a test that links them all (see
+// resetStateWith).
 class TestAppDir
 {
 public:
     TestAppDir();
     ~TestAppDir();
+
+    // Resets the process-wide state with this function from now on: one
+    // that resets the layers above output as well (the editor's, the
+    // preview's, the current printer).
+    static void resetStateWith(void (*reset)());
 
     const QString &path() const { return m_path; }
     QString filePath(const QString &relative) const;

@@ -1,13 +1,30 @@
 #include "testenv.h"
 
-#include "app/programstate.h"
 #include "base/processstate.h"
 #include "base/programfolders.h"
 #include "base/prompt.h"
+#include "output/outputstate.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+
+namespace {
+
+void resetCoreState()
+{
+    resetProcessState();
+    resetOutputState();
+}
+
+void (*resetState)() = resetCoreState;
+
+} // namespace
+
+void TestAppDir::resetStateWith(void (*reset)())
+{
+    resetState = reset;
+}
 
 // A set-up that failed stops the test program: a test must not pass on a
 // program folder or a file it never got.
@@ -16,7 +33,7 @@ TestAppDir::TestAppDir()
 {
     if (!m_dir.isValid())
         qFatal("TestAppDir: cannot create a temporary folder: %s", qPrintable(m_dir.errorString()));
-    resetProgramState();
+    resetState();
     Prompt::reset();
     Process.AppDir = m_path;
     Process.ShareDir = ProgramFolders::shareDir();
@@ -24,7 +41,7 @@ TestAppDir::TestAppDir()
 
 TestAppDir::~TestAppDir()
 {
-    resetProgramState();
+    resetState();
     Prompt::reset();
 }
 
