@@ -164,12 +164,16 @@ void DocumentCommands::Delete()
         return;
     DataSet &reports = window->ReportQuery();
     // Storing into an empty table would start a new row, which the delete
-    // then drops instead of telling that the table is empty.
-    if (window->Modified() && !reports.isEmpty()) {
-        window->StoreReport(reports);
-        window->SaveComponentRows();
-    }
-    dataModule().DeleteReport(reports);
+    // then drops instead of telling that the table is empty. The edited rows
+    // and the delete are one change: a crash between them would leave the
+    // report's old fields with its new rows.
+    reports.transaction([&] {
+        if (window->Modified() && !reports.isEmpty()) {
+            window->StoreReport(reports);
+            window->SaveComponentRows();
+        }
+        dataModule().DeleteReport(reports);
+    });
     if (reports.isEmpty()) {
         // The pages keep showing the last report deleted. Nothing of it is
         // left unsaved: a save (of its own or before an append) must not
