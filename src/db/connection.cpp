@@ -584,6 +584,17 @@ QSqlQuery Connection::run(const QString &sql, const SqlParams &params) const
     return runPositional(positional, values);
 }
 
+QStringList Connection::integrityProblems() const
+{
+    QStringList problems;
+    QSqlQuery check = run(QStringLiteral("PRAGMA integrity_check"));
+    while (check.next())
+        problems << check.value(0).toString();
+    if (problems == QStringList { QStringLiteral("ok") })
+        return {};
+    return problems;
+}
+
 QSqlQuery Connection::runPositional(const QString &sql, const QVariantList &values) const
 {
     QSqlQuery query(database());
