@@ -1,7 +1,18 @@
-// appraisal-kill-bench: hadtool killed with SIGKILL at random moments while
-// it replaces an output file, KILLS times for each command (default 1000).
+// appraisal-kill-bench: the program killed with SIGKILL at random moments
+// while it writes, KILLS times for each write path and each hadtool
+// command (default 1000).
 //
 //   appraisal-kill-bench [KILLS]
+//
+// The write paths of the program (tests/support/writepaths.h: saves,
+// append, next, delete, Save As, template save, config.ini) run in the
+// program appraisal-write-path, each killed at a random moment between the
+// start of its write and the time a run without a kill took. After each
+// run the written file must hold one of the states the path may leave (a
+// database checked by the engine, its reports old or new with their rows).
+// Printed per path: runs, killed before the end, ended anyway, files left
+// old, at a completed step between, new, lost or mixed reports (must be 0),
+// files damaged or missing (must be 0).
 //
 // Each command is timed once without a kill; then each run is killed after
 // a random delay between none and that time. After every run the output
@@ -17,6 +28,7 @@
 #include "db/connection.h"
 #include "db/dataset.h"
 #include "db/hadfile.h"
+#include "writepaths.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -68,12 +80,46 @@ bool complete(const char *name, const QString &path, const QByteArray &bytes, co
     return bytes == clean;
 }
 
+// Each write path killed at random moments; returns the files lost,
+// mixed or damaged.
+int killWritePaths(int kills)
+{
+    std::printf("%-28s %6s %7s %6s %6s %6s %6s %14s %8s\n", "write path", "runs", "killed", "ended", "old",
+        "step", "new", "lost or mixed", "damaged");
+    int failures = 0;
+    for (const WritePath &path : writePaths()) {
+        const WritePathRuns runs(path);
+        int killed = 0, ended = 0, leftOld = 0, step = 0, renewed = 0, mixed = 0, damaged = 0;
+        for (int run = 0; run < kills; ++run) {
+            (runs.runKilledAtRandom().killed ? killed : ended)++;
+            const QString state = runs.current();
+            if (state == runs.oldState)
+                ++leftOld;
+            else if (state == runs.newState)
+                ++renewed;
+            else if (runs.allows(state))
+                ++step;
+            else if (isDamaged(state))
+                ++damaged;
+            else
+                ++mixed;
+        }
+        failures += mixed + damaged;
+        std::printf("%-28s %6d %7d %6d %6d %6d %6d %14d %8d\n", qPrintable(path.name), kills, killed, ended,
+            leftOld, step, renewed, mixed, damaged);
+        std::fflush(stdout);
+    }
+    return failures;
+}
+
 } // namespace
 
 int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
     const int kills = argc > 1 ? std::atoi(argv[1]) : 1000;
+    int lostTotal = killWritePaths(kills);
+    std::printf("\n");
     const QString hadtool = QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("hadtool"));
     const QString sample
         = QDir(ProgramFolders::sharedDataDir()).filePath(QStringLiteral("2004年房屋安全鉴定报告.had"));
@@ -88,7 +134,6 @@ int main(int argc, char **argv)
     const QByteArray old = readAll(sample);
     std::printf(
         "%-9s %6s %7s %6s %6s %6s %10s\n", "command", "runs", "killed", "ended", "old", "new", "cut short");
-    int lostTotal = 0;
     for (const Command &command : commands) {
         const auto filled = [&](const QString &output) {
             QStringList arguments = command.arguments;

@@ -628,6 +628,17 @@ QString Connection::dialect(const QString &sql) const
     return isServer() ? serverLike(sql) : sql;
 }
 
+QStringList Connection::integrityProblems() const
+{
+    QStringList problems;
+    QSqlQuery check = run(QStringLiteral("PRAGMA integrity_check"));
+    while (check.next())
+        problems << check.value(0).toString();
+    if (problems == QStringList { QStringLiteral("ok") })
+        return {};
+    return problems;
+}
+
 QSqlQuery Connection::runPositional(const QString &sql, const QVariantList &values) const
 {
     QSqlQuery query(database());

@@ -107,6 +107,10 @@ public:
     // Runs work as one transaction: all of it is stored, or (when it throws)
     // none of it. Nested calls join the outer transaction.
     void transaction(const std::function<void()> &work);
+    // The engine's check of the whole file: an empty list when every page,
+    // index and constraint is sound, else what it found wrong. Throws
+    // AppError when the check cannot run.
+    QStringList integrityProblems() const;
 
     // Whether some connection of this program has the file open.
     static bool isFileOpen(const QString &path);

@@ -5,7 +5,8 @@
 #include "db/connection.h"
 
 #include <QFile>
-#include <QFileInfo>
+
+#include <filesystem>
 
 namespace DatabaseCopy {
 
@@ -25,12 +26,18 @@ void copy(const QString &source, const QString &target)
         connection.open(source, {}, Connection::Access::ReadOnly);
         partial = NewFile::createTemporaryBeside(target);
         connection.execute(QStringLiteral("VACUUM INTO :Target"), { { QStringLiteral("Target"), partial } });
-        const QFileInfo existing(target);
-        if ((existing.exists() || existing.isSymLink()) && !Connection::removeFile(target))
+        if (Connection::isFileOpen(target))
             throw AppError(QStringLiteral("不能删除文件 ") + target);
+        // The old target's journals would be taken for the new file's.
         Connection::removeJournals(target);
-        if (!QFile::rename(partial, target))
-            throw AppError(QStringLiteral("不能把 %1 改名为 %2").arg(partial, target));
+        // One rename replaces the old target: a crash leaves the old file or
+        // the new one under the target's name, never none.
+        std::error_code error;
+        std::filesystem::rename(
+            QFile::encodeName(partial).toStdString(), QFile::encodeName(target).toStdString(), error);
+        if (error)
+            throw AppError(QStringLiteral("不能把 %1 改名为 %2: %3")
+                               .arg(partial, target, QString::fromLocal8Bit(error.message().c_str())));
     } catch (const AppError &) {
         if (!partial.isEmpty())
             QFile::remove(partial);
