@@ -1,6 +1,7 @@
 #pragma once
 
 #include "db/fileusemark.h"
+#include "db/statementticks.h"
 
 #include <QHash>
 #include <QMap>
@@ -66,6 +67,9 @@ public:
     bool isReadOnly() const { return m_readOnly; }
     // The path given to open or create.
     const QString &path() const { return m_path; }
+    // Calls tick now and then while a long statement runs, on this file and
+    // on any file opened later; an empty tick stops the calls.
+    void setStatementTick(std::function<void()> tick) { m_ticks.setTick(std::move(tick)); }
 
     // Runs a statement with named parameters and returns it positioned
     // before its first row (forward only). Throws AppError with the engine's
@@ -125,6 +129,7 @@ private:
     int m_transactionDepth = 0;
     // Held while the connection may write: the file is in use.
     FileUseMark m_useMark;
+    StatementTicks m_ticks;
 };
 
 // Turns ":Name" parameters into positional ones, skipping quoted texts and
