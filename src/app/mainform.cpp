@@ -162,7 +162,8 @@ void TMainForm::createCommands()
 }
 
 // Tool buttons show the command's hint (its caption without the access
-// key) beside the icon theme's picture, when the desktop has one.
+// key) beside a picture: the icon theme's, or the program's own where the
+// desktop has no theme or the theme lacks the icon.
 void TMainForm::createToolBar()
 {
     QToolBar *toolBar = addToolBar(QString());
@@ -175,7 +176,8 @@ void TMainForm::createToolBar()
         }
         QAction *command = action(QString::fromLatin1(button.command));
         command->setIconText(command->statusTip());
-        command->setIcon(QIcon::fromTheme(QString::fromLatin1(button.icon)));
+        const QString icon = QString::fromLatin1(button.icon);
+        command->setIcon(QIcon::fromTheme(icon, QIcon(QStringLiteral(":/icons/toolbar/%1.svg").arg(icon))));
         toolBar->addAction(command);
     }
 }
