@@ -19,6 +19,7 @@
 #include <QTemporaryDir>
 
 #include <cstdio>
+#include <unistd.h>
 
 namespace {
 
@@ -77,13 +78,16 @@ int run(Arguments &arguments)
     const QString path
         = toStandardOutput ? staging->filePath(QStringLiteral("out.pdf")) : absolutePath(*output);
     ReportPdfWriter pdf(path, title);
+    // Progress is for a person watching a terminal; a script reading
+    // standard error gets the messages alone.
+    const bool showProgress = all && ::isatty(STDERR_FILENO);
     for (int n = 1; n <= count; ++n) {
         Interruption::check();
         if (n > 1)
             reports.next();
         const ReportTexts texts = ReportTexts::fromRow(reports);
         pdf.addReport(reports, texts, BuildingAreaTotal(texts));
-        if (all)
+        if (showProgress)
             std::fprintf(stderr, "%d/%d\n", n, count);
     }
     Interruption::check();
@@ -110,6 +114,7 @@ const Subcommand PdfCommand {
     "  --index N      the report at position N of the list (0 is the first)\n"
     "  --file-no NO   the first report whose FileNo is NO\n"
     "  --all          every report; shows the progress n/N on standard error\n"
+    "                 when it is a terminal\n"
     "  -o OUT.pdf     the PDF file to write; an existing file is replaced only\n"
     "                 once the new one is complete; -o - writes the PDF file to\n"
     "                 standard output\n"
