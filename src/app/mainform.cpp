@@ -162,8 +162,7 @@ void TMainForm::createCommands()
 }
 
 // Tool buttons show the command's hint (its caption without the access
-// key) beside a picture: the icon theme's, or the program's own where the
-// desktop has no theme or the theme lacks the icon.
+// key) beside the icon theme's picture, when the desktop has one.
 void TMainForm::createToolBar()
 {
     QToolBar *toolBar = addToolBar(QString());
@@ -176,8 +175,7 @@ void TMainForm::createToolBar()
         }
         QAction *command = action(QString::fromLatin1(button.command));
         command->setIconText(command->statusTip());
-        const QString icon = QString::fromLatin1(button.icon);
-        command->setIcon(QIcon::fromTheme(icon, QIcon(QStringLiteral(":/icons/toolbar/%1.svg").arg(icon))));
+        command->setIcon(QIcon::fromTheme(QString::fromLatin1(button.icon)));
         toolBar->addAction(command);
     }
 }

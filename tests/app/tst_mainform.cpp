@@ -25,14 +25,12 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QSqlQuery>
 #include <QStackedWidget>
 #include <QStatusBar>
 #include <QTabBar>
 #include <QTabWidget>
-#include <QTemporaryDir>
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
@@ -181,8 +179,6 @@ private slots:
     void commandsHaveTheirTexts_data();
     void commandsHaveTheirTexts();
     void menusToolBarAndHiddenCommands();
-    void toolButtonsHavePictures_data();
-    void toolButtonsHavePictures();
     void backgroundLinksRunTheirCommands();
     void backgroundLinksFollowTheTheme();
     void statusBarShowsTheHintUnderTheMouse();
@@ -373,66 +369,6 @@ void TestMainForm::menusToolBarAndHiddenCommands()
     for (const char *name : { "actnEditBrowser", "actnEditFind", "actnView0", "actnView1", "actnView2" })
         QVERIFY2(frame.action(name)->isCheckable(), name);
     QVERIFY(form->statusBar()->objectName() == "StatusBar");
-}
-
-void TestMainForm::toolButtonsHavePictures_data()
-{
-    QTest::addColumn<bool>("themed"); // a desktop theme with document-new alone
-    QTest::newRow("no icon theme") << false;
-    QTest::newRow("theme lacking most icons") << true;
-}
-
-// Every tool button shows a picture: the desktop theme's where it has the
-// icon, the program's own where there is no theme or the theme lacks it.
-void TestMainForm::toolButtonsHavePictures()
-{
-    QFETCH(bool, themed);
-    const QString themeName = QIcon::themeName();
-    const QStringList searchPaths = QIcon::themeSearchPaths();
-    const auto restoreTheme = qScopeGuard([&] {
-        QIcon::setThemeSearchPaths(searchPaths);
-        QIcon::setThemeName(themeName);
-    });
-    QTemporaryDir themes;
-    QVERIFY(themes.isValid());
-    QIcon::setThemeSearchPaths({ themes.path() });
-    QImage themePicture(16, 16, QImage::Format_ARGB32);
-    themePicture.fill(Qt::magenta);
-    if (themed) {
-        QVERIFY(QDir(themes.path()).mkpath("desk/16x16/actions"));
-        QFile index(themes.filePath("desk/index.theme"));
-        QVERIFY(index.open(QIODevice::WriteOnly));
-        index.write("[Icon Theme]\nName=desk\nDirectories=16x16/actions\n\n"
-                    "[16x16/actions]\nSize=16\nType=Fixed\n");
-        index.close();
-        QVERIFY(themePicture.save(themes.filePath("desk/16x16/actions/document-new.png")));
-        QIcon::setThemeName("desk");
-    } else {
-        QIcon::setThemeName(QString());
-    }
-
-    Frame frame;
-    frame.create();
-    int buttons = 0;
-    for (const CommandTable::ToolButton &button : CommandTable::toolBar()) {
-        if (!button.command)
-            continue;
-        ++buttons;
-        const QIcon icon = frame.action(button.command)->icon();
-        const QImage picture = icon.pixmap(16, 16).toImage().convertToFormat(QImage::Format_ARGB32);
-        QVERIFY2(!picture.isNull(), button.command);
-        const bool fromTheme = themed && QLatin1String(button.icon) == "document-new";
-        if (fromTheme) {
-            QCOMPARE(picture.pixelColor(8, 8), QColor(Qt::magenta));
-            continue;
-        }
-        int drawn = 0;
-        for (int y = 0; y < picture.height(); ++y)
-            for (int x = 0; x < picture.width(); ++x)
-                drawn += qAlpha(picture.pixel(x, y)) > 0 && picture.pixel(x, y) != themePicture.pixel(0, 0);
-        QVERIFY2(drawn > 10, button.command);
-    }
-    QCOMPARE(buttons, 18);
 }
 
 void TestMainForm::backgroundLinksRunTheirCommands()
