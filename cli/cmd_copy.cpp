@@ -9,25 +9,16 @@
 
 #include <QString>
 
-#include <cstdio>
-#include <unistd.h>
-
 namespace {
 
 int run(Arguments &arguments)
 {
     const bool append = arguments.flag(QStringLiteral("--append"));
     const QStringList words = arguments.positionals(2, 2);
-    // Progress on a terminal only: a log or a pipe gets the result alone.
-    const bool terminal = isatty(STDERR_FILENO);
     const int copied = ReportCopy::copy(absolutePath(words.at(0)), absolutePath(words.at(1)),
-        append ? ReportCopy::Mode::Append : ReportCopy::Mode::NewOrEmpty, [terminal](int done, int total) {
-            if (terminal && (done == total || done % 100 == 0)) {
-                std::fprintf(stderr, "\r%d/%d", done, total);
-                if (done == total)
-                    std::fputc('\n', stderr);
-                std::fflush(stderr);
-            }
+        append ? ReportCopy::Mode::Append : ReportCopy::Mode::NewOrEmpty, [](int done, int total) {
+            if (done == total || done % 100 == 0)
+                Output::progress(done, total);
         });
     Output::write(QStringLiteral("%1 份鉴定报告已复制\n").arg(copied));
     return 0;

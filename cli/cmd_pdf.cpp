@@ -82,7 +82,7 @@ int run(Arguments &arguments)
         const ReportTexts texts = ReportTexts::fromRow(reports);
         pdf.addReport(reports, texts, SumBuildingArea(texts));
         if (all)
-            Output::toError(QStringLiteral("%1/%2\n").arg(n).arg(count));
+            Output::progress(n, count);
     }
     Interruption::check();
     pdf.finish();
@@ -108,6 +108,7 @@ const Subcommand PdfCommand {
     "  --index N      the report at position N of the list (0 is the first)\n"
     "  --file-no NO   the first report whose FileNo is NO\n"
     "  --all          every report; shows the progress n/N on standard error\n"
+    "                 when it is a terminal\n"
     "  -o OUT.pdf     the PDF file to write; an existing file is replaced only\n"
     "                 once the new one is complete; -o - writes the PDF file to\n"
     "                 standard output\n"

@@ -4,6 +4,8 @@
 
 #include <QFileDevice>
 
+#include <unistd.h>
+
 namespace Output {
 
 namespace {
@@ -66,6 +68,13 @@ void error(const QString &text)
 void toError(const QString &text)
 {
     current.err->write(text.toUtf8());
+}
+
+void progress(int done, int total)
+{
+    const auto *file = qobject_cast<QFileDevice *>(current.err);
+    if (file && ::isatty(file->handle()))
+        toError(QStringLiteral("%1/%2\n").arg(done).arg(total));
 }
 
 QString escaped(const QString &text)

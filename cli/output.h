@@ -34,6 +34,11 @@ void error(const QString &text);
 // The text as it is on standard error.
 void toError(const QString &text);
 
+// "done/total" on a line of standard error, only when that is a terminal:
+// progress is for a person watching; a script reading standard error gets
+// the messages alone.
+void progress(int done, int total);
+
 // A value on one line of tab-separated output: backslash, tab, CR, LF and
 // every other control character (NUL, U+0001 to U+001F, DEL, U+0080 to
 // U+009F) escaped (\\, \t, \r, \n, \xHH).

@@ -10,7 +10,7 @@ packages=(
   qt6-base-dev qt6-qpa-plugins libqt6sql6-sqlite libqt6sql6-psql libqt6svg6 libgl-dev
   postgresql
   fonts-noto-cjk fonts-liberation2 fontconfig qt6-translations-l10n
-  libqpdf-dev poppler-utils sqlite3 strace python3 shared-mime-info
+  libqpdf-dev poppler-utils sqlite3 libsqlite3-dev strace python3 shared-mime-info
   clang libclang-rt-14-dev
   cups printer-driver-cups-pdf
   "$@"

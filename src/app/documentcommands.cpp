@@ -9,7 +9,9 @@
 #include "editor/datamoduleaccess.h"
 #include "editor/reportlist.h"
 #include "output/pagesettingsstore.h"
+#include "widgets/busyprogress.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -117,7 +119,8 @@ bool CopyFileWithPrompt(const QString &source, const QString &target)
         && !Prompt::confirm(QStringLiteral("覆盖已存在的文件 ") + target + QStringLiteral(" 吗?")))
         return false;
     try {
-        DatabaseCopy::copy(source, target);
+        BusyProgress busy(QStringLiteral("正在另存为…"), QApplication::activeWindow());
+        DatabaseCopy::copy(source, target, &busy);
     } catch (const AppError &error) {
         Prompt::error(failed + u'\n' + error.message());
         return false;

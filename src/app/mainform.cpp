@@ -19,6 +19,7 @@
 #include "editor/editorstate.h"
 #include "tools/arrangechildwin.h"
 #include "tools/insertcharacter.h"
+#include "widgets/busyprogress.h"
 #include "widgets/linklabel.h"
 #include "widgets/updatessuspended.h"
 
@@ -305,8 +306,9 @@ TfrmChildWin *TMainForm::OpenReportWindow(const QString &path)
     EditorProcess.WindowOpening = true;
     std::unique_ptr<TfrmChildWin> created;
     try {
+        BusyProgress busy(QStringLiteral("正在打开数据库…"), this);
         // A file that cannot be opened leaves no window behind.
-        created = TfrmChildWin::create(path, reportWindowCommands());
+        created = TfrmChildWin::create(path, reportWindowCommands(), &busy);
     } catch (...) {
         // No window will become active to lower the flag.
         EditorProcess.WindowOpening = false;

@@ -531,6 +531,7 @@ void Connection::connect(const QString &path, const QString &mode, int busyTimeo
         throw EngineError(QStringLiteral("不能打开数据库 ") + path + u'\n' + engineErrorText(error),
             engineErrorText(error), resultCode(error));
     }
+    m_ticks.attach(db);
     m_path = path;
     m_readOnly = false;
     m_registeredPath = QFileInfo(path).canonicalFilePath();
@@ -565,6 +566,7 @@ void Connection::requireSchema(const QStringList &tables, const RequiredColumns 
 void Connection::close()
 {
     if (!m_path.isEmpty()) {
+        m_ticks.detach();
         {
             QSqlDatabase db = QSqlDatabase::database(m_name, false);
             db.close();

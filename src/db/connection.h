@@ -2,6 +2,7 @@
 
 #include "db/databaselocation.h"
 #include "db/fileusemark.h"
+#include "db/statementticks.h"
 
 #include <QHash>
 #include <QMap>
@@ -94,6 +95,9 @@ public:
     QString quoted(const QString &identifier) const;
     // Runs an insert with "?" placeholders and returns the new row's id.
     qint64 insert(const QString &table, const QStringList &quotedColumns, const QVariantList &values) const;
+    // Calls tick now and then while a long statement runs, on this file and
+    // on any file opened later; an empty tick stops the calls.
+    void setStatementTick(std::function<void()> tick) { m_ticks.setTick(std::move(tick)); }
 
     // Runs a statement with named parameters and returns it positioned
     // before its first row (forward only). Throws AppError with the engine's
@@ -162,6 +166,7 @@ private:
     int m_transactionDepth = 0;
     // Held while the connection may write: the file is in use.
     FileUseMark m_useMark;
+    StatementTicks m_ticks;
 };
 
 // Turns ":Name" parameters into positional ones, skipping quoted texts and

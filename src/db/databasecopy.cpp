@@ -2,6 +2,7 @@
 
 #include "base/apperror.h"
 #include "base/newfile.h"
+#include "base/workprogress.h"
 #include "db/connection.h"
 
 #include <QFile>
@@ -10,7 +11,7 @@
 
 namespace DatabaseCopy {
 
-void copy(const QString &source, const QString &target)
+void copy(const QString &source, const QString &target, WorkProgress *progress)
 {
     // The engine writes the copy from what it sees through a connection of
     // its own: everything committed, also what still lies in the write-ahead
@@ -25,6 +26,16 @@ void copy(const QString &source, const QString &target)
         Connection connection;
         connection.open(source, {}, Connection::Access::ReadOnly);
         partial = NewFile::createTemporaryBeside(target);
+        if (progress) {
+            // The copy grows to about the size of the source (less any
+            // free pages), so its size on disk tells how far it has come.
+            const qint64 expected = qMax<qint64>(1, QFileInfo(source).size());
+            const auto report = [progress, expected, &partial] {
+                progress->advanced(qMin(QFileInfo(partial).size(), expected), expected);
+            };
+            report();
+            connection.setStatementTick(report);
+        }
         connection.execute(QStringLiteral("VACUUM INTO :Target"), { { QStringLiteral("Target"), partial } });
         if (Connection::isFileOpen(target))
             throw AppError(QStringLiteral("不能删除文件 ") + target);
@@ -38,6 +49,8 @@ void copy(const QString &source, const QString &target)
         if (error)
             throw AppError(QStringLiteral("不能把 %1 改名为 %2: %3")
                                .arg(partial, target, QString::fromLocal8Bit(error.message().c_str())));
+        if (progress)
+            progress->advanced(1, 1);
     } catch (const AppError &) {
         if (!partial.isEmpty())
             QFile::remove(partial);

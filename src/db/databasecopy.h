@@ -2,6 +2,8 @@
 
 #include <QString>
 
+class WorkProgress;
+
 // Copying and replacing database files as whole files (Save As, backups).
 namespace DatabaseCopy {
 
@@ -9,8 +11,10 @@ namespace DatabaseCopy {
 // connection of this program has open only once the copy is complete.
 // Everything written to source so far, also through connections still open
 // on it, is in the copy. Throws AppError with the reason when the system
-// or the engine refuses; the target then stays as it was.
-void copy(const QString &source, const QString &target);
+// or the engine refuses; the target then stays as it was. A progress given
+// hears, while the copy is written, how many bytes of about how many are
+// done.
+void copy(const QString &source, const QString &target, WorkProgress *progress = nullptr);
 
 // Removes a file about to be replaced together with the journal files the
 // engine may keep beside it, which would otherwise be taken for the

@@ -6,6 +6,7 @@
 #include "base/errorreport.h"
 #include "base/processstate.h"
 #include "base/prompt.h"
+#include "base/workprogress.h"
 #include "db/componentrows.h"
 #include "db/hadfile.h"
 #include "db/lookupindexes.h"
@@ -113,10 +114,10 @@ TfrmChildWin::TfrmChildWin(const QString &fileName, const ReportWindowCommands &
 }
 
 std::unique_ptr<TfrmChildWin> TfrmChildWin::create(
-    const QString &fileName, const ReportWindowCommands &commands)
+    const QString &fileName, const ReportWindowCommands &commands, WorkProgress *progress)
 {
     std::unique_ptr<TfrmChildWin> window(new TfrmChildWin(fileName, commands));
-    window->openDatabase();
+    window->openDatabase(progress);
     return window;
 }
 
@@ -257,11 +258,23 @@ void TfrmChildWin::setAllReportsStatement()
 
 // Window creation, on a file: after it the window shows the file's first
 // report, unmodified.
-void TfrmChildWin::openDatabase()
+void TfrmChildWin::openDatabase(WorkProgress *progress)
 {
+    // The first open of a large file spends seconds on its lookup indexes
+    // and its list: the progress hears of each step and of the long
+    // statements inside them. How much is left is not known.
+    const auto working = [progress] {
+        if (progress)
+            progress->advanced(0, 0);
+    };
+    working();
+    if (progress)
+        m_connection.setStatementTick(working);
     setAllReportsStatement();
     HadFile::open(m_connection, m_fileName);
+    working();
     LookupIndexes::ensure(m_connection);
+    working();
     ComponentRows::followReportNumbers(m_reports);
     // The standard goes into the row in the post's own transaction: the
     // first report of an older file graded otherwise than by JGJ 125-99
@@ -284,7 +297,10 @@ void TfrmChildWin::openDatabase()
 
     wireChangeHandlers();
 
+    working();
     FillReportList(m_reports);
+    working();
+    m_connection.setStatementTick({});
     m_reports.first();
     showCurrentEntry();
     showReport(m_reports);

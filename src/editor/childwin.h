@@ -22,6 +22,7 @@ class ReportListModel;
 class ReportListView;
 class ReportPages;
 class SearchSheet;
+class WorkProgress;
 
 // The frame's commands that a report window offers on its own menus: the
 // report list's pop-up menu PopupMenu1 and the component table's calculate
@@ -53,10 +54,11 @@ class TfrmChildWin : public QMdiSubWindow
 public:
     // Creates a window on a database file: connects, stores a first blank
     // report into a file without reports, fills the list and shows the
-    // first report, unmodified. Throws AppError when the file cannot be
-    // opened; no window is left behind then.
+    // first report, unmodified; a progress given hears that the work goes
+    // on. Throws AppError when the file cannot be opened; no window is left
+    // behind then.
     static std::unique_ptr<TfrmChildWin> create(
-        const QString &fileName, const ReportWindowCommands &commands = {});
+        const QString &fileName, const ReportWindowCommands &commands = {}, WorkProgress *progress = nullptr);
     ~TfrmChildWin() override;
 
     QSize sizeHint() const override;
@@ -187,7 +189,7 @@ private:
 
     void buildLayout(const ReportWindowCommands &commands);
     void setAllReportsStatement();
-    void openDatabase();
+    void openDatabase(WorkProgress *progress);
     void wireChangeHandlers();
     void onChange(QWidget *control, const std::function<void()> &handler);
     void genericChange();

@@ -8,10 +8,12 @@
 #include "editor/reportlist.h"
 #include "filesizelimit.h"
 #include "testframe.h"
+#include "widgets/busyprogress.h"
 #include "windowfixture.h"
 
 #include <QAction>
 #include <QMdiArea>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QtTest>
@@ -29,6 +31,8 @@ private slots:
     void newDatabase();
     void openDatabase();
     void fileThatCannotBeOpenedLeavesNoWindow();
+    void longWorkShowsItIsBusy_data();
+    void longWorkShowsItIsBusy();
 
     void saveWithoutChangesWritesNothing();
     void saveStoresFieldsAndComponentRows();
@@ -111,6 +115,39 @@ void compareWithGap(const QString &actual, const QString &expected)
             qPrintable(actual));
 }
 
+// The progress dialog a command's work shows, if any, and the cursor at
+// the moment it shows.
+struct BusyWatch : QObject
+{
+    BusyWatch() { qApp->installEventFilter(this); }
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        auto *dialog = qobject_cast<QProgressDialog *>(watched);
+        if (dialog && event->type() == QEvent::Show) {
+            ++shown;
+            label = dialog->labelText();
+            maximum = dialog->maximum();
+            modal = dialog->isModal();
+            if (const QCursor *cursor = QApplication::overrideCursor())
+                this->cursor = cursor->shape();
+        }
+        return false;
+    }
+    static QProgressDialog *shownProgressDialog()
+    {
+        for (QWidget *widget : QApplication::topLevelWidgets())
+            if (auto *dialog = qobject_cast<QProgressDialog *>(widget); dialog && dialog->isVisible())
+                return dialog;
+        return nullptr;
+    }
+
+    int shown = 0;
+    std::optional<Qt::CursorShape> cursor;
+    QString label;
+    int maximum = -1;
+    bool modal = false;
+};
+
 } // namespace
 
 void TestDocumentCommands::newDatabase_data()
@@ -192,6 +229,61 @@ void TestDocumentCommands::fileThatCannotBeOpenedLeavesNoWindow()
     QVERIFY(frame.form->mdiArea()->subWindowList().isEmpty());
     QVERIFY(!EditorProcess.WindowOpening);
     QVERIFY(!QFileInfo::exists(missing));
+}
+
+void TestDocumentCommands::longWorkShowsItIsBusy_data()
+{
+    QTest::addColumn<QByteArray>("command");
+    QTest::addColumn<int>("dialogDelayMs");
+    QTest::addColumn<QString>("label"); // of the progress dialog; empty: none shows
+    QTest::addColumn<int>("maximum"); // 0: a moving bar; 1000: one that fills
+    QTest::newRow("open, slow") << QByteArray("Actn_FileOpen") << 0 << "正在打开数据库…" << 0;
+    QTest::newRow("open, quick") << QByteArray("Actn_FileOpen") << 60000 << QString() << -1;
+    QTest::newRow("save as, slow") << QByteArray("Actn_FileSaveAs") << 0 << "正在另存为…" << 1000;
+    QTest::newRow("save as, quick") << QByteArray("Actn_FileSaveAs") << 60000 << QString() << -1;
+}
+
+// Opening and Save As show a busy cursor and, when they take longer than
+// the dialog's delay, a progress dialog; both go when the work is done,
+// which ends as it would without them.
+void TestDocumentCommands::longWorkShowsItIsBusy()
+{
+    QFETCH(QByteArray, command);
+    QFETCH(int, dialogDelayMs);
+    QFETCH(QString, label);
+    QFETCH(int, maximum);
+    Frame frame;
+    const QString target = frame.file.dir.filePath("Backup/副本.had");
+    if (command == "Actn_FileSaveAs") {
+        frame.open();
+        Prompt::setNextFileName(target);
+    } else {
+        Prompt::setNextFileName(frame.file.path);
+    }
+    const auto defaultDelay = BusyProgress::dialogDelay();
+    BusyProgress::setDialogDelay(std::chrono::milliseconds(dialogDelayMs));
+    BusyWatch watch;
+    frame.run(command.constData());
+    BusyProgress::setDialogDelay(defaultDelay);
+
+    QCOMPARE(watch.shown, label.isEmpty() ? 0 : 1);
+    if (!label.isEmpty())
+        QCOMPARE(watch.cursor, Qt::WaitCursor);
+    QCOMPARE(watch.label, label);
+    QCOMPARE(watch.maximum, maximum);
+    QCOMPARE(watch.modal, !label.isEmpty());
+    QCOMPARE(QApplication::overrideCursor(), nullptr);
+    QCOMPARE(BusyWatch::shownProgressDialog(), nullptr);
+    QCOMPARE(Prompt::shown().size(), 1); // the file dialog alone
+
+    Connection result;
+    HadFile::open(
+        result, command == "Actn_FileSaveAs" ? target : frame.file.path, Connection::Access::ReadOnly);
+    QSqlQuery count = result.run("select count(*) from ProjectTab");
+    QVERIFY(count.next());
+    QCOMPARE(count.value(0).toInt(), 4);
+    QCOMPARE(frame.form->reportWindows().size(), 1);
+    QCOMPARE(frame.form->reportWindows().first()->ReportQuery().recordCount(), 4);
 }
 
 void TestDocumentCommands::saveWithoutChangesWritesNothing()

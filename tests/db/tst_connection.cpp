@@ -1,11 +1,14 @@
 #include "base/apperror.h"
+#include "base/workprogress.h"
 #include "db/connection.h"
+#include "db/databasecopy.h"
 #include "db/hadfile.h"
 #include "testenv.h"
 
 #include <QtTest>
 
-// Statement rewriting and the registry of open files.
+// Statement rewriting, the registry of open files, and the progress of
+// long statements.
 class TestConnection : public QObject
 {
     Q_OBJECT
@@ -18,6 +21,8 @@ private slots:
     void registryCountsEveryConnection();
     void missingFileIsNeverCreated();
     void committedWriteIsInTheFileAlone();
+    void longStatementsTick();
+    void copyReportsHowFarItHasCome();
 };
 
 void TestConnection::namedParametersBecomePositional_data()
@@ -25,17 +30,28 @@ void TestConnection::namedParametersBecomePositional_data()
     QTest::addColumn<QString>("sql");
     QTest::addColumn<QString>("positional");
     QTest::addColumn<QStringList>("names");
-    QTest::newRow("after =") << "where FileNo=:Str1" << "where FileNo=?" << QStringList{"Str1"};
-    QTest::newRow("after = and blank") << "set FileNo =:Str" << "set FileNo =?" << QStringList{"Str"};
+    QTest::newRow("after =") << "where FileNo=:Str1"
+                             << "where FileNo=?" << QStringList { "Str1" };
+    QTest::newRow("after = and blank") << "set FileNo =:Str"
+                                       << "set FileNo =?" << QStringList { "Str" };
     QTest::newRow("prefix names") << "Part like :MainFileNo and Struct like :MainFileNo1"
-                                  << "Part like ? and Struct like ?" << QStringList{"MainFileNo", "MainFileNo1"};
-    QTest::newRow("values list") << "values(:A,:B, :C)" << "values(?,?, ?)" << QStringList{"A", "B", "C"};
-    QTest::newRow("repeated") << ":A or :A" << "? or ?" << QStringList{"A", "A"};
-    QTest::newRow("quoted text") << "x = ':A' and y = :B" << "x = ':A' and y = ?" << QStringList{"B"};
-    QTest::newRow("quoted name") << "\"a:b\" = :B" << "\"a:b\" = ?" << QStringList{"B"};
-    QTest::newRow("comment") << "x = :A -- :B\n" << "x = ? -- :B\n" << QStringList{"A"};
-    QTest::newRow("time literal") << "'10:30'" << "'10:30'" << QStringList();
-    QTest::newRow("colon and digit") << "x = :1" << "x = :1" << QStringList();
+                                  << "Part like ? and Struct like ?"
+                                  << QStringList { "MainFileNo", "MainFileNo1" };
+    QTest::newRow("values list") << "values(:A,:B, :C)"
+                                 << "values(?,?, ?)" << QStringList { "A", "B", "C" };
+    QTest::newRow("repeated") << ":A or :A"
+                              << "? or ?" << QStringList { "A", "A" };
+    QTest::newRow("quoted text") << "x = ':A' and y = :B"
+                                 << "x = ':A' and y = ?" << QStringList { "B" };
+    QTest::newRow("quoted name") << "\"a:b\" = :B"
+                                 << "\"a:b\" = ?" << QStringList { "B" };
+    QTest::newRow("comment") << "x = :A -- :B\n"
+                             << "x = ? -- :B\n"
+                             << QStringList { "A" };
+    QTest::newRow("time literal") << "'10:30'"
+                                  << "'10:30'" << QStringList();
+    QTest::newRow("colon and digit") << "x = :1"
+                                     << "x = :1" << QStringList();
 }
 
 void TestConnection::namedParametersBecomePositional()
@@ -57,8 +73,10 @@ void TestConnection::setColumnsLoseTheirTable_data()
         << "update CalcuData set FileNo =:Str where CalcuData.FileNo=:Str1";
     QTest::newRow("two columns, other case") << "UPDATE t SET T.a = 1, t.b=2 WHERE t.a = 0"
                                              << "UPDATE t SET a = 1, b=2 WHERE t.a = 0";
-    QTest::newRow("unqualified") << "update t set a = 1" << "update t set a = 1";
-    QTest::newRow("not an update") << "select t.a = 1 from t" << "select t.a = 1 from t";
+    QTest::newRow("unqualified") << "update t set a = 1"
+                                 << "update t set a = 1";
+    QTest::newRow("not an update") << "select t.a = 1 from t"
+                                   << "select t.a = 1 from t";
 }
 
 void TestConnection::setColumnsLoseTheirTable()
@@ -113,7 +131,7 @@ void TestConnection::committedWriteIsInTheFileAlone()
     HadFile::createDatabaseFile(path);
     Connection connection;
     HadFile::open(connection, path);
-    connection.execute("insert into CalcuData (FileNo) values (:No)", {{"No", "A-1"}});
+    connection.execute("insert into CalcuData (FileNo) values (:No)", { { "No", "A-1" } });
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList { "a.had" });
     const QString copy = dir.filePath("copy.had");
     QVERIFY(QFile::copy(path, copy));
@@ -122,6 +140,79 @@ void TestConnection::committedWriteIsInTheFileAlone()
     QSqlQuery q = copied.run("select FileNo from CalcuData");
     QVERIFY(q.next());
     QCOMPARE(q.value(0).toString(), "A-1");
+}
+
+// A statement that runs for many engine steps calls the tick from inside;
+// the tick follows the connection to the next file it opens, and stops
+// when taken away.
+void TestConnection::longStatementsTick()
+{
+    TestAppDir dir;
+    const QString path = dir.filePath("a.had");
+    HadFile::createDatabaseFile(path);
+    Connection connection;
+    int ticks = 0;
+    connection.setStatementTick([&] { ++ticks; });
+    const auto countToAMillion = [&] {
+        QSqlQuery q = connection.run("with recursive n(i) as (select 1 union all select i + 1 from n "
+                                     "where i < 1000000) select count(*) from n");
+        QVERIFY(q.next());
+        QCOMPARE(q.value(0).toInt(), 1000000);
+    };
+    HadFile::open(connection, path);
+    QCOMPARE(ticks, 0);
+    countToAMillion();
+    QVERIFY(ticks > 0);
+
+    HadFile::open(connection, path);
+    const int beforeReopen = ticks;
+    countToAMillion();
+    QVERIFY(ticks > beforeReopen);
+
+    connection.setStatementTick({});
+    const int beforeStop = ticks;
+    countToAMillion();
+    QCOMPARE(ticks, beforeStop);
+}
+
+// A copy tells how many bytes of about how many it has written: from none
+// to all, never going back, and all once the copy is in place.
+void TestConnection::copyReportsHowFarItHasCome()
+{
+    struct Recorder : WorkProgress
+    {
+        QList<QPair<qint64, qint64>> calls;
+        void advanced(qint64 done, qint64 total) override { calls.append({ done, total }); }
+    } recorder;
+    TestAppDir dir;
+    const QString source = dir.filePath("a.had");
+    HadFile::createDatabaseFile(source);
+    {
+        Connection connection;
+        HadFile::open(connection, source);
+        connection.execute("insert into CalcuData (FileNo) values (:No)", { { "No", "A-1" } });
+        // Enough pages for the copy to report from inside its statement.
+        connection.execute(
+            "insert into CalcuData (FileNo, BldgConstitute) with recursive n(i) as (select 1 union all "
+            "select i + 1 from n where i < 20000) select 'B-' || i, hex(randomblob(100)) from n");
+    }
+    DatabaseCopy::copy(source, dir.filePath("b.had"), &recorder);
+
+    QVERIFY(recorder.calls.size() > 2);
+    QCOMPARE(recorder.calls.first(), qMakePair(qint64(0), QFileInfo(source).size()));
+    QCOMPARE(recorder.calls.last(), qMakePair(qint64(1), qint64(1)));
+    double before = 0;
+    for (const auto &[done, total] : std::as_const(recorder.calls)) {
+        QVERIFY(total > 0 && done >= 0 && done <= total);
+        QVERIFY(double(done) / total >= before);
+        before = double(done) / total;
+    }
+    Connection copied;
+    HadFile::open(copied, dir.filePath("b.had"), Connection::Access::ReadOnly);
+    QSqlQuery q = copied.run("select count(*), sum(FileNo = 'A-1') from CalcuData");
+    QVERIFY(q.next());
+    QCOMPARE(q.value(0).toInt(), 20001);
+    QCOMPARE(q.value(1).toInt(), 1);
 }
 
 QTEST_GUILESS_MAIN(TestConnection)
