@@ -71,12 +71,14 @@ void save(Connection &connection, const QString &fileNo, const QList<ComponentRo
     connection.transaction([&] {
         connection.execute(QStringLiteral("delete from CalcuData where FileNo = :FileNo"),
             { { QStringLiteral("FileNo"), fileNo } });
+        // Prepared once for all rows: a report may have hundreds of them.
+        Connection::Statement insertRow = connection.prepare(insert);
         for (const ComponentRow &row : rows) {
             SqlParams params { { QStringLiteral("PartNumber"), row[ComponentColumn::Number] },
                 { QStringLiteral("FileNo"), fileNo } };
             for (int c = 0; c < cellColumns().size(); ++c)
                 params.insert(cellColumns().at(c), row[c + 1]);
-            connection.execute(insert, params);
+            insertRow.execute(params);
         }
     });
 }

@@ -607,10 +607,12 @@ void Connection::failIfReadOnly() const
     throw AppError(readOnlyMessage(m_path));
 }
 
-QSqlQuery Connection::run(const QString &sql, const SqlParams &params) const
+namespace {
+
+// The values of the named parameters in the order of names. Parameters are
+// texts: a null text is bound as an empty one, never as NULL.
+QVariantList valuesInOrder(const QStringList &names, const SqlParams &params)
 {
-    QStringList names;
-    const QString positional = toPositionalParameters(withUnqualifiedSetColumns(sql), &names);
     QHash<QString, QString> byName;
     for (auto it = params.cbegin(); it != params.cend(); ++it)
         byName.insert(it.key().toLower(), it.value());
@@ -619,15 +621,36 @@ QSqlQuery Connection::run(const QString &sql, const SqlParams &params) const
         const auto value = byName.constFind(name.toLower());
         if (value == byName.cend())
             throw AppError(QStringLiteral("No value given for one or more required parameters."));
-        // Parameters are texts: a null text is bound as an empty one, never as NULL.
         values.append(value->isNull() ? QStringLiteral("") : *value);
     }
-    return runPositional(dialect(positional), values);
+    return values;
 }
 
-QString Connection::dialect(const QString &sql) const
+} // namespace
+
+QString Connection::positional(const QString &sql, QStringList *names) const
 {
-    return isServer() ? serverLike(sql) : sql;
+    const QString statement = toPositionalParameters(withUnqualifiedSetColumns(sql), names);
+    return isServer() ? serverLike(statement) : statement;
+}
+
+QSqlQuery Connection::run(const QString &sql, const SqlParams &params) const
+{
+    QStringList names;
+    const QString statement = positional(sql, &names);
+    return runPositional(statement, valuesInOrder(names, params));
+}
+
+void Connection::fail(const QSqlQuery &query) const
+{
+    const EngineError error = engineError(query.lastError(), isServer());
+    // A file open for reading only refuses every write with the engine's
+    // plain "readonly" code; the user reads what it means for the file.
+    if (m_readOnly
+        && (error.code == SqliteReadOnly || error.state == InsufficientPrivilege
+            || error.state == ReadOnlyTransaction))
+        failIfReadOnly();
+    throw error;
 }
 
 QStringList Connection::integrityProblems() const
@@ -645,30 +668,43 @@ QSqlQuery Connection::runPositional(const QString &sql, const QVariantList &valu
 {
     QSqlQuery query(database());
     query.setForwardOnly(true);
-    const auto fail = [&] {
-        const EngineError error = engineError(query.lastError(), isServer());
-        // A file open for reading only refuses every write with the engine's
-        // plain "readonly" code; the user reads what it means for the file.
-        if (m_readOnly
-            && (error.code == SqliteReadOnly || error.state == InsufficientPrivilege
-                || error.state == ReadOnlyTransaction))
-            failIfReadOnly();
-        throw error;
-    };
     // A server prepares only queries and changes of rows: a statement
     // without values (transactions, tables) runs as it is.
     if (isServer() && values.isEmpty()) {
         if (!query.exec(sql))
-            fail();
+            fail(query);
         return query;
     }
     if (!query.prepare(sql))
-        fail();
+        fail(query);
     for (const QVariant &value : values)
         query.addBindValue(value);
     if (!query.exec())
-        fail();
+        fail(query);
     return query;
+}
+
+Connection::Statement Connection::prepare(const QString &sql) const
+{
+    return Statement(*this, sql);
+}
+
+Connection::Statement::Statement(const Connection &connection, const QString &sql)
+    : m_connection(connection)
+    , m_query(connection.database())
+{
+    m_query.setForwardOnly(true);
+    if (!m_query.prepare(connection.positional(sql, &m_names)))
+        connection.fail(m_query);
+}
+
+void Connection::Statement::execute(const SqlParams &params)
+{
+    const QVariantList values = valuesInOrder(m_names, params);
+    for (int i = 0; i < values.size(); ++i)
+        m_query.bindValue(i, values.at(i));
+    if (!m_query.exec())
+        m_connection.fail(m_query);
 }
 
 int Connection::execute(const QString &sql, const SqlParams &params) const

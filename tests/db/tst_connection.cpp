@@ -1,14 +1,16 @@
 #include "base/apperror.h"
 #include "base/workprogress.h"
+#include "db/componentrows.h"
 #include "db/connection.h"
 #include "db/databasecopy.h"
 #include "db/hadfile.h"
+#include "reportfile.h"
 #include "testenv.h"
 
 #include <QtTest>
 
-// Statement rewriting, the registry of open files, and the progress of
-// long statements.
+// Statement rewriting, prepared statements, the registry of open files,
+// and the progress of long statements.
 class TestConnection : public QObject
 {
     Q_OBJECT
@@ -23,6 +25,8 @@ private slots:
     void committedWriteIsInTheFileAlone();
     void longStatementsTick();
     void copyReportsHowFarItHasCome();
+    void preparedStatementRunsWithEachSetOfValues_data() { addEngineRows(); }
+    void preparedStatementRunsWithEachSetOfValues();
 };
 
 void TestConnection::namedParametersBecomePositional_data()
@@ -213,6 +217,29 @@ void TestConnection::copyReportsHowFarItHasCome()
     QVERIFY(q.next());
     QCOMPARE(q.value(0).toInt(), 20001);
     QCOMPARE(q.value(1).toInt(), 1);
+}
+
+// A statement prepared once stores each run's own values, names matched
+// without regard to letter case; a run that lacks a value stores nothing
+// and leaves the statement usable.
+void TestConnection::preparedStatementRunsWithEachSetOfValues()
+{
+    FETCH_ENGINE(engine);
+    ReportFile f(engine, 0);
+    Connection::Statement insert = f.connection.prepare(
+        "insert into CalcuData (FileNo, BldgConstitute, ComponentName) values (:FileNo, :Part, :Name)");
+    insert.execute({ { "FileNo", "A-1" }, { "part", "地基基础" }, { "Name", "O'Brien \\ 50%_off" } });
+    try {
+        insert.execute({ { "FileNo", "A-1" }, { "Part", "缺少名称" } });
+        QFAIL("a run without all its values was made");
+    } catch (const AppError &e) {
+        QCOMPARE(e.message(), "No value given for one or more required parameters.");
+    }
+    insert.execute({ { "FileNo", "A-1" }, { "Part", "承重结构" }, { "Name", QString() } });
+    QStringList stored;
+    for (const ComponentRow &row : ComponentRows::load(f.connection, "A-1"))
+        stored << row[ComponentColumn::Part] + u'|' + row[ComponentColumn::Name];
+    QCOMPARE(stored, QStringList({ "地基基础|O'Brien \\ 50%_off", "承重结构|" }));
 }
 
 QTEST_GUILESS_MAIN(TestConnection)

@@ -1,3 +1,4 @@
+#include "databaseengine.h"
 #include "db/connection.h"
 #include "db/datamodule.h"
 #include "db/dataset.h"
@@ -8,9 +9,10 @@
 #include <QSqlQuery>
 #include <QtTest>
 
-// Two connections on one file, as two windows or two programs have it: a
-// report saved or deleted through one is never overwritten through the
-// other by a save that started from what it read before.
+// Two connections on one database (a file or a server database), as two
+// windows or two programs have it: a report saved or deleted through one is
+// never overwritten through the other by a save that started from what it
+// read before.
 class TestRowVersions : public QObject
 {
     Q_OBJECT
@@ -18,8 +20,11 @@ class TestRowVersions : public QObject
 private slots:
     void staleWriteIsRefused_data();
     void staleWriteIsRefused();
+    void everySaveCountsTheVersion_data() { addEngineRows(); }
     void everySaveCountsTheVersion();
+    void deleteOfAReportSavedElsewhere_data() { addEngineRows(); }
     void deleteOfAReportSavedElsewhere();
+    void deleteOfAReportDeletedElsewhere_data() { addEngineRows(); }
     void deleteOfAReportDeletedElsewhere();
     void unusedReportNumber_data();
     void unusedReportNumber();
@@ -27,12 +32,12 @@ private slots:
 
 namespace {
 
-// A file with reports "1" and "2" (version null, as older files hold it)
-// and two report sets on it, each on its own connection.
+// A database with reports "1" and "2" (version null, as older files hold
+// it) and two report sets on it, each on its own connection.
 struct TwoSets : ReportFile
 {
-    TwoSets()
-        : ReportFile(2)
+    explicit TwoSets(Engine engine)
+        : ReportFile(engine, 2)
     {
         reports.close();
         for (DataSet *set : { &mine, &theirs })
@@ -42,7 +47,7 @@ struct TwoSets : ReportFile
         theirs.open(HadFile::SelectAllReports);
     }
 
-    // One column of the first report as the file holds it ("<null>" for null).
+    // One column of the first report as the database holds it ("<null>" for null).
     QString stored(const QString &column)
     {
         QSqlQuery q
@@ -61,27 +66,31 @@ struct TwoSets : ReportFile
 
 void TestRowVersions::staleWriteIsRefused_data()
 {
+    addEngineColumn();
     QTest::addColumn<bool>("deletedElsewhere");
     QTest::addColumn<DataSet::Stamp>("stamp");
     QTest::addColumn<int>("kind");
-    QTest::newRow("saved elsewhere, save")
-        << false << DataSet::Stamp::Always << int(RowConflict::Kind::Changed);
-    QTest::newRow("saved elsewhere, move")
-        << false << DataSet::Stamp::WhenWritten << int(RowConflict::Kind::Changed);
-    QTest::newRow("deleted elsewhere, save")
-        << true << DataSet::Stamp::Always << int(RowConflict::Kind::Deleted);
-    QTest::newRow("deleted elsewhere, move")
-        << true << DataSet::Stamp::WhenWritten << int(RowConflict::Kind::Deleted);
+    for (Engine engine : Engines) {
+        newEngineRow(engine, "saved elsewhere, save")
+            << false << DataSet::Stamp::Always << int(RowConflict::Kind::Changed);
+        newEngineRow(engine, "saved elsewhere, move")
+            << false << DataSet::Stamp::WhenWritten << int(RowConflict::Kind::Changed);
+        newEngineRow(engine, "deleted elsewhere, save")
+            << true << DataSet::Stamp::Always << int(RowConflict::Kind::Deleted);
+        newEngineRow(engine, "deleted elsewhere, move")
+            << true << DataSet::Stamp::WhenWritten << int(RowConflict::Kind::Deleted);
+    }
 }
 
 // A saves 联系人; B, which showed the report before, stores 联系电话 (and the
 // 联系人 it showed): the write is refused and A's 联系人 stays.
 void TestRowVersions::staleWriteIsRefused()
 {
+    FETCH_ENGINE(engine);
     QFETCH(bool, deletedElsewhere);
     QFETCH(DataSet::Stamp, stamp);
     QFETCH(int, kind);
-    TwoSets f;
+    TwoSets f(engine);
     QCOMPARE(f.mine.asString("LinkMan"), QString()); // the report is shown here
 
     if (deletedElsewhere) {
@@ -109,7 +118,8 @@ void TestRowVersions::staleWriteIsRefused()
 
 void TestRowVersions::everySaveCountsTheVersion()
 {
-    TwoSets f;
+    FETCH_ENGINE(engine);
+    TwoSets f(engine);
     QCOMPARE(f.stored("version"), "<null>");
 
     // A move that stores the report unchanged writes nothing.
@@ -153,7 +163,8 @@ void TestRowVersions::everySaveCountsTheVersion()
 
 void TestRowVersions::deleteOfAReportSavedElsewhere()
 {
-    TwoSets f;
+    FETCH_ENGINE(engine);
+    TwoSets f(engine);
     QCOMPARE(f.mine.asString("FileNo"), "1");
     f.theirs.edit();
     f.theirs.setString("Client", "张三");
@@ -170,7 +181,8 @@ void TestRowVersions::deleteOfAReportSavedElsewhere()
 
 void TestRowVersions::deleteOfAReportDeletedElsewhere()
 {
-    TwoSets f;
+    FETCH_ENGINE(engine);
+    TwoSets f(engine);
     QCOMPARE(f.mine.asString("FileNo"), "1");
     f.theirs.deleteRecord();
     f.mine.deleteRecord();
@@ -181,27 +193,33 @@ void TestRowVersions::deleteOfAReportDeletedElsewhere()
 
 void TestRowVersions::unusedReportNumber_data()
 {
+    addEngineColumn();
     QTest::addColumn<QStringList>("numbers");
     QTest::addColumn<QString>("wanted");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("free") << QStringList { "A-1" } << "A-2"
-                          << "A-2";
-    QTest::newRow("taken") << QStringList { "A-1" } << "A-1"
-                           << "A-1-2";
-    QTest::newRow("taken twice") << QStringList { "A-1", "A-1-2" } << "A-1"
-                                 << "A-1-3";
-    QTest::newRow("empty") << QStringList { "" } << ""
-                           << "-2";
-    QTest::newRow("full width") << QStringList { "12345678901234567890" } << "12345678901234567890"
-                                << "123456789012345678-2";
+    for (Engine engine : Engines) {
+        newEngineRow(engine, "free") << QStringList { "A-1" } << "A-2"
+                                     << "A-2";
+        newEngineRow(engine, "taken") << QStringList { "A-1" } << "A-1"
+                                      << "A-1-2";
+        newEngineRow(engine, "taken twice") << QStringList { "A-1", "A-1-2" } << "A-1"
+                                            << "A-1-3";
+        newEngineRow(engine, "empty") << QStringList { "" } << ""
+                                      << "-2";
+        newEngineRow(engine, "full width") << QStringList { "12345678901234567890" } << "12345678901234567890"
+                                           << "123456789012345678-2";
+        newEngineRow(engine, "wildcards are no match") << QStringList { "A%1", "A_1-2" } << "A%1"
+                                                       << "A%1-2";
+    }
 }
 
 void TestRowVersions::unusedReportNumber()
 {
+    FETCH_ENGINE(engine);
     QFETCH(QStringList, numbers);
     QFETCH(QString, wanted);
     QFETCH(QString, expected);
-    ReportFile f;
+    ReportFile f(engine, 0);
     for (const QString &number : numbers) {
         f.reports.append();
         f.reports.setString("FileNo", number);

@@ -7,9 +7,10 @@
 
 #include <QtTest>
 
-// Two report windows on one file, as two appraisers have it: a report that
-// one of them saved or deleted is never overwritten by the other's save of
-// what it loaded before; the other chooses what becomes of the edits.
+// Two report windows on one database (a file or a server database), as two
+// appraisers have it: a report that one of them saved or deleted is never
+// overwritten by the other's save of what it loaded before; the other
+// chooses what becomes of the edits.
 class TestConcurrentEdits : public QObject
 {
     Q_OBJECT
@@ -19,6 +20,7 @@ private slots:
 
     void staleSaveOffersThreeAnswers_data();
     void staleSaveOffersThreeAnswers();
+    void staleMoveAsksToo_data() { addEngineRows(); }
     void staleMoveAsksToo();
     void saveOfAReportDeletedElsewhere_data();
     void saveOfAReportDeletedElsewhere();
@@ -42,11 +44,12 @@ const QList<Columns> Reports = {
     { { "FileNo", "2024-002" }, { "LinkMan", "周九" } },
 };
 
-// The file with both reports and their component rows, and windows A and
-// B opened on it, both showing the first report.
+// The database with both reports and their component rows, and windows A
+// and B opened on it, both showing the first report.
 struct TwoWindows
 {
-    TwoWindows()
+    explicit TwoWindows(Engine engine)
+        : file(Reports, QStringLiteral("Data/报告.had"), engine)
     {
         file.addRows("2024-001", { componentRow(1, "基础", "原来") });
         file.addRows("2024-002", { componentRow(1, "屋面", "第二份") });
@@ -78,7 +81,7 @@ struct TwoWindows
         return file.stored(column);
     }
 
-    ReportsFile file { Reports };
+    ReportsFile file;
     std::unique_ptr<TfrmChildWin> a;
     std::unique_ptr<TfrmChildWin> b;
 };
@@ -97,16 +100,20 @@ void verifyQuestion(const QString &text, PromptButtons buttons)
 
 void TestConcurrentEdits::staleSaveOffersThreeAnswers_data()
 {
+    addEngineColumn();
     QTest::addColumn<PromptButton>("answer");
-    QTest::newRow("reload theirs") << PromptButton::Yes;
-    QTest::newRow("keep mine as a new report") << PromptButton::No;
-    QTest::newRow("keep editing") << PromptButton::Cancel;
+    for (Engine engine : Engines) {
+        newEngineRow(engine, "reload theirs") << PromptButton::Yes;
+        newEngineRow(engine, "keep mine as a new report") << PromptButton::No;
+        newEngineRow(engine, "keep editing") << PromptButton::Cancel;
+    }
 }
 
 void TestConcurrentEdits::staleSaveOffersThreeAnswers()
 {
+    FETCH_ENGINE(engine);
     QFETCH(PromptButton, answer);
-    TwoWindows f;
+    TwoWindows f(engine);
     f.aSavesLinkMan();
     f.bEdits();
     Prompt::setNextAnswer(answer);
@@ -160,7 +167,8 @@ void TestConcurrentEdits::staleSaveOffersThreeAnswers()
 // A move stores the fields it leaves: the same check, the same question.
 void TestConcurrentEdits::staleMoveAsksToo()
 {
-    TwoWindows f;
+    FETCH_ENGINE(engine);
+    TwoWindows f(engine);
     f.aSavesLinkMan();
     f.bEdits();
     Prompt::setNextAnswer(PromptButton::Cancel);
@@ -172,15 +180,19 @@ void TestConcurrentEdits::staleMoveAsksToo()
 
 void TestConcurrentEdits::saveOfAReportDeletedElsewhere_data()
 {
+    addEngineColumn();
     QTest::addColumn<PromptButton>("answer");
-    QTest::newRow("store as a new report") << PromptButton::Yes;
-    QTest::newRow("keep editing") << PromptButton::No;
+    for (Engine engine : Engines) {
+        newEngineRow(engine, "store as a new report") << PromptButton::Yes;
+        newEngineRow(engine, "keep editing") << PromptButton::No;
+    }
 }
 
 void TestConcurrentEdits::saveOfAReportDeletedElsewhere()
 {
+    FETCH_ENGINE(engine);
     QFETCH(PromptButton, answer);
-    TwoWindows f;
+    TwoWindows f(engine);
     QVERIFY(f.a->deleteShownReport());
     f.bEdits();
     Prompt::setNextAnswer(answer);
@@ -203,15 +215,19 @@ void TestConcurrentEdits::saveOfAReportDeletedElsewhere()
 
 void TestConcurrentEdits::deleteOfAReportSavedElsewhereAsksFirst_data()
 {
+    addEngineColumn();
     QTest::addColumn<PromptButton>("answer");
-    QTest::newRow("delete") << PromptButton::Yes;
-    QTest::newRow("keep") << PromptButton::No;
+    for (Engine engine : Engines) {
+        newEngineRow(engine, "delete") << PromptButton::Yes;
+        newEngineRow(engine, "keep") << PromptButton::No;
+    }
 }
 
 void TestConcurrentEdits::deleteOfAReportSavedElsewhereAsksFirst()
 {
+    FETCH_ENGINE(engine);
     QFETCH(PromptButton, answer);
-    TwoWindows f;
+    TwoWindows f(engine);
     f.aSavesLinkMan();
     Prompt::setNextAnswer(answer);
     if (answer == PromptButton::No)

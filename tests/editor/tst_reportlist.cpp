@@ -272,28 +272,43 @@ void TestReportList::drawingReopensAClosedDataSet()
 
 void TestReportList::search_data()
 {
+    addEngineColumn();
     QTest::addColumn<int>("field"); // item of RadioGroup1; -1 none
     QTest::addColumn<QString>("term");
     QTest::addColumn<QStringList>("found");
     const QStringList first = { "2004-001" };
-    QTest::newRow("文号") << 0 << "2004" << QStringList { "2004-001", "2004-003" };
-    QTest::newRow("文号 with % inside") << 0 << "04%3" << QStringList { "2004-003" };
-    QTest::newRow("房屋地址 with % inside") << 1 << "民族%号" << QStringList { "2004-001", "2004-003" };
-    QTest::newRow("房屋地址 letter case") << 1 << "main street" << QStringList { "2006-004" };
-    QTest::newRow("产权人") << 2 << "王五" << first;
-    QTest::newRow("产权人 with _") << 2 << "王_五" << QStringList { "2004-003" };
-    QTest::newRow("委托人, empty term: not null")
-        << 3 << "" << QStringList { "2004-001", "2005-002", "2006-004" };
-    QTest::newRow("委托人 letter case") << 3 << "lee" << QStringList { "2006-004" };
-    QTest::newRow("no item selected: address") << -1 << "园湖" << QStringList { "2005-002" };
+    for (Engine engine : Engines) {
+        newEngineRow(engine, "文号") << 0 << "2004" << QStringList { "2004-001", "2004-003" };
+        newEngineRow(engine, "文号 with % inside") << 0 << "04%3" << QStringList { "2004-003" };
+        newEngineRow(engine, "房屋地址 with % inside")
+            << 1 << "民族%号" << QStringList { "2004-001", "2004-003" };
+        newEngineRow(engine, "房屋地址 letter case") << 1 << "main street" << QStringList { "2006-004" };
+        newEngineRow(engine, "房屋地址 quote") << 1 << "O'Brien" << QStringList { "2007-005" };
+        newEngineRow(engine, "房屋地址 backslash") << 1 << "\\路" << QStringList { "2007-005" };
+        newEngineRow(engine, "房屋地址 injection")
+            << 1 << "'; drop table ProjectTab; --" << QStringList { "2007-006" };
+        newEngineRow(engine, "产权人") << 2 << "王五" << first;
+        newEngineRow(engine, "产权人 with _") << 2 << "王_五" << QStringList { "2004-003" };
+        newEngineRow(engine, "委托人, empty term: not null")
+            << 3 << "" << QStringList { "2004-001", "2005-002", "2006-004", "2007-006" };
+        newEngineRow(engine, "委托人 letter case") << 3 << "lee" << QStringList { "2006-004" };
+        newEngineRow(engine, "委托人 injection finds nothing but the term")
+            << 3 << "' or '1'='1" << QStringList { "2007-006" };
+        newEngineRow(engine, "no item selected: address") << -1 << "园湖" << QStringList { "2005-002" };
+    }
 }
 
 void TestReportList::search()
 {
+    FETCH_ENGINE(engine);
     QFETCH(int, field);
     QFETCH(QString, term);
     QFETCH(QStringList, found);
-    ReportsFile file(Reports);
+    // Texts that a statement built by gluing would break on.
+    const QList<Columns> odd = { { { "FileNo", "2007-005" }, { "Address", "O'Brien\\路5号" } },
+        { { "FileNo", "2007-006" }, { "Address", "x'; drop table ProjectTab; --" },
+            { "Client", "' or '1'='1" } } };
+    ReportsFile file(Reports + odd, QStringLiteral("Data/报告.had"), engine);
     file.addRows(found.first(), { componentRow(1, "承重结构", "柱") });
     auto w = openReportWindow(file.path);
     auto *fields = child<QWidget>(w.get(), "RadioGroup1")->findChild<QButtonGroup *>();

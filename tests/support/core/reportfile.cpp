@@ -1,6 +1,7 @@
 #include "reportfile.h"
 
 #include "db/hadfile.h"
+#include "db/serverschema.h"
 #include "output/outputstate.h"
 #include "output/pagesettingsstore.h"
 
@@ -15,9 +16,19 @@ ReportFile::ReportFile(NoFileYet, const QString &relativePath)
 }
 
 ReportFile::ReportFile(int reportCount, const QString &relativePath)
+    : ReportFile(Engine::File, reportCount, relativePath)
+{ }
+
+ReportFile::ReportFile(Engine engine, int reportCount, const QString &relativePath)
     : ReportFile(NoFileYet(), relativePath)
 {
-    HadFile::createDatabaseFile(path);
+    if (engine == Engine::Server) {
+        server = std::make_unique<TestServerDatabase>();
+        path = server->url();
+        ServerSchema::create(path);
+    } else {
+        HadFile::createDatabaseFile(path);
+    }
     HadFile::open(connection, path);
     reports.open(HadFile::SelectAllReports);
     // One transaction: every commit waits for the disk.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "databaseengine.h"
 #include "db/connection.h"
 #include "db/dataset.h"
 #include "testenv.h"
@@ -7,10 +8,13 @@
 #include <QString>
 #include <QStringList>
 
+#include <memory>
+
 // An appraisal database in a fresh program folder, open as a report window
 // opens it. It holds the given number of reports, numbered "1", "2", ...
 // with the first one current; with NoFileYet the path is left free for a
-// test that creates the file itself.
+// test that creates the file itself. On Engine::Server the database is one
+// of its own on the test server instead, and path is its URL.
 struct ReportFile
 {
     struct NoFileYet
@@ -18,6 +22,7 @@ struct ReportFile
     };
 
     explicit ReportFile(int reportCount = 0, const QString &relativePath = QStringLiteral("test.had"));
+    ReportFile(Engine engine, int reportCount, const QString &relativePath = QStringLiteral("test.had"));
     ReportFile(NoFileYet, const QString &relativePath);
 
     // FileNo of the current report.
@@ -29,6 +34,7 @@ struct ReportFile
     void storePaper(const QString &style, int width, int height, int orientation);
 
     TestAppDir dir;
+    std::unique_ptr<TestServerDatabase> server;
     QString path;
     Connection connection;
     DataSet reports { connection };

@@ -37,13 +37,13 @@ inline QStringList componentLines(const Connection &connection, const QString &f
     return lines;
 }
 
-// A .had file in a fresh program folder holding the given reports (texts
+// A .had file in a fresh program folder (or a server database) holding the given reports (texts
 // through each column's own conversion; an absent column stays null).
 struct ReportsFile : ReportFile
 {
-    explicit ReportsFile(
-        const QList<Columns> &rows = {}, const QString &relative = QStringLiteral("Data/报告.had"))
-        : ReportFile(0, relative)
+    explicit ReportsFile(const QList<Columns> &rows = {},
+        const QString &relative = QStringLiteral("Data/报告.had"), Engine engine = Engine::File)
+        : ReportFile(engine, 0, relative)
     {
         // One transaction: every commit waits for the disk.
         connection.transaction([&] {
