@@ -6,6 +6,7 @@
 #include "db/connection.h"
 
 #include <QFile>
+#include <QFileInfo>
 
 #include <filesystem>
 
