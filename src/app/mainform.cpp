@@ -14,6 +14,9 @@
 #include "base/errorreport.h"
 #include "base/processstate.h"
 #include "base/programfolders.h"
+#include "base/prompt.h"
+#include "base/recentdatabases.h"
+#include "db/serverpasswords.h"
 #include "editor/childwin.h"
 #include "editor/editorstate.h"
 #include "tools/arrangechildwin.h"
@@ -143,14 +146,14 @@ void TMainForm::createCommands()
         m_actions.insert(a->objectName(), a);
     }
 
-    // 文件 › 最近打开的文件, right below Open.
+    // 文件 › 最近打开的文件, right below the two open commands.
     QMenu *fileMenu = m_menus.value(QStringLiteral("MI_File"));
     auto *recent = new QMenu(QStringLiteral("最近打开的文件(&R)"), fileMenu);
     recent->setObjectName(QStringLiteral("MI_FileRecent"));
     recent->menuAction()->setObjectName(QStringLiteral("MI_FileRecent"));
     recent->menuAction()->setStatusTip(QStringLiteral("最近打开的文件"));
     const QList<QAction *> fileEntries = fileMenu->actions();
-    const qsizetype open = fileEntries.indexOf(action(QStringLiteral("Actn_FileOpen")));
+    const qsizetype open = fileEntries.indexOf(action(QStringLiteral("Actn_FileOpenServer")));
     fileMenu->insertMenu(fileEntries.value(open + 1), recent);
     m_menus.insert(recent->objectName(), recent);
     m_recentFiles
@@ -303,6 +306,30 @@ ReportWindowCommands TMainForm::reportWindowCommands() const
     return commands;
 }
 
+namespace {
+
+// A report window on the database. A server that wants a password has it
+// asked for, again with the server's reason after a wrong one, until the
+// user gives up (CommandCancelled). The password is kept for this run only.
+std::unique_ptr<TfrmChildWin> createReportWindow(const QString &path, const ReportWindowCommands &commands)
+{
+    for (;;) {
+        try {
+            return TfrmChildWin::create(path, commands);
+        } catch (const ServerPasswordNeeded &needed) {
+            const QString password = Prompt::password(
+                QStringLiteral("服务器数据库密码"), needed.message() + QStringLiteral("\n\n请输入密码:"));
+            if (password.isEmpty()) {
+                ServerPasswords::forget(path);
+                throw CommandCancelled();
+            }
+            ServerPasswords::set(path, password);
+        }
+    }
+}
+
+} // namespace
+
 TfrmChildWin *TMainForm::OpenReportWindow(const QString &path)
 {
     UpdatesSuspended suspended(this);
@@ -310,7 +337,7 @@ TfrmChildWin *TMainForm::OpenReportWindow(const QString &path)
     std::unique_ptr<TfrmChildWin> created;
     try {
         // A file that cannot be opened leaves no window behind.
-        created = TfrmChildWin::create(path, reportWindowCommands());
+        created = createReportWindow(path, reportWindowCommands());
     } catch (...) {
         // No window will become active to lower the flag.
         EditorProcess.WindowOpening = false;
@@ -326,6 +353,8 @@ TfrmChildWin *TMainForm::OpenReportWindow(const QString &path)
         if (window == activeReportWindow())
             UpdateViewChecks();
     });
+    connect(window, &TfrmChildWin::statusTextChanged, statusBar(),
+        [this](const QString &text) { statusBar()->showMessage(text); });
     connect(window, &TfrmChildWin::listTabShown, this, [this, window] {
         if (window == activeReportWindow())
             UpdateBrowseFindChecks();
@@ -334,7 +363,7 @@ TfrmChildWin *TMainForm::OpenReportWindow(const QString &path)
     window->showMaximized();
     window->setWindowTitle(TfrmChildWin::captionFor(path));
     UpdateCommandStates();
-    m_recentFiles->opened(path);
+    m_recentFiles->opened(RecentDatabases::displayText(path));
     return window;
 }
 
@@ -385,7 +414,7 @@ void TMainForm::dropEvent(QDropEvent *event)
 void TMainForm::OpenStartupDatabase()
 {
     const QString path = startupDatabasePath();
-    if (QFileInfo(path).isFile())
+    if (RecentDatabases::isServerLocation(path) || QFileInfo(path).isFile())
         OpenReportWindow(path);
 }
 

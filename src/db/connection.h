@@ -12,6 +12,7 @@
 
 #include <functional>
 
+class QSqlDriver;
 class QSqlError;
 
 // Values of named statement parameters (":FileNo" is the parameter "FileNo"),
@@ -107,6 +108,14 @@ public:
     // Runs work as one transaction: all of it is stored, or (when it throws)
     // none of it. Nested calls join the outer transaction.
     void transaction(const std::function<void()> &work);
+
+    // Tells the other programs on a server database that a report changed
+    // (its row id, or -1 for several). Inside a transaction the news goes out
+    // when it commits, and not at all when it fails. A file has no listeners:
+    // nothing happens.
+    void announceReportChange(qint64 rowId) const;
+    // The driver of the open database, for subscriptions to its news.
+    QSqlDriver *driver() const;
 
     // Whether some connection of this program has the file open.
     static bool isFileOpen(const QString &path);
