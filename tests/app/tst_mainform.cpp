@@ -545,7 +545,8 @@ void TestMainForm::commandsNeedAReportWindow()
             || a->objectName().startsWith("Help"))
             if (!ReportCommands.contains(a->objectName()))
                 always << a->objectName();
-    QCOMPARE(always.size(), 12); // new, open, exit, two bars, options, calculator, arrange, four help
+    QCOMPARE(
+        always.size(), 13); // new, open, open server, exit, two bars, options, calculator, arrange, four help
     QVERIFY(enabledOf(ReportCommands).isEmpty());
     QCOMPARE(enabledOf(always), always);
 
