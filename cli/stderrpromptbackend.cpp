@@ -25,3 +25,8 @@ PrintChoice StderrPromptBackend::confirmPrint(const PromptRecord &prompt)
 {
     return { false, prompt.printerName, prompt.job };
 }
+
+QString StderrPromptBackend::askPassword(const PromptRecord &)
+{
+    return QString();
+}

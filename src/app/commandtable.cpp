@@ -19,6 +19,7 @@ const Menu Menus[] = {
 const Command Commands[] = {
     {"Actn_FileNew", "MI_File", "新建(&N)", "新建", "Ctrl+N", Always},
     {"Actn_FileOpen", "MI_File", "打开(&O)", "打开", "Ctrl+O", Always},
+    {"Actn_FileOpenServer", "MI_File", "打开服务器数据库...", "打开服务器数据库", "", Always},
     {"Actn_FileClose", "MI_File", "关闭(&C)", "关闭", "", Report},
     {"Actn_FileSave", "MI_File", "保存(&S)", "保存", "Ctrl+S", Report},
     {"Actn_FileSaveAs", "MI_File", "另存为(&A)", "另存为", "", Report},

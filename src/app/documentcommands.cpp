@@ -1,9 +1,11 @@
 #include "app/documentcommands.h"
 
 #include "app/framecommands.h"
+#include "app/serverdialog.h"
 #include "base/apperror.h"
 #include "base/processstate.h"
 #include "base/prompt.h"
+#include "base/recentdatabases.h"
 #include "db/databasecopy.h"
 #include "editor/childwin.h"
 #include "editor/datamoduleaccess.h"
@@ -23,6 +25,7 @@ DocumentCommands::DocumentCommands(Frame frame, QObject *parent)
         {
             { "Actn_FileNew", &DocumentCommands::New },
             { "Actn_FileOpen", &DocumentCommands::Open },
+            { "Actn_FileOpenServer", &DocumentCommands::OpenServer },
             { "Actn_FileClose", &DocumentCommands::Close },
             { "Actn_FileSave", &DocumentCommands::Save },
             { "Actn_FileSaveAs", &DocumentCommands::SaveAs },
@@ -58,6 +61,20 @@ void DocumentCommands::Open()
         folder(QStringLiteral("Data")), QString(), DatabaseFilter, QStringLiteral("had") });
     if (!path.isEmpty())
         m_frame.openWindow(path);
+}
+
+void DocumentCommands::OpenServer()
+{
+    // The dialog starts from the server database opened last.
+    QString last;
+    for (const QString &location : RecentDatabases::read())
+        if (RecentDatabases::isServerLocation(location)) {
+            last = location;
+            break;
+        }
+    TFRM_ServerDatabase dialog(last, QApplication::activeWindow());
+    if (dialog.exec() == QDialog::Accepted)
+        m_frame.openWindow(dialog.location());
 }
 
 void DocumentCommands::Close()

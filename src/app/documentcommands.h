@@ -31,6 +31,9 @@ public:
 
     void New();
     void Open();
+    // 打开服务器数据库: the server database the dialog names, in a new
+    // report window.
+    void OpenServer();
     void Close();
     void Save();
     void SaveAs();

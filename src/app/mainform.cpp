@@ -15,6 +15,9 @@
 #include "base/errorreport.h"
 #include "base/processstate.h"
 #include "base/programfolders.h"
+#include "base/prompt.h"
+#include "base/recentdatabases.h"
+#include "db/serverpasswords.h"
 #include "editor/childwin.h"
 #include "editor/editorstate.h"
 #include "tools/arrangechildwin.h"
@@ -145,14 +148,14 @@ void TMainForm::createCommands()
         m_actions.insert(a->objectName(), a);
     }
 
-    // 文件 › 最近打开的文件, right below Open.
+    // 文件 › 最近打开的文件, right below the two open commands.
     QMenu *fileMenu = m_menus.value(QStringLiteral("MI_File"));
     auto *recent = new QMenu(QStringLiteral("最近打开的文件(&R)"), fileMenu);
     recent->setObjectName(QStringLiteral("MI_FileRecent"));
     recent->menuAction()->setObjectName(QStringLiteral("MI_FileRecent"));
     recent->menuAction()->setStatusTip(QStringLiteral("最近打开的文件"));
     const QList<QAction *> fileEntries = fileMenu->actions();
-    const qsizetype open = fileEntries.indexOf(action(QStringLiteral("Actn_FileOpen")));
+    const qsizetype open = fileEntries.indexOf(action(QStringLiteral("Actn_FileOpenServer")));
     fileMenu->insertMenu(fileEntries.value(open + 1), recent);
     m_menus.insert(recent->objectName(), recent);
     m_recentFiles
@@ -300,6 +303,31 @@ ReportWindowCommands TMainForm::reportWindowCommands() const
     return commands;
 }
 
+namespace {
+
+// A report window on the database. A server that wants a password has it
+// asked for, again with the server's reason after a wrong one, until the
+// user gives up (CommandCancelled). The password is kept for this run only.
+std::unique_ptr<TfrmChildWin> createReportWindow(
+    const QString &path, const ReportWindowCommands &commands, WorkProgress *progress)
+{
+    for (;;) {
+        try {
+            return TfrmChildWin::create(path, commands, progress);
+        } catch (const ServerPasswordNeeded &needed) {
+            const QString password = Prompt::password(
+                QStringLiteral("服务器数据库密码"), needed.message() + QStringLiteral("\n\n请输入密码:"));
+            if (password.isEmpty()) {
+                ServerPasswords::forget(path);
+                throw CommandCancelled();
+            }
+            ServerPasswords::set(path, password);
+        }
+    }
+}
+
+} // namespace
+
 TfrmChildWin *TMainForm::OpenReportWindow(const QString &path)
 {
     UpdatesSuspended suspended(this);
@@ -308,7 +336,7 @@ TfrmChildWin *TMainForm::OpenReportWindow(const QString &path)
     try {
         BusyProgress busy(QStringLiteral("正在打开数据库…"), this);
         // A file that cannot be opened leaves no window behind.
-        created = TfrmChildWin::create(path, reportWindowCommands(), &busy);
+        created = createReportWindow(path, reportWindowCommands(), &busy);
     } catch (...) {
         // No window will become active to lower the flag.
         EditorProcess.WindowOpening = false;
@@ -324,6 +352,8 @@ TfrmChildWin *TMainForm::OpenReportWindow(const QString &path)
         if (window == activeReportWindow())
             UpdateViewChecks();
     });
+    connect(window, &TfrmChildWin::statusTextChanged, statusBar(),
+        [this](const QString &text) { statusBar()->showMessage(text); });
     connect(window, &TfrmChildWin::listTabShown, this, [this, window] {
         if (window == activeReportWindow())
             UpdateBrowseFindChecks();
@@ -332,7 +362,7 @@ TfrmChildWin *TMainForm::OpenReportWindow(const QString &path)
     window->showMaximized();
     window->setWindowTitle(TfrmChildWin::captionFor(path));
     UpdateCommandStates();
-    m_recentFiles->opened(path);
+    m_recentFiles->opened(RecentDatabases::displayText(path));
     return window;
 }
 
@@ -383,7 +413,7 @@ void TMainForm::dropEvent(QDropEvent *event)
 void TMainForm::OpenStartupDatabase()
 {
     const QString path = startupDatabasePath();
-    if (QFileInfo(path).isFile())
+    if (RecentDatabases::isServerLocation(path) || QFileInfo(path).isFile())
         OpenReportWindow(path);
 }
 

@@ -41,11 +41,13 @@ public:
     // The open report windows, in the order they were opened.
     const QList<TfrmChildWin *> &reportWindows() const { return m_reportWindows; }
 
-    // Opens the database file in a new report window (the same file may be
-    // open in several) and returns the window.
+    // Opens the database (a file, or a server URL) in a new report window
+    // (the same database may be open in several) and returns the window. A
+    // server that wants a password gets it asked for.
     TfrmChildWin *OpenReportWindow(const QString &path);
-    // Reopens the database closed last (or the sample database) when the
-    // file exists; otherwise opens nothing and says nothing.
+    // Reopens the database closed last (or the sample database): a server
+    // database, or a file that exists; a missing file opens nothing and
+    // says nothing.
     void OpenStartupDatabase();
     // An unmodified report window already open on the file, brought
     // forward, or else a new one.

@@ -12,6 +12,7 @@ struct PromptSeam
     QQueue<PromptButton> answers;
     QQueue<QString> fileNames;
     QQueue<PrintChoice> printAnswers;
+    QQueue<QString> passwords;
     QList<PromptRecord> shown;
 };
 
@@ -124,6 +125,23 @@ PrintChoice Prompt::print(
     return { false, printerName, job };
 }
 
+QString Prompt::password(const QString &caption, const QString &text)
+{
+    PromptRecord prompt;
+    prompt.kind = PromptKind::Password;
+    prompt.caption = captionOrTitle(caption);
+    prompt.text = text;
+    prompt.icon = PromptIcon::Question;
+    prompt.buttons = PromptButton::Ok | PromptButton::Cancel;
+    auto &s = seam();
+    s.shown.append(prompt);
+    if (!s.passwords.isEmpty())
+        return s.passwords.dequeue();
+    if (s.backend)
+        return s.backend->askPassword(prompt);
+    return QString();
+}
+
 void Prompt::setBackend(PromptBackend *backend)
 {
     seam().backend = backend;
@@ -137,6 +155,11 @@ void Prompt::setNextAnswer(PromptButton answer)
 void Prompt::setNextFileName(const QString &path)
 {
     seam().fileNames.enqueue(path);
+}
+
+void Prompt::setNextPassword(const QString &password)
+{
+    seam().passwords.enqueue(password);
 }
 
 void Prompt::setNextPrintAnswer(bool confirmed, const QString &printerName, const PrintJobOptions &job)
@@ -155,5 +178,6 @@ void Prompt::reset()
     s.answers.clear();
     s.fileNames.clear();
     s.printAnswers.clear();
+    s.passwords.clear();
     s.shown.clear();
 }

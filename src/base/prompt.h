@@ -19,7 +19,7 @@ enum class PromptButton { None = 0, Ok = 1, Yes = 2, No = 4, Cancel = 8 };
 Q_DECLARE_FLAGS(PromptButtons, PromptButton)
 Q_DECLARE_OPERATORS_FOR_FLAGS(PromptButtons)
 
-enum class PromptKind { Message, OpenFile, SaveFile, Print };
+enum class PromptKind { Message, OpenFile, SaveFile, Print, Password };
 
 // The settings of a print job that the print dialog offers: the number of
 // copies, the pages (from and to both 0: all of them) and, for a printer
@@ -39,7 +39,7 @@ struct PromptRecord
 {
     PromptKind kind = PromptKind::Message;
     QString caption;
-    QString text; // message text; for file dialogs the initial folder
+    QString text; // message or password question; for file dialogs the initial folder
     PromptIcon icon = PromptIcon::None;
     PromptButtons buttons = PromptButton::Ok;
     PromptButton defaultButton = PromptButton::None;
@@ -83,6 +83,8 @@ public:
     virtual QString chooseFile(const PromptRecord &prompt) = 0;
     // Shows the print dialog on prompt.printerName and returns the answer.
     virtual PrintChoice confirmPrint(const PromptRecord &prompt) = 0;
+    // Asks for a password, never shown as typed. An empty text: cancelled.
+    virtual QString askPassword(const PromptRecord &prompt) = 0;
 };
 
 class Prompt
@@ -105,6 +107,11 @@ public:
     static PrintChoice print(
         const QString &caption, const QString &printerName, const PrintJobOptions &job, int pageCount);
 
+    // Asks for a password (the text says what for); an empty text when the
+    // user cancelled. Unanswered, it is cancelled. The answer is never kept
+    // among the shown prompts.
+    static QString password(const QString &caption, const QString &text);
+
     // The backend that shows real dialogs; null shows nothing. Not owned.
     static void setBackend(PromptBackend *backend);
 
@@ -112,6 +119,8 @@ public:
     // matching kind. An empty file name answers "cancelled".
     static void setNextAnswer(PromptButton answer);
     static void setNextFileName(const QString &path);
+    // An empty password answers "cancelled".
+    static void setNextPassword(const QString &password);
     // An empty printer name answers with the printer the dialog opened on.
     static void setNextPrintAnswer(
         bool confirmed, const QString &printerName = QString(), const PrintJobOptions &job = {});

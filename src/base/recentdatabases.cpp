@@ -4,6 +4,7 @@
 #include "base/inifile.h"
 
 #include <QUrl>
+#include <QUrlQuery>
 
 namespace RecentDatabases {
 
@@ -66,7 +67,11 @@ QString displayText(const QString &location)
 {
     if (!isServerLocation(location))
         return location;
-    return QUrl(location, QUrl::StrictMode).toDisplayString(QUrl::RemovePassword);
+    QUrl url(location, QUrl::StrictMode);
+    QUrlQuery query(url);
+    query.removeAllQueryItems(QStringLiteral("password"));
+    url.setQuery(query);
+    return url.toDisplayString(QUrl::RemovePassword);
 }
 
 } // namespace RecentDatabases

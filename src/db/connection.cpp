@@ -2,6 +2,8 @@
 
 #include "base/apperror.h"
 #include "base/newfile.h"
+#include "db/serverpasswords.h"
+#include "db/serverschema.h"
 
 #include <QDir>
 #include <QFile>
@@ -9,6 +11,7 @@
 #include <QHash>
 #include <QRegularExpression>
 #include <QSqlDatabase>
+#include <QSqlDriver>
 #include <QSqlError>
 #include <QUrl>
 
@@ -597,6 +600,18 @@ QSqlDatabase Connection::database() const
     return QSqlDatabase::database(m_name, false);
 }
 
+QSqlDriver *Connection::driver() const
+{
+    return database().driver();
+}
+
+void Connection::announceReportChange(qint64 rowId) const
+{
+    if (isServer())
+        runPositional(QStringLiteral("select pg_notify(?, ?)"),
+            { ServerSchema::NotificationChannel, QString::number(rowId) });
+}
+
 void Connection::failIfReadOnly() const
 {
     if (!m_readOnly)
@@ -766,6 +781,16 @@ QString cannotConnect(const DatabaseLocation &location, const QString &reason)
     return QStringLiteral("不能连接服务器数据库 ") + location.displayText() + u'\n' + reason;
 }
 
+// Whether libpq or the server refused the connection for want of the right
+// password (libpq's own text, or the server's state invalid_password).
+bool wantsPassword(const QSqlError &error)
+{
+    const QString text = error.driverText() + u'\n' + error.databaseText();
+    return text.contains(QLatin1String("no password supplied"))
+        || text.contains(QLatin1String("password authentication failed"))
+        || error.nativeErrorCode() == QLatin1String("28P01");
+}
+
 } // namespace
 
 void Connection::openServer(const RequiredColumns &requiredColumns)
@@ -781,12 +806,19 @@ void Connection::openServer(const RequiredColumns &requiredColumns)
     db.setPort(m_location.port());
     db.setDatabaseName(m_location.database());
     db.setUserName(m_location.user());
-    db.setPassword(m_location.password());
+    // No password at all leaves libpq to find one (~/.pgpass, PGPASSFILE).
+    const QString password = m_location.password().isEmpty() ? ServerPasswords::find(m_location.displayText())
+                                                             : m_location.password();
+    if (!password.isEmpty())
+        db.setPassword(password);
     db.setConnectOptions(m_location.connectOptions());
     if (!db.open()) {
-        const QString reason = engineErrorText(db.lastError()).trimmed();
+        const QSqlError error = db.lastError();
+        const QString reason = engineErrorText(error).trimmed();
         db = QSqlDatabase();
         QSqlDatabase::removeDatabase(m_name);
+        if (wantsPassword(error))
+            throw ServerPasswordNeeded(cannotConnect(m_location, reason));
         throw AppError(cannotConnect(m_location, reason));
     }
     // Never the password: the path is what messages and titles show.

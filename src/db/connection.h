@@ -13,6 +13,7 @@
 
 #include <functional>
 
+class QSqlDriver;
 class QSqlError;
 
 // Values of named statement parameters (":FileNo" is the parameter "FileNo"),
@@ -137,6 +138,14 @@ public:
     // index and constraint is sound, else what it found wrong. Throws
     // AppError when the check cannot run.
     QStringList integrityProblems() const;
+
+    // Tells the other programs on a server database that a report changed
+    // (its row id, or -1 for several). Inside a transaction the news goes out
+    // when it commits, and not at all when it fails. A file has no listeners:
+    // nothing happens.
+    void announceReportChange(qint64 rowId) const;
+    // The driver of the open database, for subscriptions to its news.
+    QSqlDriver *driver() const;
 
     // Whether some connection of this program has the file open.
     static bool isFileOpen(const QString &path);

@@ -43,6 +43,25 @@ bool DatabaseLocation::looksLikeServer(const QString &text)
     return false;
 }
 
+QString DatabaseLocation::serverUrl(
+    const QString &host, int port, const QString &database, const QString &user)
+{
+    QUrl url;
+    url.setScheme(QStringLiteral("postgresql"));
+    // A socket folder is no host name: it goes into the host parameter,
+    // which stands in for the URL's host.
+    const bool socketFolder = host.startsWith(u'/');
+    url.setHost(socketFolder ? QStringLiteral("localhost") : host);
+    if (port > 0)
+        url.setPort(port);
+    if (!user.isEmpty())
+        url.setUserName(user);
+    url.setPath(u'/' + database);
+    if (socketFolder)
+        url.setQuery(QUrlQuery({ { QStringLiteral("host"), host } }));
+    return url.toString(QUrl::FullyEncoded);
+}
+
 DatabaseLocation DatabaseLocation::parse(const QString &text)
 {
     DatabaseLocation location;

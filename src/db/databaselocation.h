@@ -22,6 +22,10 @@ public:
     // read.
     static DatabaseLocation parse(const QString &text);
     static bool looksLikeServer(const QString &text);
+    // The URL of a server database from its parts: a host name or address,
+    // or the folder of a Unix socket ("/run/postgresql"); port 0 or an empty
+    // user leave libpq's defaults. Never holds a password.
+    static QString serverUrl(const QString &host, int port, const QString &database, const QString &user);
 
     bool isServer() const { return m_server; }
     // The file's path (files only).

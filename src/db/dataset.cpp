@@ -169,8 +169,8 @@ void DataSet::addColumns(const QStringList &definitions)
         for (const QString &definition : definitions) {
             // Another connection may have added a column since this set read its fields.
             if (!present.contains(definition.section(u' ', 0, 0).toLower()))
-                m_connection.execute(
-                    QStringLiteral("alter table %1 add column %2").arg(m_connection.quoted(m_table), definition));
+                m_connection.execute(QStringLiteral("alter table %1 add column %2")
+                                         .arg(m_connection.quoted(m_table), definition));
         }
     });
     loadFields();
@@ -212,14 +212,15 @@ void DataSet::close()
     m_pinned.clear();
 }
 
-void DataSet::refresh()
+void DataSet::refresh(CurrentRow current)
 {
     requireOpen();
     postIfEditing();
-    const Bookmark current = bookmark();
+    const Bookmark shown = bookmark();
     readRowIds();
-    m_pinnedId = NoBookmark;
-    const int found = int(m_rowIds.indexOf(current));
+    const int found = int(m_rowIds.indexOf(shown));
+    if (current == CurrentRow::ReadAgain || found < 0)
+        m_pinnedId = NoBookmark;
     m_index = found >= 0 ? found : (m_rowIds.isEmpty() ? -1 : 0);
     m_bof = m_index <= 0;
     m_eof = m_rowIds.isEmpty();
@@ -419,9 +420,10 @@ void DataSet::updateRow(qint64 rowId, const Row &stored, QList<int> fields, Stam
         bound.append(written.at(field));
     bound.append(rowId);
     bound.append(guardValues);
-    const QString sql = QStringLiteral("update %1 set %2 where %3 = ?")
-                            .arg(m_connection.quoted(m_table),
-                                quotedNames(fields, QStringLiteral(" = ?")).join(QStringLiteral(", ")), m_rowId)
+    const QString sql
+        = QStringLiteral("update %1 set %2 where %3 = ?")
+              .arg(m_connection.quoted(m_table),
+                  quotedNames(fields, QStringLiteral(" = ?")).join(QStringLiteral(", ")), m_rowId)
         + guard;
     const QSqlQuery q = m_connection.runPositional(sql, bound);
     if (q.numRowsAffected() == 0) {
@@ -433,6 +435,7 @@ void DataSet::updateRow(qint64 rowId, const Row &stored, QList<int> fields, Stam
     }
     m_cache.remove(rowId);
     pin(rowId, written);
+    announceChange(rowId);
 }
 
 // The condition that a row still holds the version it had when it was
@@ -463,6 +466,15 @@ void DataSet::insertRow(QList<int> fields)
     m_index = int(m_rowIds.size()) - 1;
     m_bof = m_eof = false;
     pin(rowId, readRows(m_connection, m_table, m_rowId, m_fields.size(), { rowId }).value(rowId, given));
+    announceChange(rowId);
+}
+
+// Rows that count their saves are the ones other programs keep on screen:
+// they hear of each write.
+void DataSet::announceChange(qint64 rowId) const
+{
+    if (m_versionField >= 0)
+        m_connection.announceReportChange(rowId);
 }
 
 void DataSet::cancel()
@@ -504,6 +516,7 @@ void DataSet::deleteRecord(IfChanged ifChanged)
     } else {
         m_connection.runPositional(sql, bound);
     }
+    announceChange(rowId);
     m_state = State::Browse;
     m_buffer.clear();
     m_changed.clear();
@@ -702,6 +715,14 @@ QString DataSet::storedString(const QString &name) const
     const qint64 rowId = m_rowIds.at(m_index);
     const Row row = readRows(m_connection, m_table, m_rowId, m_fields.size(), { rowId }).value(rowId);
     return row.isEmpty() ? QString() : textOf(field, row.at(field));
+}
+
+bool DataSet::isCurrentStored() const
+{
+    if (m_state == State::Append || m_index < 0)
+        return false;
+    const qint64 rowId = m_rowIds.at(m_index);
+    return readRows(m_connection, m_table, m_rowId, m_fields.size(), { rowId }).contains(rowId);
 }
 
 void DataSet::assign(const QString &name, const QVariant &value)

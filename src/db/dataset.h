@@ -59,8 +59,11 @@ public:
     void open(const QString &sql, const SqlParams &params = {});
     void close();
     bool isOpen() const { return m_state != State::Inactive; }
+    // What a refresh does with the current row: read it again, or keep it as
+    // read (the version that edits to it started from) while it is there.
+    enum class CurrentRow { ReadAgain, KeepAsRead };
     // Runs the statement again and returns to the current row when it is still there.
-    void refresh();
+    void refresh(CurrentRow current = CurrentRow::ReadAgain);
     // Forgets the current row as read: it is read again from the file.
     void reloadCurrent();
     State state() const { return m_state; }
@@ -127,6 +130,9 @@ public:
     // (read again), also while the row is being edited; empty while a new
     // row is appended or when the row is gone.
     QString storedString(const QString &name) const;
+    // Whether the current row is still stored: another connection may have
+    // deleted it. False while a new row is appended.
+    bool isCurrentStored() const;
 
     // Writing needs the edit or append state. Texts for number and date
     // columns go through the column's own conversion.
@@ -157,6 +163,7 @@ private:
     void writeRow(Stamp stamp);
     void updateRow(qint64 rowId, const Row &stored, QList<int> fields, Stamp stamp);
     void insertRow(QList<int> fields);
+    void announceChange(qint64 rowId) const;
     // The quoted names of the fields, each followed by suffix.
     QStringList quotedNames(const QList<int> &fields, const QString &suffix = QString()) const;
     QString versionGuard(const Row &stored, QVariantList &bound) const;

@@ -7,10 +7,12 @@
 #include "base/processstate.h"
 #include "base/prompt.h"
 #include "base/workprogress.h"
+#include "base/recentdatabases.h"
 #include "db/componentrows.h"
 #include "db/hadfile.h"
 #include "db/lookupindexes.h"
 #include "db/recoveryrecord.h"
+#include "db/reportchangewatch.h"
 #include "db/rowconflict.h"
 #include "editor/componenttable.h"
 #include "editor/datamoduleaccess.h"
@@ -35,6 +37,7 @@
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QScopeGuard>
+#include <QScrollBar>
 #include <QSplitter>
 #include <QStackedWidget>
 #include <QTabBar>
@@ -129,13 +132,20 @@ TfrmChildWin::~TfrmChildWin()
     dropUnsavedEdits();
     if (m_listModel)
         m_listModel->clear();
+    m_changeWatch.reset();
     m_reports.close();
     m_connection.close();
     delete m_windowMenuItem;
 }
 
+const QString TfrmChildWin::ChangedElsewhereText
+    = QStringLiteral("这份鉴定报告已被他人修改; 保存时将询问如何处理。");
+
 QString TfrmChildWin::captionFor(const QString &path)
 {
+    // A server database is known by its address; a password never shows.
+    if (RecentDatabases::isServerLocation(path))
+        return RecentDatabases::displayText(path);
     return QFileInfo(path).completeBaseName();
 }
 
@@ -286,6 +296,9 @@ void TfrmChildWin::openDatabase(WorkProgress *progress)
         m_standardToPost.reset();
     });
     m_reports.open();
+    m_changeWatch = std::make_unique<ReportChangeWatch>(m_connection);
+    connect(
+        m_changeWatch.get(), &ReportChangeWatch::reportChanged, this, &TfrmChildWin::othersChangedReports);
 
     // A file without reports gets its first, blank report at once.
     if (m_reports.isEmpty()) {
@@ -308,6 +321,43 @@ void TfrmChildWin::openDatabase(WorkProgress *progress)
     showPage(0);
     m_pages->reportBox()->scrollToTop();
     setModified(false);
+}
+
+void TfrmChildWin::othersChangedReports(qint64 rowId)
+{
+    // Pending values of a write in progress are no place to read into.
+    if (m_reports.state() != DataSet::State::Browse)
+        return;
+    runReported([&] {
+        const bool shownChanged = rowId == -1 || rowId == m_reports.bookmark();
+        if (m_modified) {
+            // The edits stay on the report as it was read, even one that is
+            // gone: the save check then puts the choice to the user.
+            if (shownChanged)
+                setStatusText(ChangedElsewhereText);
+            if (!m_reports.isCurrentStored())
+                return;
+        }
+        UpdatesSuspended suspended(this);
+        const int scrolled = m_list->verticalScrollBar()->value();
+        const DataSet::Bookmark shown = m_reports.bookmark();
+        m_reports.refresh(m_modified ? DataSet::CurrentRow::KeepAsRead : DataSet::CurrentRow::ReadAgain);
+        if (!m_modified && (shownChanged || m_reports.bookmark() != shown)) {
+            showReport(m_reports);
+            setModified(false);
+        }
+        FillReportList(m_reports);
+        showCurrentEntry();
+        m_list->verticalScrollBar()->setValue(scrolled);
+    });
+}
+
+void TfrmChildWin::setStatusText(const QString &text)
+{
+    if (text == m_statusText)
+        return;
+    m_statusText = text;
+    emit statusTextChanged(text);
 }
 
 void TfrmChildWin::onChange(QWidget *control, const std::function<void()> &handler)
@@ -366,6 +416,9 @@ void TfrmChildWin::wireChangeHandlers()
 
 void TfrmChildWin::setModified(bool modified)
 {
+    // Saved, discarded or reloaded: what was said about the edits is past.
+    if (!modified)
+        setStatusText(QString());
     if (m_modified == modified)
         return;
     m_modified = modified;
@@ -815,7 +868,7 @@ void TfrmChildWin::closeEvent(QCloseEvent *event)
     if (!event->isAccepted())
         return;
     // A settings file that cannot be written must not keep the window open.
-    runReported([this] { RememberOpenFile(m_fileName); });
+    runReported([this] { RememberOpenFile(RecentDatabases::displayText(m_fileName)); });
     EditorProcess.CloseCancelled = false;
     if (EditorProcess.LastOpenedWindow == this)
         EditorProcess.LastOpenedWindow = nullptr;

@@ -12,6 +12,7 @@
 #include <optional>
 
 class ComponentTablePage;
+class ReportChangeWatch;
 struct RecoveryRecord;
 class QAction;
 class QSplitter;
@@ -78,6 +79,13 @@ public:
 
     bool Modified() const { return m_modified; }
     void setModified(bool modified);
+
+    // What the window has to say in the frame's status line (empty: nothing);
+    // statusTextChanged tells each change.
+    const QString &statusText() const { return m_statusText; }
+    // The status text while the shown report has edits here and someone else
+    // saved or deleted it meanwhile.
+    static const QString ChangedElsewhereText;
 
     // Every bound column's text as the controls hold it (a mirrored column
     // from its mirror), and both dates.
@@ -179,6 +187,7 @@ signals:
     void closed(TfrmChildWin *window);
     // Sent first thing in the destructor, while the window is still whole.
     void aboutToBeDestroyed(TfrmChildWin *window);
+    void statusTextChanged(const QString &text);
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -213,6 +222,11 @@ private:
     QWidget *control(const QString &name) const;
     int currentEntry() const;
     void dropUnsavedEdits();
+    // Another program on the same server database saved, appended or
+    // deleted a report (rowId, or -1 when not known): the list is read again
+    // and the shown report follows, unless it holds edits made here.
+    void othersChangedReports(qint64 rowId);
+    void setStatusText(const QString &text);
 
     QString m_fileName;
     QPointer<QAction> m_windowMenuItem;
@@ -221,6 +235,10 @@ private:
     bool m_modified = false;
     QString m_recoveryPath;
     bool m_recoveryFailureShown = false;
+    // Declared after the connection: it stops listening before the
+    // connection goes.
+    std::unique_ptr<ReportChangeWatch> m_changeWatch;
+    QString m_statusText;
 
     std::unique_ptr<ReportPages> m_pages;
     ComponentTablePage *m_componentPage = nullptr;

@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QInputDialog>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -159,4 +160,12 @@ PrintChoice WidgetPromptBackend::confirmPrint(const PromptRecord &prompt)
     if (pdf)
         chosen.outputFile = printer->outputFileName();
     return { true, pdf ? PdfPrinterName : printer->printerName(), chosen };
+}
+
+QString WidgetPromptBackend::askPassword(const PromptRecord &prompt)
+{
+    bool ok = false;
+    const QString password
+        = QInputDialog::getText(owner(), prompt.caption, prompt.text, QLineEdit::Password, QString(), &ok);
+    return ok ? password : QString();
 }

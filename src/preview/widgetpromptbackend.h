@@ -15,6 +15,7 @@ public:
     PromptButton showMessage(const PromptRecord &prompt) override;
     QString chooseFile(const PromptRecord &prompt) override;
     PrintChoice confirmPrint(const PromptRecord &prompt) override;
+    QString askPassword(const PromptRecord &prompt) override;
 
 private:
     QWidget *owner() const;

@@ -243,6 +243,7 @@ void TestMainForm::commandsHaveTheirTexts_data()
     const char *const rows[][4] = {
         { "Actn_FileNew", "新建(&N)", "新建", "Ctrl+N" },
         { "Actn_FileOpen", "打开(&O)", "打开", "Ctrl+O" },
+        { "Actn_FileOpenServer", "打开服务器数据库...", "打开服务器数据库", "" },
         { "Actn_FileClose", "关闭(&C)", "关闭", "" },
         { "Actn_FileSave", "保存(&S)", "保存", "Ctrl+S" },
         { "Actn_FileSaveAs", "另存为(&A)", "另存为", "" },
@@ -327,7 +328,8 @@ void TestMainForm::menusToolBarAndHiddenCommands()
         "MI_File MI_Edit MI_View MI_Record MI_Option MI_Window MI_Help");
     const std::pair<const char *, const char *> menus[] = {
         { "MI_File",
-            "Actn_FileNew Actn_FileOpen MI_FileRecent Actn_FileClose Actn_FileSave Actn_FileSaveAs - "
+            "Actn_FileNew Actn_FileOpen Actn_FileOpenServer MI_FileRecent Actn_FileClose Actn_FileSave "
+            "Actn_FileSaveAs - "
             "Actn_FilePageSetup "
             "Actn_FilePreview Actn_FilePrint Actn_FileExportPdf - Actn_FileExit" },
         { "MI_Edit",
@@ -543,7 +545,8 @@ void TestMainForm::commandsNeedAReportWindow()
             || a->objectName().startsWith("Help"))
             if (!ReportCommands.contains(a->objectName()))
                 always << a->objectName();
-    QCOMPARE(always.size(), 12); // new, open, exit, two bars, options, calculator, arrange, four help
+    QCOMPARE(
+        always.size(), 13); // new, open, open server, exit, two bars, options, calculator, arrange, four help
     QVERIFY(enabledOf(ReportCommands).isEmpty());
     QCOMPARE(enabledOf(always), always);
 
