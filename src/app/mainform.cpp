@@ -17,6 +17,7 @@
 #include "base/programfolders.h"
 #include "base/prompt.h"
 #include "base/recentdatabases.h"
+#include "db/databaselocation.h"
 #include "db/serverpasswords.h"
 #include "editor/childwin.h"
 #include "editor/editorstate.h"
@@ -419,9 +420,9 @@ void TMainForm::OpenStartupDatabase()
 
 TfrmChildWin *TMainForm::windowOnDatabase(const QString &path)
 {
-    const QString file = QFileInfo(path).absoluteFilePath();
+    const QString database = DatabaseLocation::identity(path);
     for (TfrmChildWin *window : std::as_const(m_reportWindows)) {
-        if (!window->Modified() && QFileInfo(window->FileName()).absoluteFilePath() == file) {
+        if (!window->Modified() && DatabaseLocation::identity(window->FileName()) == database) {
             m_mdiArea->setActiveSubWindow(window);
             return window;
         }

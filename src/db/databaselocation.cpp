@@ -2,6 +2,7 @@
 
 #include "base/apperror.h"
 
+#include <QFileInfo>
 #include <QUrl>
 #include <QUrlQuery>
 
@@ -41,6 +42,17 @@ bool DatabaseLocation::looksLikeServer(const QString &text)
         if (text.startsWith(scheme, Qt::CaseInsensitive))
             return true;
     return false;
+}
+
+QString DatabaseLocation::identity(const QString &text)
+{
+    if (!looksLikeServer(text))
+        return QFileInfo(text).absoluteFilePath();
+    try {
+        return parse(text).displayText();
+    } catch (const AppError &) {
+        return text; // not a URL that can be opened: kept as written
+    }
 }
 
 QString DatabaseLocation::serverUrl(

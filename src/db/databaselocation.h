@@ -22,6 +22,9 @@ public:
     // read.
     static DatabaseLocation parse(const QString &text);
     static bool looksLikeServer(const QString &text);
+    // The text that tells one database from another, fit to be kept: a
+    // file's absolute path, or a server's URL without its password.
+    static QString identity(const QString &text);
     // The URL of a server database from its parts: a host name or address,
     // or the folder of a Unix socket ("/run/postgresql"); port 0 or an empty
     // user leave libpq's defaults. Never holds a password.

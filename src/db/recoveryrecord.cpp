@@ -4,6 +4,7 @@
 #include "base/dateconventions.h"
 #include "base/filebytes.h"
 #include "db/connection.h"
+#include "db/databaselocation.h"
 #include "db/hadfile.h"
 
 #include <QDir>
@@ -182,7 +183,7 @@ void remove(const QString &path)
 
 Target target(const RecoveryRecord &record)
 {
-    if (!QFileInfo(record.database).isFile())
+    if (!DatabaseLocation::looksLikeServer(record.database) && !QFileInfo(record.database).isFile())
         return Target::MissingDatabase;
     if (record.newReport)
         return Target::NewReport;

@@ -6,9 +6,10 @@
 #include "base/errorreport.h"
 #include "base/processstate.h"
 #include "base/prompt.h"
-#include "base/workprogress.h"
 #include "base/recentdatabases.h"
+#include "base/workprogress.h"
 #include "db/componentrows.h"
+#include "db/databaselocation.h"
 #include "db/hadfile.h"
 #include "db/lookupindexes.h"
 #include "db/recoveryrecord.h"
@@ -431,7 +432,7 @@ void TfrmChildWin::setModified(bool modified)
 RecoveryRecord TfrmChildWin::unsavedEdits() const
 {
     RecoveryRecord record;
-    record.database = QFileInfo(m_fileName).absoluteFilePath();
+    record.database = DatabaseLocation::identity(m_fileName);
     record.newReport = m_reports.state() == DataSet::State::Append || m_reports.isEmpty();
     if (!record.newReport) {
         record.row = m_reports.bookmark();

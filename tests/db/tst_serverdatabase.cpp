@@ -4,6 +4,7 @@
 #include "db/databaselocation.h"
 #include "db/dataset.h"
 #include "db/hadfile.h"
+#include "db/recoveryrecord.h"
 #include "db/reportcopy.h"
 #include "db/serverschema.h"
 #include "testenv.h"
@@ -35,6 +36,7 @@ private slots:
     void copyRoundTripKeepsEveryColumn_data();
     void copyRoundTripKeepsEveryColumn();
     void copyRefusesFilledTargetAndIsAllOrNothing();
+    void unsavedEditsFindTheirServerReport();
 };
 
 namespace {
@@ -505,6 +507,35 @@ void TestServerDatabase_::copyRefusesFilledTargetAndIsAllOrNothing()
     QVERIFY_THROWS_EXCEPTION(
         AppError, ReportCopy::copy(empty.url() + "x", target, ReportCopy::Mode::NewOrEmpty));
     QVERIFY(!QFileInfo::exists(target));
+}
+
+// A record of unsaved edits names a server database by its URL without the
+// password, and finds its report there again; a stored report number that
+// no longer matches means the report was deleted.
+void TestServerDatabase_::unsavedEditsFindTheirServerReport()
+{
+    REQUIRE_TEST_SERVER();
+    TestServerDatabase db;
+    ServerSchema::create(db.url());
+    Connection connection;
+    HadFile::open(connection, db.url());
+    DataSet reports(connection);
+    reports.open(HadFile::SelectAllReports);
+    reports.append();
+    reports.setString("FileNo", "2004-001");
+    reports.post();
+
+    QUrl withPassword(db.url());
+    withPassword.setPassword("secret");
+    RecoveryRecord record;
+    record.database = DatabaseLocation::identity(withPassword.toString());
+    QVERIFY(!record.database.contains("secret"));
+    QCOMPARE(record.database, DatabaseLocation::identity(db.url()));
+    record.row = reports.bookmark();
+    record.storedNumber = "2004-001";
+    QCOMPARE(RecoveryRecords::target(record), RecoveryRecords::Target::Report);
+    record.storedNumber = "2004-002";
+    QCOMPARE(RecoveryRecords::target(record), RecoveryRecords::Target::DeletedReport);
 }
 
 QTEST_GUILESS_MAIN(TestServerDatabase_)
