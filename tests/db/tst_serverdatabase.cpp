@@ -7,6 +7,7 @@
 #include "db/recoveryrecord.h"
 #include "db/reportcopy.h"
 #include "db/serverschema.h"
+#include "reportfile.h"
 #include "testenv.h"
 #include "testserver.h"
 
@@ -245,12 +246,9 @@ void TestServerDatabase_::openingChecksTheSchema()
 void TestServerDatabase_::reportsAreStoredAndReadBackExactly()
 {
     REQUIRE_TEST_SERVER();
-    TestServerDatabase db;
-    ServerSchema::create(db.url());
-    Connection connection;
-    HadFile::open(connection, db.url());
-    DataSet reports(connection);
-    reports.open(HadFile::SelectAllReports);
+    ReportFile f(Engine::Server, 0);
+    Connection &connection = f.connection;
+    DataSet &reports = f.reports;
     QVERIFY(reports.isEmpty());
     for (const QString &text : EdgeTexts) {
         reports.append();
@@ -349,10 +347,8 @@ void TestServerDatabase_::searchFindsTextsLiterally()
 void TestServerDatabase_::componentRowsKeepTheirOrder()
 {
     REQUIRE_TEST_SERVER();
-    TestServerDatabase db;
-    ServerSchema::create(db.url());
-    Connection connection;
-    HadFile::open(connection, db.url());
+    ReportFile f(Engine::Server, 0);
+    Connection &connection = f.connection;
     QList<ComponentRow> rows;
     for (int i = 1; i <= 40; ++i)
         rows.append(
@@ -515,26 +511,18 @@ void TestServerDatabase_::copyRefusesFilledTargetAndIsAllOrNothing()
 void TestServerDatabase_::unsavedEditsFindTheirServerReport()
 {
     REQUIRE_TEST_SERVER();
-    TestServerDatabase db;
-    ServerSchema::create(db.url());
-    Connection connection;
-    HadFile::open(connection, db.url());
-    DataSet reports(connection);
-    reports.open(HadFile::SelectAllReports);
-    reports.append();
-    reports.setString("FileNo", "2004-001");
-    reports.post();
+    ReportFile f(Engine::Server, 1);
 
-    QUrl withPassword(db.url());
+    QUrl withPassword(f.path);
     withPassword.setPassword("secret");
     RecoveryRecord record;
     record.database = DatabaseLocation::identity(withPassword.toString());
     QVERIFY(!record.database.contains("secret"));
-    QCOMPARE(record.database, DatabaseLocation::identity(db.url()));
-    record.row = reports.bookmark();
-    record.storedNumber = "2004-001";
+    QCOMPARE(record.database, DatabaseLocation::identity(f.path));
+    record.row = f.reports.bookmark();
+    record.storedNumber = f.current();
     QCOMPARE(RecoveryRecords::target(record), RecoveryRecords::Target::Report);
-    record.storedNumber = "2004-002";
+    record.storedNumber = "2";
     QCOMPARE(RecoveryRecords::target(record), RecoveryRecords::Target::DeletedReport);
 }
 
