@@ -13,7 +13,7 @@
 //   save200  Save of a report whose component table has 200 rows
 // With --server, the same steps on the PostgreSQL database at URL follow in
 // the same run, in a second column; a server database without reports is
-// first filled with a copy of PATH (hadtool copy's work).
+// first filled with the same N generated reports.
 
 #include "app/documentcommands.h"
 #include "base/processstate.h"
@@ -22,7 +22,7 @@
 #include "db/datamodule.h"
 #include "db/dataset.h"
 #include "db/hadfile.h"
-#include "db/reportcopy.h"
+#include "db/serverschema.h"
 #include "editor/childwin.h"
 #include "editor/componenttable.h"
 #include "editor/editorstate.h"
@@ -57,62 +57,102 @@ QString repeatedText(const QString &sentence, int characters)
     return text.left(characters);
 }
 
+// The generated archive: report i has its own number, client, address,
+// owner, area and certificate (one address in ten on 民族大道), memos of a
+// few hundred characters and ten component rows. Values that differ are
+// bound; those every report shares are written in the statement.
+const QString ReportColumns = QStringLiteral(
+    "FileNo, Client, TrustDate, LinkMan, LinkPhone, Address, PropertyRightMan, BldgPurpose, BuildYear, "
+    "StrucStyle, BuildAreaHowff, PlaneShape, Layers, PropertyRightAttr, PropertyRightCertificate, Memory, "
+    "ApprPurpose, ApprCircs, ShatterReason0, ApprConclusion, DisposalAdvi, Surveyor, ApprUnit, Appraiser, "
+    "Assessor, AuthorizedMan, ApprDate, PageStyle, PageWidth, PageHeight, PageOrientation, TopMargin, "
+    "BottomMargin, LeftMargin, RightMargin, FooterMargin, CovOffsetRightSpace, CovOffsetBottomSpace, "
+    "CovRowSpace, CovPrnSelAppraisor, CovPrnSelAssessor, CovPrnSelAuthorizedMan, ApprCircsRowCount, "
+    "ShatterReasonRowCount, ApprConclusionRowCount, DisposalAdviRowCount, RowMaxCharCount, ClientWidth, "
+    "PhoneWidth");
+const QString ReportValues = QStringLiteral(
+    "(?, ?, '2004-03-07T00:00:00', '李工', '0771-5551234', ?, ?, '住宅', '1985', '混合结构', ?, '矩形', '6', "
+    "'私产', ?, '无', '安全鉴定', ?, ?, ?, ?, '赵六', '鉴定站', '甲', '乙', '丙', '2004-04-01T00:00:00', "
+    "'A4', "
+    "210, 297, 0, 18, 25, 15, 15, 18, 0, 0, 0, 1, 1, 1, 88, 20, 20, 20, 49, 68, 28)");
+const QString RowColumns = QStringLiteral("FileNo, PartNumber, BldgConstitute, ComponentName, "
+                                          "ComponentStructure, ComponentTotal, DangerComponentNumber, "
+                                          "correspondingFileItem");
+const QString RowValues = QStringLiteral("(?, ?, ?, ?, ?, ?, ?, ?)");
+constexpr int RowsPerReport = 10;
+
+class ArchiveGenerator
+{
+public:
+    // Appends the bound values of report i to reportValues and those of its
+    // component rows to rowValues.
+    void append(int i, QVariantList &reportValues, QVariantList &rowValues) const
+    {
+        const QString number = QStringLiteral("2004-%1").arg(i + 1, 6, 10, QLatin1Char('0'));
+        const QString street = i % 10 == 0 ? SearchedStreet : m_streets.at(i % m_streets.size());
+        reportValues << number << QStringLiteral("委托人%1").arg(i)
+                     << street + QString::number(i % 500 + 1) + QStringLiteral("号")
+                     << QStringLiteral("产权人%1").arg(i) << 50.0 + i % 300
+                     << QStringLiteral("邕房权证字第%1号").arg(i) << m_findings << m_causes << m_conclusion
+                     << m_advice;
+        for (int r = 0; r < RowsPerReport; ++r)
+            rowValues << number << QString::number(r + 1) << m_parts.at(r % 3) << m_names.at(r)
+                      << QStringLiteral("砌体") << QString::number(12 + r) << QString::number(r % 3)
+                      << QStringLiteral("4.3.%1").arg(r % 5 + 1);
+    }
+
+private:
+    const QStringList m_streets
+        = { "园湖路", "东葛路", "友爱路", "星光大道", "江南路", "秀灵路", "北湖路", "明秀路", "衡阳路" };
+    const QString m_findings = repeatedText(
+        QStringLiteral("该房屋为砖混结构住宅，墙体局部开裂，楼面板有渗水痕迹，屋面防水层老化。"), 400);
+    const QString m_causes = repeatedText(QStringLiteral("年久失修，使用荷载增大，地基不均匀沉降。"), 200);
+    const QString m_conclusion = repeatedText(QStringLiteral("房屋危险性等级评定为C级，局部危房。"), 150);
+    const QString m_advice = repeatedText(QStringLiteral("建议对开裂墙体进行加固处理，定期观察。"), 200);
+    const QStringList m_parts = { "地基基础", "承重结构", "围护结构" };
+    const QStringList m_names
+        = { "地基", "基础", "柱", "墙段", "主梁", "屋架", "次梁", "板", "围护构件", "墙段" };
+};
+
+// "insert into table (columns) values (...), (...), ..." with count rows.
+QString multiRowInsert(const QString &table, const QString &columns, const QString &values, int count)
+{
+    return QStringLiteral("insert into %1 (%2) values %3")
+        .arg(table, columns, QStringList(count, values).join(QStringLiteral(", ")));
+}
+
+// Writes the generated archive into an open database without reports, in
+// one transaction, a hundred reports per statement (a server takes them in
+// one round trip, a file keeps within its limit of bound values).
+void writeArchive(Connection &connection, int reports)
+{
+    constexpr int ReportsPerStatement = 100;
+    const ArchiveGenerator generator;
+    connection.transaction([&] {
+        for (int start = 0; start < reports; start += ReportsPerStatement) {
+            const int count = qMin(reports - start, ReportsPerStatement);
+            QVariantList reportValues;
+            QVariantList rowValues;
+            for (int i = start; i < start + count; ++i)
+                generator.append(i, reportValues, rowValues);
+            connection.runPositional(
+                multiRowInsert(HadFile::ProjectTab, ReportColumns, ReportValues, count), reportValues);
+            connection.runPositional(
+                multiRowInsert(HadFile::CalcuData, RowColumns, RowValues, count * RowsPerReport), rowValues);
+            if ((start + count) % 10000 == 0 || start + count == reports)
+                std::fprintf(stderr, "\r  %d", start + count);
+        }
+    });
+    std::fprintf(stderr, "\n");
+}
+
 void buildFile(const QString &path, int reports)
 {
     std::fprintf(stderr, "building %s with %d reports...\n", qPrintable(path), reports);
     HadFile::createDatabaseFile(path);
     Connection connection;
     HadFile::open(connection, path);
-    const QStringList streets
-        = { "园湖路", "东葛路", "友爱路", "星光大道", "江南路", "秀灵路", "北湖路", "明秀路", "衡阳路" };
-    const QString findings = repeatedText(
-        QStringLiteral("该房屋为砖混结构住宅，墙体局部开裂，楼面板有渗水痕迹，屋面防水层老化。"), 400);
-    const QString causes = repeatedText(QStringLiteral("年久失修，使用荷载增大，地基不均匀沉降。"), 200);
-    const QString conclusion = repeatedText(QStringLiteral("房屋危险性等级评定为C级，局部危房。"), 150);
-    const QString advice = repeatedText(QStringLiteral("建议对开裂墙体进行加固处理，定期观察。"), 200);
-    const QString insertReport = QStringLiteral(
-        "insert into ProjectTab (FileNo, Client, TrustDate, LinkMan, LinkPhone, Address, PropertyRightMan, "
-        "BldgPurpose, BuildYear, StrucStyle, BuildAreaHowff, PlaneShape, Layers, PropertyRightAttr, "
-        "PropertyRightCertificate, Memory, ApprPurpose, ApprCircs, ShatterReason0, ApprConclusion, "
-        "DisposalAdvi, "
-        "Surveyor, ApprUnit, Appraiser, Assessor, AuthorizedMan, ApprDate, PageStyle, PageWidth, PageHeight, "
-        "PageOrientation, TopMargin, BottomMargin, LeftMargin, RightMargin, FooterMargin, "
-        "CovOffsetRightSpace, "
-        "CovOffsetBottomSpace, CovRowSpace, CovPrnSelAppraisor, CovPrnSelAssessor, CovPrnSelAuthorizedMan, "
-        "ApprCircsRowCount, ShatterReasonRowCount, ApprConclusionRowCount, DisposalAdviRowCount, "
-        "RowMaxCharCount, "
-        "ClientWidth, PhoneWidth) values (?, ?, '2004-03-07T00:00:00', '李工', '0771-5551234', ?, ?, '住宅', "
-        "'1985', "
-        "'混合结构', ?, '矩形', '6', '私产', ?, '无', '安全鉴定', ?, ?, ?, ?, '赵六', '鉴定站', '甲', '乙', "
-        "'丙', "
-        "'2004-04-01T00:00:00', 'A4', 210, 297, 0, 18, 25, 15, 15, 18, 0, 0, 0, 1, 1, 1, 88, 20, 20, 20, 49, "
-        "68, 28)");
-    const QString insertRow = QStringLiteral(
-        "insert into CalcuData (FileNo, PartNumber, BldgConstitute, ComponentName, ComponentStructure, "
-        "ComponentTotal, DangerComponentNumber, correspondingFileItem) values (?, ?, ?, ?, ?, ?, ?, ?)");
-    const QStringList parts = { "地基基础", "承重结构", "围护结构" };
-    const QStringList names
-        = { "地基", "基础", "柱", "墙段", "主梁", "屋架", "次梁", "板", "围护构件", "墙段" };
-    const int batch = 2000;
-    for (int start = 0; start < reports; start += batch) {
-        connection.transaction([&] {
-            for (int i = start; i < qMin(reports, start + batch); ++i) {
-                const QString number = QStringLiteral("2004-%1").arg(i + 1, 6, 10, QLatin1Char('0'));
-                const QString street = i % 10 == 0 ? SearchedStreet : streets.at(i % streets.size());
-                connection.runPositional(insertReport,
-                    { number, QStringLiteral("委托人%1").arg(i), street + QString::number(i % 500 + 1) + "号",
-                        QStringLiteral("产权人%1").arg(i), 50.0 + i % 300,
-                        QStringLiteral("邕房权证字第%1号").arg(i), findings, causes, conclusion, advice });
-                for (int r = 0; r < 10; ++r)
-                    connection.runPositional(insertRow,
-                        { number, QString::number(r + 1), parts.at(r % 3), names.at(r),
-                            QStringLiteral("砌体"), QString::number(12 + r), QString::number(r % 3),
-                            QStringLiteral("4.3.%1").arg(r % 5 + 1) });
-            }
-        });
-        std::fprintf(stderr, "\r  %d", qMin(reports, start + batch));
-    }
-    std::fprintf(stderr, "\n");
+    writeArchive(connection, reports);
 }
 
 double median(QList<double> values)
@@ -137,28 +177,27 @@ void showAndDraw(TfrmChildWin *window)
     QApplication::processEvents();
 }
 
-// A server database without reports gets those of the file, by the copy an
-// office would make.
-void fillServer(const QString &path, const QString &url)
+// A server database without tables or reports gets the generated archive
+// of the given size; one that holds reports is used as it is.
+void fillServer(const QString &url, int reports)
 {
     {
         Connection connection;
         connection.open(url);
-        if (!connection.tableColumns(HadFile::ProjectTab).isEmpty()) {
+        if (connection.tableColumns(HadFile::ProjectTab).isEmpty()) {
             connection.close();
-            HadFile::open(connection, url);
-            DataSet reports(connection);
-            reports.open(HadFile::SelectAllReports);
-            if (!reports.isEmpty())
-                return;
+            ServerSchema::create(url);
         }
     }
-    std::fprintf(stderr, "copying %s to %s...\n", qPrintable(path), qPrintable(url));
-    ReportCopy::copy(path, url, ReportCopy::Mode::NewOrEmpty, [](int done, int total) {
-        if (done % 1000 == 0 || done == total)
-            std::fprintf(stderr, "\r  %d/%d", done, total);
-    });
-    std::fprintf(stderr, "\n");
+    Connection connection;
+    HadFile::open(connection, url);
+    if (connection.run(QStringLiteral("select FileNo from ProjectTab limit 1")).next())
+        return;
+    std::fprintf(stderr, "filling %s with %d reports...\n", qPrintable(connection.displayText()), reports);
+    writeArchive(connection, reports);
+    // The planner's statistics, as the server's autovacuum gathers them
+    // soon after a load this size.
+    connection.execute(QStringLiteral("analyze"));
 }
 
 // The medians of the four steps on one database, file or server.
@@ -287,7 +326,7 @@ int main(int argc, char *argv[])
         const Figures file = measure(path, runs);
         std::optional<Figures> server;
         if (!serverUrl.isEmpty()) {
-            fillServer(path, serverUrl);
+            fillServer(serverUrl, reports);
             server = measure(serverUrl, runs);
         }
         const auto line = [&](const char *step, double Figures::*figure) {
