@@ -17,6 +17,59 @@ QStringList calcuDataLowerCaseColumns()
     return names;
 }
 
+// The insert of count rows under one report number: the cells of row k
+// are the parameters ":PartNumber_k", ":BldgConstitute_k" and so on.
+QString insertStatement(int count)
+{
+    QStringList columns { QStringLiteral("PartNumber") };
+    columns += ComponentRows::cellColumns();
+    QStringList rows;
+    for (int k = 0; k < count; ++k) {
+        QStringList values;
+        for (const QString &column : std::as_const(columns))
+            values.append(QStringLiteral(":%1_%2").arg(column).arg(k));
+        values.append(QStringLiteral(":FileNo"));
+        rows.append(u'(' + values.join(u',') + u')');
+    }
+    return QStringLiteral("insert into CalcuData(%1,FileNo) values %2")
+        .arg(columns.join(u','), rows.join(QStringLiteral(", ")));
+}
+
+// Adds the cells of a row as the parameters of row k of insertStatement.
+void addRowParams(SqlParams &params, int k, const ComponentRow &row)
+{
+    const QString suffix = u'_' + QString::number(k);
+    params.insert(QStringLiteral("PartNumber") + suffix, row[ComponentColumn::Number]);
+    for (int c = 0; c < ComponentRows::cellColumns().size(); ++c)
+        params.insert(ComponentRows::cellColumns().at(c) + suffix, row[c + 1]);
+}
+
+// A file: one insert per row, prepared once for all of them.
+void insertOneByOne(Connection &connection, const QString &fileNo, const QList<ComponentRow> &rows)
+{
+    Connection::Statement insertRow = connection.prepare(insertStatement(1));
+    for (const ComponentRow &row : rows) {
+        SqlParams params { { QStringLiteral("FileNo"), fileNo } };
+        addRowParams(params, 0, row);
+        insertRow.execute(params);
+    }
+}
+
+// A server: each statement is a round trip, so the rows go in statements of
+// many rows each, in their order (the identity column numbers them so).
+void insertInStatementsOfManyRows(
+    Connection &connection, const QString &fileNo, const QList<ComponentRow> &rows)
+{
+    constexpr int RowsPerStatement = 250;
+    for (qsizetype start = 0; start < rows.size(); start += RowsPerStatement) {
+        const int count = int(qMin<qsizetype>(RowsPerStatement, rows.size() - start));
+        SqlParams params { { QStringLiteral("FileNo"), fileNo } };
+        for (int k = 0; k < count; ++k)
+            addRowParams(params, k, rows.at(start + k));
+        connection.execute(insertStatement(count), params);
+    }
+}
+
 } // namespace
 
 namespace ComponentRows {
@@ -63,23 +116,13 @@ QList<ComponentRow> load(const Connection &connection, const QString &fileNo)
 
 void save(Connection &connection, const QString &fileNo, const QList<ComponentRow> &rows)
 {
-    static const QString insert = QStringLiteral(
-        "Insert into CalcuData(PartNumber,BldgConstitute,ComponentName, ComponentStructure, ComponentTotal, "
-        "DangerComponentNumber, correspondingFileItem, FileNo)\n"
-        " values(:PartNumber,:BldgConstitute,:ComponentName, :ComponentStructure, :ComponentTotal, "
-        ":DangerComponentNumber, :correspondingFileItem, :FileNo)");
     connection.transaction([&] {
         connection.execute(QStringLiteral("delete from CalcuData where FileNo = :FileNo"),
             { { QStringLiteral("FileNo"), fileNo } });
-        // Prepared once for all rows: a report may have hundreds of them.
-        Connection::Statement insertRow = connection.prepare(insert);
-        for (const ComponentRow &row : rows) {
-            SqlParams params { { QStringLiteral("PartNumber"), row[ComponentColumn::Number] },
-                { QStringLiteral("FileNo"), fileNo } };
-            for (int c = 0; c < cellColumns().size(); ++c)
-                params.insert(cellColumns().at(c), row[c + 1]);
-            insertRow.execute(params);
-        }
+        if (connection.isServer())
+            insertInStatementsOfManyRows(connection, fileNo, rows);
+        else
+            insertOneByOne(connection, fileNo, rows);
     });
 }
 

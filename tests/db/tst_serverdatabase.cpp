@@ -33,6 +33,10 @@ private slots:
     void searchFindsTextsLiterally_data();
     void searchFindsTextsLiterally();
     void componentRowsKeepTheirOrder();
+    void componentRowsAreStoredExactly_data();
+    void componentRowsAreStoredExactly();
+    void componentRowsFailingHalfWayKeepTheOldOnes_data() { addEngineRows(); }
+    void componentRowsFailingHalfWayKeepTheOldOnes();
     void readOnlyRoleGivesReadOnlyConnection();
     void copyRoundTripKeepsEveryColumn_data();
     void copyRoundTripKeepsEveryColumn();
@@ -363,6 +367,114 @@ void TestServerDatabase_::componentRowsKeepTheirOrder()
     connection.execute(
         "update CalcuData set FileNo = :Str where FileNo = :Old", { { "Str", "C" }, { "Old", "A" } });
     QCOMPARE(ComponentRows::load(connection, "C"), rows);
+}
+
+namespace {
+
+// count rows with text in every cell but the line number, which counts on
+// from first.
+QList<ComponentRow> textRows(int count, const QString &text, int first = 1)
+{
+    QList<ComponentRow> rows;
+    for (int i = 0; i < count; ++i)
+        rows.append({ QString::number(first + i), text, text + QString::number(i), text, text, text, text });
+    return rows;
+}
+
+// The CalcuData cells stored under a report number in stored order, line
+// number first; a stored null reads "NULL".
+QList<QStringList> storedRows(const Connection &connection, const QString &fileNo)
+{
+    QStringList columns { QStringLiteral("PartNumber") };
+    columns += ComponentRows::cellColumns();
+    QSqlQuery query
+        = connection.run(QStringLiteral("select %1 from CalcuData where FileNo = :FileNo order by %2")
+                             .arg(columns.join(", "), connection.rowIdName("CalcuData", {})),
+            { { "FileNo", fileNo } });
+    QList<QStringList> rows;
+    while (query.next()) {
+        QStringList row;
+        for (int c = 0; c < columns.size(); ++c)
+            row << (query.isNull(c) ? QStringLiteral("NULL") : query.value(c).toString());
+        rows.append(row);
+    }
+    return rows;
+}
+
+QList<QStringList> cellLists(const QList<ComponentRow> &rows)
+{
+    QList<QStringList> lists;
+    for (const ComponentRow &row : rows) {
+        QStringList cells;
+        for (const QString &cell : row)
+            cells << (cell.isNull() ? QStringLiteral("") : cell);
+        lists.append(cells);
+    }
+    return lists;
+}
+
+} // namespace
+
+void TestServerDatabase_::componentRowsAreStoredExactly_data()
+{
+    addEngineColumn();
+    QTest::addColumn<int>("count");
+    QTest::addColumn<QString>("text");
+    for (Engine engine : Engines) {
+        newEngineRow(engine, "no rows") << 0 << "墙段";
+        newEngineRow(engine, "one row") << 1 << "墙段";
+        // More than one statement holds on a server, the last one part full.
+        newEngineRow(engine, "many rows") << 601 << "墙段";
+        for (int i = 0; i < EdgeTexts.size(); ++i)
+            newEngineRow(engine, qPrintable(QStringLiteral("text %1").arg(i))) << 3 << EdgeTexts.at(i);
+    }
+}
+
+// Saving a report's rows replaces its old ones by exactly the given cells,
+// in order, with a null cell stored as an empty text; other reports' rows
+// stay as they were.
+void TestServerDatabase_::componentRowsAreStoredExactly()
+{
+    FETCH_ENGINE(engine);
+    QFETCH(int, count);
+    QFETCH(QString, text);
+    ReportFile f(engine, 0);
+    const QList<ComponentRow> other = textRows(2, "其他");
+    ComponentRows::save(f.connection, "A", textRows(5, "旧"));
+    ComponentRows::save(f.connection, "B", other);
+
+    const QList<ComponentRow> rows = textRows(count, text, 7);
+    ComponentRows::save(f.connection, "A", rows);
+
+    QCOMPARE(storedRows(f.connection, "A"), cellLists(rows));
+    QList<ComponentRow> loaded = textRows(count, text);
+    for (ComponentRow &row : loaded)
+        for (QString &cell : row)
+            cell = cell.isNull() ? QStringLiteral("") : cell;
+    QCOMPARE(ComponentRows::load(f.connection, "A"), loaded);
+    QCOMPARE(storedRows(f.connection, "B"), cellLists(other));
+}
+
+// A row refused half way through a save stores none of the new rows and
+// keeps the old ones.
+void TestServerDatabase_::componentRowsFailingHalfWayKeepTheOldOnes()
+{
+    FETCH_ENGINE(engine);
+    ReportFile f(engine, 0);
+    f.connection.execute(engine == Engine::Server
+            ? "alter table CalcuData add constraint refused check (ComponentName <> '拒绝')"
+            : "create trigger refused before insert on CalcuData when new.ComponentName = '拒绝' "
+              "begin select raise(abort, 'refused'); end");
+    const QList<ComponentRow> old = textRows(4, "旧");
+    ComponentRows::save(f.connection, "A", old);
+    QList<ComponentRow> rows = textRows(600, "新");
+    rows[450][ComponentColumn::Name] = "拒绝";
+    QVERIFY_THROWS_EXCEPTION(AppError, ComponentRows::save(f.connection, "A", rows));
+    QCOMPARE(storedRows(f.connection, "A"), cellLists(old));
+    // The connection saves again after the failure.
+    rows[450][ComponentColumn::Name] = "墙段";
+    ComponentRows::save(f.connection, "A", rows);
+    QCOMPARE(storedRows(f.connection, "A"), cellLists(rows));
 }
 
 void TestServerDatabase_::readOnlyRoleGivesReadOnlyConnection()
