@@ -867,11 +867,19 @@ QList<Connection::Column> Connection::tableColumns(const QString &table) const
     QList<Column> columns;
     if (isServer()) {
         // A domain names the column's meaning where the stored type is
-        // plain text (dates kept as the text a file holds).
+        // plain text (dates kept as the text a file holds). Read from the
+        // catalog: information_schema.columns takes several milliseconds
+        // to answer, and every open asks it more than once. The columns
+        // are those information_schema.columns would list.
         QSqlQuery query = runPositional(
-            QStringLiteral("select column_name, upper(coalesce(domain_name, data_type)) from "
-                           "information_schema.columns where table_schema = current_schema() and "
-                           "table_name = lower(?) order by ordinal_position"),
+            QStringLiteral("select a.attname, upper(format_type(a.atttypid, null)) from pg_attribute a "
+                           "join pg_class c on c.oid = a.attrelid "
+                           "join pg_namespace n on n.oid = c.relnamespace "
+                           "where n.nspname = current_schema() and c.relname = lower(?) "
+                           "and c.relkind in ('r', 'v', 'f', 'p') and a.attnum > 0 and not a.attisdropped "
+                           "and (pg_has_role(c.relowner, 'USAGE') or "
+                           "has_column_privilege(c.oid, a.attnum, 'SELECT, INSERT, UPDATE, REFERENCES')) "
+                           "order by a.attnum"),
             { table });
         while (query.next())
             columns.append({ query.value(0).toString(), query.value(1).toString() });
