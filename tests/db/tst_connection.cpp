@@ -27,6 +27,8 @@ private slots:
     void copyReportsHowFarItHasCome();
     void preparedStatementRunsWithEachSetOfValues_data() { addEngineRows(); }
     void preparedStatementRunsWithEachSetOfValues();
+    void likeMatchesAlikeOnBothEngines_data();
+    void likeMatchesAlikeOnBothEngines();
 };
 
 void TestConnection::namedParametersBecomePositional_data()
@@ -240,6 +242,49 @@ void TestConnection::preparedStatementRunsWithEachSetOfValues()
     for (const ComponentRow &row : ComponentRows::load(f.connection, "A-1"))
         stored << row[ComponentColumn::Part] + u'|' + row[ComponentColumn::Name];
     QCOMPARE(stored, QStringList({ "地基基础|O'Brien \\ 50%_off", "承重结构|" }));
+}
+
+void TestConnection::likeMatchesAlikeOnBothEngines_data()
+{
+    addEngineColumn();
+    QTest::addColumn<QString>("pattern");
+    QTest::addColumn<QStringList>("like");
+    for (Engine engine : Engines) {
+        newEngineRow(engine, "letter case") << "WALL%" << QStringList { "Wall 墙", "wall" };
+        newEngineRow(engine, "wildcards") << "5_\\%" << QStringList { "50\\%" };
+        newEngineRow(engine, "backslash") << "%\\%" << QStringList { "50\\%" };
+        newEngineRow(engine, "Chinese") << "%墙" << QStringList { "Wall 墙" };
+    }
+}
+
+// "like" and "not like" ignore the letter case of ASCII letters and take a
+// backslash literally, "%" and "_" as wildcards, on a file as on a server.
+void TestConnection::likeMatchesAlikeOnBothEngines()
+{
+    FETCH_ENGINE(engine);
+    QFETCH(QString, pattern);
+    QFETCH(QStringList, like);
+    ReportFile f(engine, 0);
+    const QStringList names = { "Wall 墙", "wall", "50\\%", "柱" };
+    for (const QString &name : names)
+        f.connection.execute(
+            "insert into CalcuData (FileNo, ComponentName) values ('A', :Name)", { { "Name", name } });
+    const auto matching = [&](const QString &condition) {
+        QStringList found;
+        QSqlQuery q = f.connection.run(
+            "select ComponentName from CalcuData where CalcuData.ComponentName " + condition + " :p",
+            { { "p", pattern } });
+        while (q.next())
+            found << q.value(0).toString();
+        found.sort();
+        return found;
+    };
+    QStringList unlike = names;
+    for (const QString &name : like)
+        unlike.removeOne(name);
+    unlike.sort();
+    QCOMPARE(matching("like"), like);
+    QCOMPARE(matching("not  like"), unlike);
 }
 
 QTEST_GUILESS_MAIN(TestConnection)
