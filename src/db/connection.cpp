@@ -669,6 +669,8 @@ void Connection::reconnect(QSqlDatabase &db) const
     m_lost = false;
     for (const QString &channel : m_channels)
         subscribeTo(db.driver(), channel, m_location);
+    if (m_reconnected)
+        m_reconnected();
 }
 
 void Connection::loseConnection(const QString &reason) const

@@ -158,6 +158,10 @@ public:
     // each reconnection. Throws AppError when the server refuses.
     void subscribe(const QString &channel);
     void unsubscribe(const QString &channel);
+    // Called each time a lost server connection has been made again (news
+    // sent meanwhile were missed); an empty hook stops the calls. It runs
+    // inside the statement that connected: it must not run statements.
+    void setReconnectedHook(std::function<void()> hook) { m_reconnected = std::move(hook); }
 
     // Whether the connection to the server has broken off and not been made
     // again yet. Readers that run on their own (drawing a list) leave a lost
@@ -227,6 +231,7 @@ private:
     // The server connection broke off: the next statement connects again.
     mutable bool m_lost = false;
     QStringList m_channels;
+    std::function<void()> m_reconnected;
     // Held while the connection may write: the file is in use.
     FileUseMark m_useMark;
     StatementTicks m_ticks;

@@ -14,10 +14,13 @@ ReportChangeWatch::ReportChangeWatch(Connection &connection, QObject *parent)
     connection.subscribe(ServerSchema::NotificationChannel);
     m_listening = true;
     connect(connection.driver(), &QSqlDriver::notification, this, &ReportChangeWatch::notified);
+    connection.setReconnectedHook(
+        [this] { QMetaObject::invokeMethod(this, &ReportChangeWatch::newsMissed, Qt::QueuedConnection); });
 }
 
 ReportChangeWatch::~ReportChangeWatch()
 {
+    m_connection.setReconnectedHook({});
     if (m_listening && m_connection.isOpen())
         m_connection.unsubscribe(ServerSchema::NotificationChannel);
 }

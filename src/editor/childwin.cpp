@@ -300,6 +300,7 @@ void TfrmChildWin::openDatabase(WorkProgress *progress)
     m_changeWatch = std::make_unique<ReportChangeWatch>(m_connection);
     connect(
         m_changeWatch.get(), &ReportChangeWatch::reportChanged, this, &TfrmChildWin::othersChangedReports);
+    connect(m_changeWatch.get(), &ReportChangeWatch::newsMissed, this, &TfrmChildWin::readReportsAgain);
 
     // A file without reports gets its first, blank report at once.
     if (m_reports.isEmpty()) {
@@ -326,15 +327,29 @@ void TfrmChildWin::openDatabase(WorkProgress *progress)
 
 void TfrmChildWin::othersChangedReports(qint64 rowId)
 {
+    refreshFromServer(
+        rowId == -1 || rowId == m_reports.bookmark() ? ShownReport::Changed : ShownReport::Kept);
+}
+
+// Others' changes while the connection was away were not heard: the list
+// and an unmodified report are read again. Edits made here are not said to
+// clash with anything; the save check finds out.
+void TfrmChildWin::readReportsAgain()
+{
+    refreshFromServer(ShownReport::MayHaveChanged);
+}
+
+void TfrmChildWin::refreshFromServer(ShownReport shownReport)
+{
     // Pending values of a write in progress are no place to read into.
     if (m_reports.state() != DataSet::State::Browse)
         return;
     runReported([&] {
-        const bool shownChanged = rowId == -1 || rowId == m_reports.bookmark();
+        const bool shownChanged = shownReport != ShownReport::Kept;
         if (m_modified) {
             // The edits stay on the report as it was read, even one that is
             // gone: the save check then puts the choice to the user.
-            if (shownChanged)
+            if (shownReport == ShownReport::Changed)
                 setStatusText(ChangedElsewhereText);
             if (!m_reports.isCurrentStored())
                 return;

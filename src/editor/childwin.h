@@ -230,6 +230,10 @@ private:
     // deleted a report (rowId, or -1 when not known): the list is read again
     // and the shown report follows, unless it holds edits made here.
     void othersChangedReports(qint64 rowId);
+    void readReportsAgain();
+    // What is known of the shown report when the reports are read again.
+    enum class ShownReport { Kept, Changed, MayHaveChanged };
+    void refreshFromServer(ShownReport shownReport);
     void setStatusText(const QString &text);
 
     QString m_fileName;
