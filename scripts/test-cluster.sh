@@ -9,6 +9,9 @@
 #                               database postgres as the superuser hadadmin,
 #                               or DIR/skip says why it could not start
 #   test-cluster.sh stop DIR    stops it and removes its data
+#   test-cluster.sh pause DIR   stops the server, keeping its data (a test of
+#                               a server that goes away mid-session)
+#   test-cluster.sh resume DIR  starts it again on the same socket and port
 #
 # Starting never fails: a server test that finds DIR/skip is skipped with
 # that reason.
@@ -39,14 +42,28 @@ stop() {
   rm -f "$dir/data" "$dir/url"
 }
 
+# The server of a started cluster, with the options it was started with.
+server_ctl() {
+  data=$(cat "$dir/data")
+  as_owner "$bindir/pg_ctl" -D "$data/cluster" -l "$data/server.log" -w -t 30 "$@" >/dev/null 2>&1
+}
+
 case "$action" in
 stop)
   stop
   exit 0
   ;;
+pause)
+  server_ctl -m fast stop
+  exit
+  ;;
+resume)
+  server_ctl -o "$(cat "$(cat "$dir/data")/options")" start
+  exit
+  ;;
 start) ;;
 *)
-  echo "usage: $0 start|stop DIR" >&2
+  echo "usage: $0 start|stop|pause|resume DIR" >&2
   exit 2
   ;;
 esac
@@ -73,8 +90,8 @@ HBA
 started=""
 for attempt in 1 2 3 4 5 6 7 8; do
   port=$(( 20000 + ($$ * 7 + attempt * 977) % 30000 ))
-  if as_owner "$bindir/pg_ctl" -D "$data/cluster" -l "$data/server.log" -w -t 30 \
-      -o "-p $port -k $data -c listen_addresses=127.0.0.1 -c fsync=off" start >/dev/null 2>&1; then
+  echo "-p $port -k $data -c listen_addresses=127.0.0.1 -c fsync=off" > "$data/options"
+  if server_ctl -o "$(cat "$data/options")" start; then
     started=yes
     break
   fi

@@ -224,6 +224,7 @@ void DocumentCommands::move(Move move)
     }
     DataSet &reports = window->ReportQuery();
     window->storeFields();
+    const DataSet::Bookmark shown = reports.bookmark();
     TFrm_DataModule &module = dataModule();
     switch (move) {
     case Move::First:
@@ -243,5 +244,5 @@ void DocumentCommands::move(Move move)
     // Next on the last report shows it as it is.
     if (move == Move::Next && reports.eof())
         return;
-    window->showReport(reports);
+    window->showReportMovedFrom(shown);
 }

@@ -41,6 +41,10 @@ const QStringList JournalSuffixes
 // PostgreSQL's states (SQLSTATE) of a refused write.
 const QString InsufficientPrivilege = QStringLiteral("42501");
 const QString ReadOnlyTransaction = QStringLiteral("25006");
+// The classes of states that end a session: 08 connection exception, 57P
+// shutdown or crash of the server, a session timeout.
+const QString ConnectionException = QStringLiteral("08");
+const QString OperatorIntervention = QStringLiteral("57P");
 
 // A failure of the engine: the engine's own text, and its result code
 // (SQLite) or state (PostgreSQL).
@@ -88,6 +92,19 @@ QString serverLike(const QString &sql)
     QString out = sql;
     out.replace(like, QStringLiteral("lower(\\1)\\2 like lower(\\3) escape ''"));
     return out;
+}
+
+QString cannotConnect(const DatabaseLocation &location, const QString &reason)
+{
+    return QStringLiteral("不能连接服务器数据库 ") + location.displayText() + u'\n' + reason;
+}
+
+// Subscribes the driver of a server database to a channel of its news.
+void subscribeTo(QSqlDriver *driver, const QString &channel, const DatabaseLocation &location)
+{
+    if (!driver->subscribeToNotification(channel))
+        throw AppError(QStringLiteral("不能接收服务器数据库 ") + location.displayText()
+            + QStringLiteral(" 上其他用户的修改通知。"));
 }
 
 // The first bytes of a file, as far as opening needs them.
@@ -584,6 +601,8 @@ void Connection::close()
         m_registeredPath.clear();
         m_readOnly = false;
         m_transactionDepth = 0;
+        m_lost = false;
+        m_channels.clear();
     }
     // After the engine has let go: the mark's descriptor closes last.
     m_useMark.release();
@@ -605,6 +624,62 @@ QSqlDatabase Connection::database() const
 QSqlDriver *Connection::driver() const
 {
     return database().driver();
+}
+
+void Connection::subscribe(const QString &channel)
+{
+    subscribeTo(driver(), channel, m_location);
+    m_channels.append(channel);
+}
+
+void Connection::unsubscribe(const QString &channel)
+{
+    if (m_channels.removeAll(channel) > 0 && !isLost())
+        driver()->unsubscribeFromNotification(channel);
+}
+
+bool Connection::isLost() const
+{
+    // The driver tells that the server connection broke off as soon as it
+    // reads the end of it, also while waiting for news.
+    return m_lost || (isServer() && isOpen() && !database().isOpen());
+}
+
+QSqlDatabase Connection::usableDatabase() const
+{
+    QSqlDatabase db = database();
+    if (!isServer())
+        return db;
+    if (m_lost)
+        reconnect(db);
+    else if (!db.isOpen())
+        loseConnection(QStringLiteral("服务器关闭了连接"));
+    return db;
+}
+
+// The same driver connects again: the news it has been asked for reach the
+// same listeners once the channels are subscribed again.
+void Connection::reconnect(QSqlDatabase &db) const
+{
+    // Closing lets go of the broken connection and of its subscriptions.
+    db.close();
+    if (!db.open()) {
+        const QString reason = engineErrorText(db.lastError()).trimmed();
+        db.close();
+        throw ConnectionLost(cannotConnect(m_location, reason));
+    }
+    m_lost = false;
+    for (const QString &channel : m_channels)
+        subscribeTo(db.driver(), channel, m_location);
+    if (m_reconnected)
+        m_reconnected();
+}
+
+void Connection::loseConnection(const QString &reason) const
+{
+    m_lost = true;
+    throw ConnectionLost(QStringLiteral("与服务器数据库 ") + displayText() + QStringLiteral(" 的连接已断开: ")
+        + reason + QStringLiteral("。未保存的修改仍保留在窗口中, 下一次操作时将重新连接。"));
 }
 
 void Connection::announceReportChange(qint64 rowId) const
@@ -661,6 +736,14 @@ QSqlQuery Connection::run(const QString &sql, const SqlParams &params) const
 void Connection::fail(const QSqlQuery &query) const
 {
     const EngineError error = engineError(query.lastError(), isServer());
+    // The statement failed because the server connection broke off: libpq
+    // read its end, or the server said it ends the session (a connection
+    // exception, or an operator intervention: shutdown, crash, restart). The
+    // first line of the server's or libpq's text says why.
+    if (isServer()
+        && (!database().isOpen() || error.state.startsWith(ConnectionException)
+            || error.state.startsWith(OperatorIntervention)))
+        loseConnection(error.reason.trimmed().section(u'\n', 0, 0).trimmed());
     // A file open for reading only refuses every write with the engine's
     // plain "readonly" code; the user reads what it means for the file.
     if (m_readOnly
@@ -683,7 +766,7 @@ QStringList Connection::integrityProblems() const
 
 QSqlQuery Connection::runPositional(const QString &sql, const QVariantList &values) const
 {
-    QSqlQuery query(database());
+    QSqlQuery query(usableDatabase());
     query.setForwardOnly(true);
     // A server prepares only queries and changes of rows: a statement
     // without values (transactions, tables) runs as it is.
@@ -708,7 +791,7 @@ Connection::Statement Connection::prepare(const QString &sql) const
 
 Connection::Statement::Statement(const Connection &connection, const QString &sql)
     : m_connection(connection)
-    , m_query(connection.database())
+    , m_query(connection.usableDatabase())
 {
     m_query.setForwardOnly(true);
     if (!m_query.prepare(connection.positional(sql, &m_names)))
@@ -747,10 +830,14 @@ void Connection::transaction(const std::function<void()> &work)
         m_transactionDepth = 0;
     } catch (...) {
         m_transactionDepth = 0;
-        try {
-            execute(QStringLiteral("ROLLBACK"));
-        } catch (const AppError &) {
-            // The engine may already have rolled back; the first failure is the one to report.
+        // A server whose connection broke off has dropped the transaction
+        // with it; rolling back would connect again.
+        if (!m_lost) {
+            try {
+                execute(QStringLiteral("ROLLBACK"));
+            } catch (const AppError &) {
+                // The engine may already have rolled back; the first failure is the one to report.
+            }
         }
         throw;
     }
@@ -777,11 +864,6 @@ bool Connection::removeFile(const QString &path)
 }
 
 namespace {
-
-QString cannotConnect(const DatabaseLocation &location, const QString &reason)
-{
-    return QStringLiteral("不能连接服务器数据库 ") + location.displayText() + u'\n' + reason;
-}
 
 // Whether libpq or the server refused the connection for want of the right
 // password (libpq's own text, or the server's state invalid_password).

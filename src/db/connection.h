@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/apperror.h"
 #include "db/databaselocation.h"
 #include "db/fileusemark.h"
 #include "db/statementticks.h"
@@ -37,6 +38,12 @@ using SqlParams = QMap<QString, QString>;
 // "postgresql://" URL). Everything engine-specific (row ids, identifiers,
 // case-blind LIKE, transactions, privileges) is decided here, so that the
 // data sets and everything above them work the same on both.
+//
+// The connection to a server can break off (the server stops, the network
+// goes away). The statement that finds it broken throws ConnectionLost, once;
+// the next statement connects again to the same location, with the same
+// password and the same subscriptions, or fails with the server's reason
+// while it cannot be reached.
 class Connection
 {
 public:
@@ -144,8 +151,25 @@ public:
     // when it commits, and not at all when it fails. A file has no listeners:
     // nothing happens.
     void announceReportChange(qint64 rowId) const;
-    // The driver of the open database, for subscriptions to its news.
+    // The driver of the open database, for its news (the same driver after
+    // a reconnection).
     QSqlDriver *driver() const;
+    // Subscribes to a channel of a server's news, and subscribes again after
+    // each reconnection. Throws AppError when the server refuses.
+    void subscribe(const QString &channel);
+    void unsubscribe(const QString &channel);
+    // Called each time a lost server connection has been made again (news
+    // sent meanwhile were missed); an empty hook stops the calls. It runs
+    // inside the statement that connected: it must not run statements.
+    void setReconnectedHook(std::function<void()> hook) { m_reconnected = std::move(hook); }
+
+    // Whether the connection to the server has broken off and not been made
+    // again yet. Readers that run on their own (drawing a list) leave a lost
+    // connection alone: only the user's next action connects again.
+    bool isLost() const;
+    // Connects again when the connection is lost, as a statement would.
+    // Throws ConnectionLost when it is found broken or cannot be made again.
+    void ensureConnected() const { usableDatabase(); }
 
     // Whether some connection of this program has the file open.
     static bool isFileOpen(const QString &path);
@@ -189,6 +213,11 @@ private:
     // parameter, whose names are appended to names.
     QString positional(const QString &sql, QStringList *names) const;
     QSqlDatabase database() const;
+    // The database for a statement: a lost server connection is made again
+    // first, and one found broken throws ConnectionLost.
+    QSqlDatabase usableDatabase() const;
+    void reconnect(QSqlDatabase &db) const;
+    [[noreturn]] void loseConnection(const QString &reason) const;
 
     void openServer(const RequiredColumns &requiredColumns);
     void requireServerSchema(const RequiredColumns &columns);
@@ -199,9 +228,23 @@ private:
     QString m_registeredPath;
     bool m_readOnly = false;
     int m_transactionDepth = 0;
+    // The server connection broke off: the next statement connects again.
+    mutable bool m_lost = false;
+    QStringList m_channels;
+    std::function<void()> m_reconnected;
     // Held while the connection may write: the file is in use.
     FileUseMark m_useMark;
     StatementTicks m_ticks;
+};
+
+// The connection to a server database is broken: it broke off just now (the
+// message says so, naming the database without password and the server's
+// reason), or it cannot be made again (the message of a failed connect).
+// The connection tries again at its next statement.
+class ConnectionLost : public AppError
+{
+public:
+    using AppError::AppError;
 };
 
 // Turns ":Name" parameters into positional ones, skipping quoted texts and

@@ -18,6 +18,8 @@ template<typename Move> bool reportedMove(Move &&move)
     try {
         move();
         return true;
+    } catch (const ConnectionLost &) {
+        throw; // the command tells why, once
     } catch (const AppError &) {
         Prompt::error(QStringLiteral("移动记录错误!"));
         return false;

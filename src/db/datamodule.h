@@ -54,7 +54,8 @@ public:
     static QString UnusedReportNumber(const Connection &connection, const QString &wanted);
 
     // Moves that post a row being edited first. A failing move is reported
-    // with "移动记录错误!" and returns false.
+    // with "移动记录错误!" and returns false; a lost server connection is
+    // thrown on (ConnectionLost) for the command to tell.
     bool MoveFirst(DataSet &dataSet);
     bool MovePrior(DataSet &dataSet);
     bool MoveNext(DataSet &dataSet);

@@ -1,6 +1,5 @@
 #include "db/reportchangewatch.h"
 
-#include "base/apperror.h"
 #include "db/connection.h"
 #include "db/serverschema.h"
 
@@ -10,18 +9,20 @@ ReportChangeWatch::ReportChangeWatch(Connection &connection, QObject *parent)
 {
     if (!connection.isServer())
         return;
-    QSqlDriver *driver = connection.driver();
-    if (!driver->subscribeToNotification(ServerSchema::NotificationChannel))
-        throw AppError(QStringLiteral("不能接收服务器数据库 ") + connection.displayText()
-            + QStringLiteral(" 上其他用户的修改通知。"));
+    // The connection subscribes again whenever it connects again; the
+    // driver stays the same.
+    connection.subscribe(ServerSchema::NotificationChannel);
     m_listening = true;
-    connect(driver, &QSqlDriver::notification, this, &ReportChangeWatch::notified);
+    connect(connection.driver(), &QSqlDriver::notification, this, &ReportChangeWatch::notified);
+    connection.setReconnectedHook(
+        [this] { QMetaObject::invokeMethod(this, &ReportChangeWatch::newsMissed, Qt::QueuedConnection); });
 }
 
 ReportChangeWatch::~ReportChangeWatch()
 {
+    m_connection.setReconnectedHook({});
     if (m_listening && m_connection.isOpen())
-        m_connection.driver()->unsubscribeFromNotification(ServerSchema::NotificationChannel);
+        m_connection.unsubscribe(ServerSchema::NotificationChannel);
 }
 
 void ReportChangeWatch::notified(

@@ -24,6 +24,10 @@ public:
 signals:
     // rowId is the report's row id, or -1 when it is not known.
     void reportChanged(qint64 rowId);
+    // The connection was lost and has been made again: what others did
+    // meanwhile was not heard. Sent once the statement that connected has
+    // ended (queued).
+    void newsMissed();
 
 private:
     void notified(const QString &channel, QSqlDriver::NotificationSource source, const QVariant &payload);

@@ -235,7 +235,7 @@ void TfrmChildWin::buildLayout(const ReportWindowCommands &commands)
     // A search that failed leaves the data set closed; the list reads the
     // whole table again rather than nothing.
     m_list->setBeforePaint([this] {
-        if (m_reports.isOpen() || !m_connection.isOpen())
+        if (m_reports.isOpen() || !m_connection.isOpen() || m_connection.isLost())
             return;
         try {
             m_reports.open(HadFile::SelectAllReports);
@@ -300,6 +300,7 @@ void TfrmChildWin::openDatabase(WorkProgress *progress)
     m_changeWatch = std::make_unique<ReportChangeWatch>(m_connection);
     connect(
         m_changeWatch.get(), &ReportChangeWatch::reportChanged, this, &TfrmChildWin::othersChangedReports);
+    connect(m_changeWatch.get(), &ReportChangeWatch::newsMissed, this, &TfrmChildWin::readReportsAgain);
 
     // A file without reports gets its first, blank report at once.
     if (m_reports.isEmpty()) {
@@ -326,15 +327,29 @@ void TfrmChildWin::openDatabase(WorkProgress *progress)
 
 void TfrmChildWin::othersChangedReports(qint64 rowId)
 {
+    refreshFromServer(
+        rowId == -1 || rowId == m_reports.bookmark() ? ShownReport::Changed : ShownReport::Kept);
+}
+
+// Others' changes while the connection was away were not heard: the list
+// and an unmodified report are read again. Edits made here are not said to
+// clash with anything; the save check finds out.
+void TfrmChildWin::readReportsAgain()
+{
+    refreshFromServer(ShownReport::MayHaveChanged);
+}
+
+void TfrmChildWin::refreshFromServer(ShownReport shownReport)
+{
     // Pending values of a write in progress are no place to read into.
     if (m_reports.state() != DataSet::State::Browse)
         return;
     runReported([&] {
-        const bool shownChanged = rowId == -1 || rowId == m_reports.bookmark();
+        const bool shownChanged = shownReport != ShownReport::Kept;
         if (m_modified) {
             // The edits stay on the report as it was read, even one that is
             // gone: the save check then puts the choice to the user.
-            if (shownChanged)
+            if (shownReport == ShownReport::Changed)
                 setStatusText(ChangedElsewhereText);
             if (!m_reports.isCurrentStored())
                 return;
@@ -436,7 +451,9 @@ RecoveryRecord TfrmChildWin::unsavedEdits() const
     record.newReport = m_reports.state() == DataSet::State::Append || m_reports.isEmpty();
     if (!record.newReport) {
         record.row = m_reports.bookmark();
-        record.storedNumber = m_reports.storedString(QStringLiteral("FileNo"));
+        // Without the server, the number as it was read.
+        record.storedNumber = m_connection.isLost() ? m_reports.asString(QStringLiteral("FileNo"))
+                                                    : m_reports.storedString(QStringLiteral("FileNo"));
     }
     record.texts = controlTexts();
     record.rows = m_componentPage->rows();
@@ -666,17 +683,34 @@ void TfrmChildWin::GoToReport(int entry)
     UpdatesSuspended suspended(this);
     if (m_modified)
         saveReport();
+    const DataSet::Bookmark shown = m_reports.bookmark();
     dataModule().MoveToReport(m_reports, entry);
     if (!m_reports.eof())
-        showReport(m_reports);
+        showReportMovedFrom(shown);
     m_list->viewport()->update();
     setModified(false);
 }
 
 void TfrmChildWin::showReport(DataSet &query)
 {
+    // Everything is read before the pages change: a report that cannot be
+    // read (the server went away) leaves them as they were.
+    const QList<ComponentRow> rows
+        = ComponentRows::load(m_connection, query.asString(QStringLiteral("FileNo")));
     LoadReport(query);
-    LoadComponentRows(query);
+    m_componentPage->showRows(rows);
+}
+
+void TfrmChildWin::showReportMovedFrom(DataSet::Bookmark shown)
+{
+    try {
+        showReport(m_reports);
+    } catch (...) {
+        if (shown != DataSet::NoBookmark)
+            m_reports.gotoBookmark(shown);
+        showCurrentEntry();
+        throw;
+    }
 }
 
 void TfrmChildWin::LoadComponentRows(DataSet &query)
@@ -801,6 +835,9 @@ void TfrmChildWin::search()
     const QString statement = QStringLiteral("Select * from ProjectTab where ") + m_search->column()
         + QStringLiteral(" like :FieldValue");
     const SqlParams params { { QStringLiteral("FieldValue"), u'%' + m_search->term() + u'%' } };
+    // The reports found replace the list only on a connection that works:
+    // a lost one fails here, with the list and the shown report as they are.
+    m_connection.ensureConnected();
     const DataSet::Bookmark shown = m_reports.bookmark();
     const QString previous = m_reports.statement();
     const SqlParams previousParams = m_reports.params();

@@ -120,9 +120,13 @@ public:
     void LoadComponentRows(DataSet &query);
     void SaveComponentRows();
     void ResetComponentGrid();
-    // LoadReport, then LoadComponentRows: the query's current report on
-    // the pages and in the component table.
+    // LoadReport and LoadComponentRows: the query's current report on the
+    // pages and in the component table, both read before either changes.
     void showReport(DataSet &query);
+    // showReport after a move of ReportQuery from the report shown: when the
+    // report moved to cannot be read, the query goes back to the shown one,
+    // so that the pages and the current row stay one report.
+    void showReportMovedFrom(DataSet::Bookmark shown);
 
     // The save command's work: nothing while unmodified; otherwise the
     // controls are stored into the current row (a new one when the set has
@@ -226,6 +230,10 @@ private:
     // deleted a report (rowId, or -1 when not known): the list is read again
     // and the shown report follows, unless it holds edits made here.
     void othersChangedReports(qint64 rowId);
+    void readReportsAgain();
+    // What is known of the shown report when the reports are read again.
+    enum class ShownReport { Kept, Changed, MayHaveChanged };
+    void refreshFromServer(ShownReport shownReport);
     void setStatusText(const QString &text);
 
     QString m_fileName;

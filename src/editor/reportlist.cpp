@@ -54,7 +54,9 @@ const QStringList &ReportListModel::storedCells(int entry) const
     const int block = entry / BlockSize;
     auto found = m_blocks.constFind(block);
     if (found == m_blocks.cend()) {
-        if (!m_reports || !m_reports->isOpen())
+        // A lost server connection is left for the user's next action to
+        // make again; the list shows what it has read.
+        if (!m_reports || !m_reports->isOpen() || m_reports->connection().isLost())
             return noCells();
         QList<QStringList> rows;
         try {
