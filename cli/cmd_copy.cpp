@@ -7,6 +7,7 @@
 #include "storedreport.h"
 #include "subcommand.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 namespace {
@@ -20,7 +21,7 @@ int run(Arguments &arguments)
             if (done == total || done % 100 == 0)
                 Output::progress(done, total);
         });
-    Output::write(QStringLiteral("%1 份鉴定报告已复制\n").arg(copied));
+    Output::write(QCoreApplication::translate("hadtool", "%1 份鉴定报告已复制\n").arg(copied));
     return 0;
 }
 
@@ -29,20 +30,20 @@ int run(Arguments &arguments)
 const Subcommand CopyCommand {
     "copy",
     "SOURCE DESTINATION [--append]",
-    "copy every report from one appraisal database into another",
-    "SOURCE and DESTINATION are each a .had file or a PostgreSQL URL\n"
-    "(postgresql://USER@HOST:PORT/DBNAME). Every report is copied with all its\n"
-    "columns (number, page settings, dates exactly as stored) and its component\n"
-    "rows, in the order the reports were stored. The copy is all or nothing:\n"
-    "after a failure DESTINATION is as it was, and a new file is not left behind.\n"
-    "\n"
-    "DESTINATION must be new (a file that does not exist, a server database\n"
-    "without the tables, which the copy creates) or hold no reports; reports\n"
-    "then keep their IDs. SOURCE is only read.\n"
-    "\n"
-    "Options:\n"
-    "  --append   add the reports after those DESTINATION holds (new IDs)\n"
-    "\n"
-    "On a terminal the progress (n/N) is shown on standard error.\n",
+    QT_TRANSLATE_NOOP("hadtool", "把一个鉴定数据库的所有报告复制到另一个"),
+    QT_TRANSLATE_NOOP("hadtool",
+        "SOURCE 和 DESTINATION 各是一个 .had 文件或 PostgreSQL URL\n"
+        "(postgresql://USER@HOST:PORT/DBNAME)。每份报告连同它的所有列 (编号、\n"
+        "页面设置、与存储完全相同的日期) 和它的构件行, 按报告存储的顺序复制。复制\n"
+        "要么全部完成, 要么什么都不做: 失败后 DESTINATION 保持原样, 新文件也不会\n"
+        "留下。\n"
+        "\n"
+        "DESTINATION 必须是新的 (不存在的文件, 或没有这些表的服务器数据库, 由复制\n"
+        "创建这些表), 或者不含报告; 这时报告保留它们的 ID。SOURCE 只被读取。\n"
+        "\n"
+        "选项:\n"
+        "  --append   把报告添加到 DESTINATION 已有的报告之后 (新的 ID)\n"
+        "\n"
+        "在终端上, 进度 (n/N) 显示在标准错误上。\n"),
     run,
 };

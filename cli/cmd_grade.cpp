@@ -4,14 +4,15 @@
 #include "base/filebytes.h"
 #include "commandtable.h"
 #include "db/componentrows.h"
-#include "grade/componenttablefile.h"
 #include "db/reportstandard.h"
+#include "grade/componenttablefile.h"
 #include "grade/housegrade.h"
 #include "gradejson.h"
 #include "output.h"
 #include "storedreport.h"
 #include "subcommand.h"
 
+#include <QCoreApplication>
 #include <cstdio>
 #include <optional>
 
@@ -20,7 +21,7 @@ namespace {
 // The rows of a table file; "-" reads standard input.
 QList<ComponentRow> readTable(const QString &path)
 {
-    const QString name = path == u"-" ? QStringLiteral("标准输入") : path;
+    const QString name = path == u"-" ? QCoreApplication::translate("hadtool", "标准输入") : path;
     return ComponentTableFile::parse(FileBytes::read(path), name);
 }
 
@@ -47,7 +48,9 @@ std::optional<AppraisalStandard> takeStandard(Arguments &arguments)
         return std::nullopt;
     if (const std::optional<AppraisalStandard> standard = StandardFromYear(*text))
         return standard;
-    throw UsageError { QStringLiteral("option --standard takes 1999 or 2016, not '%1'").arg(*text) };
+    throw UsageError {
+        QCoreApplication::translate("hadtool", "选项 --standard 取 1999 或 2016, 不能是 '%1'").arg(*text)
+    };
 }
 
 int run(Arguments &arguments)
@@ -57,9 +60,11 @@ int run(Arguments &arguments)
     const bool groundDangerous = arguments.flag(QStringLiteral("--ground-dangerous"));
     const std::optional<QString> table = arguments.value(QStringLiteral("--table"));
     if (groundDangerous && !table)
-        throw UsageError { QStringLiteral("--ground-dangerous goes with --table") };
+        throw UsageError { QCoreApplication::translate(
+            "hadtool", "--ground-dangerous 要与 --table 一起使用") };
     if (groundDangerous && chosen != AppraisalStandard::Jgj125_2016)
-        throw UsageError { QStringLiteral("--ground-dangerous goes with --standard 2016") };
+        throw UsageError { QCoreApplication::translate(
+            "hadtool", "--ground-dangerous 要与 --standard 2016 一起使用") };
 
     // A stored report is graded as it records (its standard and its ground
     // judgement) unless --standard says otherwise; a table by JGJ 125-99.
@@ -86,59 +91,48 @@ const Subcommand GradeCommand {
     "grade",
     "(FILE.had (--index N | --file-no NO) | --table FILE.tsv [--ground-dangerous])"
     " [--standard 1999|2016] [--json]",
-    "compute the danger grade of a report's component table",
-    "Counts the component rows of a report, or of a table in a file, and\n"
-    "evaluates the danger grade exactly as the program's calculate command\n"
-    "does, by either appraisal standard. Prints the lines that command writes\n"
-    "into the result memo.\n"
-    "\n"
-    "By JGJ 125-99 (the fuzzy method by the parts of the house), seven lines:\n"
-    "the percentage of dangerous components and the membership degrees of the\n"
-    "foundation, the load-bearing structure and the enclosure, an empty line,\n"
-    "the overall degrees, an empty line and the sentence with the grade.\n"
-    "\n"
-    "By JGJ 125-2016 (the method by levels): the state of the ground, one\n"
-    "line per level with its ratio of dangerous components and its grade (Au\n"
-    "to Du) in the order foundation, deepest basement up to -1, 1 up to the\n"
-    "top, an empty line, the whole-house ratio R with the number of Du\n"
-    "levels, an empty line and the sentence with the grade.\n"
-    "\n"
-    "Options:\n"
-    "  --index N           the report at zero-based position N in query order\n"
-    "  --file-no NO        the first report whose FileNo is NO\n"
-    "  --table FILE        a table file instead of a database; - reads standard\n"
-    "                      input\n"
-    "  --standard YEAR     1999 for JGJ 125-99 or 2016 for JGJ 125-2016; a stored\n"
-    "                      report is graded by its own standard (with its own\n"
-    "                      judgement of the ground) unless this is given, a\n"
-    "                      table by JGJ 125-99\n"
-    "  --ground-dangerous  with --table and --standard 2016: the appraiser\n"
-    "                      judged the ground dangerous, which makes the grade D\n"
-    "  --json              print one JSON object instead of the lines: the\n"
-    "                      standard, the values behind the grade (percentages\n"
-    "                      and ratios as strings with two decimals) and the\n"
-    "                      grade letter\n"
-    "\n"
-    "A stored report's rows are its CalcuData rows (FileNo equal to the\n"
-    "report's stored FileNo). The file is opened for reading only.\n"
-    "\n"
-    "A table file is UTF-8 text (a leading byte order mark is skipped), one\n"
-    "component row per line, lines ended by LF or CR LF. Each line holds up to\n"
-    "six cells separated by tabs, missing cells at the end being empty and\n"
-    "more than six an error: for 1999 part, component, structure, total,\n"
-    "dangerous, clause; for 2016 level (基础, 1, 2, ... or -1, -2, ...), kind\n"
-    "(中柱, 边柱, 角柱, 墙体, 屋架, 中梁, 边梁, 次梁, 楼屋面板 or 围护构件),\n"
-    "structure, total, dangerous, clause; every row on the level 基础 counts\n"
-    "as foundation. Cells are taken as they are, blanks included. An empty\n"
-    "line or a header line is a row that is not counted.\n"
-    "\n"
-    "A count cell of a counted row must be a whole number: an optional + or -\n"
-    "and the digits 0 to 9, within -2147483648 to 2147483647, nothing else.\n"
-    "Any other text stops the evaluation with \"第 N 行 COLUMN: 'TEXT' is not a\n"
-    "valid integer value\" on standard error (N the row's line, 1 for the\n"
-    "first; COLUMN 构件总数 or 危险构件数) and exit status 1; rows that are not\n"
-    "counted may hold anything. By 2016 a negative count, a dangerous count\n"
-    "above the total, and a counted kind on a level that is none stop it too,\n"
-    "with a message naming the row.\n",
+    QT_TRANSLATE_NOOP("hadtool", "计算报告构件表的危险等级"),
+    QT_TRANSLATE_NOOP("hadtool",
+        "统计一份报告的构件行, 或文件中一个表的构件行, 按任一鉴定标准, 与程序的\n"
+        "“计算等级”命令完全相同地评定危险等级。打印该命令写入结果栏的各行。\n"
+        "\n"
+        "按 JGJ 125-99 (按房屋各组成部分的模糊综合评判方法), 共七行: 危险构件\n"
+        "百分数以及地基基础、上部承重结构和围护结构的隶属度, 一个空行, 综合隶属度,\n"
+        "一个空行和给出等级的句子。\n"
+        "\n"
+        "按 JGJ 125-2016 (按楼层的方法): 地基的状态, 每层一行, 含该层危险构件的\n"
+        "比例和该层的等级 (Au 到 Du), 顺序为基础、地下最深一层到 -1 层、1 层到\n"
+        "顶层, 一个空行, 整幢房屋的比例 R 和 Du 级楼层数, 一个空行和给出等级的\n"
+        "句子。\n"
+        "\n"
+        "选项:\n"
+        "  --index N           查询顺序中从 0 起第 N 份报告\n"
+        "  --file-no NO        FileNo 为 NO 的第一份报告\n"
+        "  --table FILE        用表文件代替数据库; - 读取标准输入\n"
+        "  --standard YEAR     1999 为 JGJ 125-99, 2016 为 JGJ 125-2016; 不给出时,\n"
+        "                      存储的报告按它自己的标准 (及它对地基的判断) 评定,\n"
+        "                      表按 JGJ 125-99 评定\n"
+        "  --ground-dangerous  与 --table 和 --standard 2016 一起: 鉴定人判定地基\n"
+        "                      危险, 等级因此为 D\n"
+        "  --json              改为打印一个 JSON 对象: 标准、等级所依据的数值\n"
+        "                      (百分数和比例为两位小数的字符串) 和等级字母\n"
+        "\n"
+        "存储的报告的构件行是它的 CalcuData 行 (FileNo 等于报告存储的 FileNo)。\n"
+        "文件只以只读方式打开。\n"
+        "\n"
+        "表文件是 UTF-8 文本 (开头的字节顺序标记被跳过), 每行一个构件行, 行以 LF\n"
+        "或 CR LF 结尾。每行至多六个以制表符分隔的单元格, 末尾缺少的单元格为空,\n"
+        "多于六个为错误: 1999 为部位、构件、结构、总数、危险数、条文; 2016 为楼层\n"
+        "(基础, 1, 2, ... 或 -1, -2, ...)、种类 (中柱, 边柱, 角柱, 墙体, 屋架, 中梁,\n"
+        "边梁, 次梁, 楼屋面板 或 围护构件)、结构、总数、危险数、条文; 楼层为基础的\n"
+        "每一行都计入地基基础。单元格按原样取用, 包括空格。空行或标题行是不计数的\n"
+        "行。\n"
+        "\n"
+        "计数行的数量单元格必须是整数: 可选的 + 或 - 和数字 0 到 9, 在\n"
+        "-2147483648 到 2147483647 之间, 不能有别的。任何其他文本都会停止评定, 在\n"
+        "标准错误上输出 \"第 N 行 COLUMN: 'TEXT' is not a valid integer value\"\n"
+        "(N 为该行的行号, 第一行为 1; COLUMN 为 构件总数 或 危险构件数), 退出状态\n"
+        "为 1; 不计数的行可以含任何内容。按 2016, 负的数量、大于总数的危险数, 以及\n"
+        "位于无效楼层上的计数种类也会停止评定, 并给出指明该行的消息。\n"),
     run,
 };

@@ -7,6 +7,7 @@
 #include "storedreport.h"
 #include "subcommand.h"
 
+#include <QCoreApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -66,7 +67,7 @@ int run(Arguments &arguments)
     const bool asJson = arguments.flag(QStringLiteral("--json"));
     const bool asCsv = arguments.flag(QStringLiteral("--csv"));
     if (asJson && asCsv)
-        throw UsageError { QStringLiteral("give either --json or --csv") };
+        throw UsageError { QCoreApplication::translate("hadtool", "--json 和 --csv 只能给出一个") };
     StoredReport file(absolutePath(arguments.positionals(1, 1).at(0)));
     const QList<QStringList> rows = file.reports().columnTexts(HadFile::ReportListColumns);
     if (asJson)
@@ -83,19 +84,18 @@ int run(Arguments &arguments)
 const Subcommand ListCommand {
     "list",
     "[--json | --csv] FILE.had",
-    "list the reports of an appraisal database",
-    "Prints one line per report, in the order the program lists them: FileNo,\n"
-    "Address, PropertyRightMan and Client, separated by tabs. In the values a\n"
-    "backslash, tab, CR and LF are written as \\\\, \\t, \\r and \\n, any other\n"
-    "control character as \\xHH. The file is opened for reading only: neither\n"
-    "it nor its journal files change, and nothing is created beside it.\n"
-    "\n"
-    "Options:\n"
-    "  --json   a JSON array instead, one object per report with the members\n"
-    "           FileNo, Address, PropertyRightMan and Client, every text as\n"
-    "           stored (UTF-8)\n"
-    "  --csv    CSV (RFC 4180) instead: a header line with the column names,\n"
-    "           then one line per report; values with a comma, a quote or a\n"
-    "           line break are quoted; lines end in CR LF (UTF-8)\n",
+    QT_TRANSLATE_NOOP("hadtool", "列出鉴定数据库中的鉴定报告"),
+    QT_TRANSLATE_NOOP("hadtool",
+        "按程序列出报告的顺序, 每份报告打印一行: FileNo、Address、\n"
+        "PropertyRightMan 和 Client, 以制表符分隔。值中的反斜杠、制表符、CR 和\n"
+        "LF 写作 \\\\、\\t、\\r 和 \\n, 其他控制字符写作 \\xHH。文件只以只读方式\n"
+        "打开: 文件和它的日志文件都不改变, 旁边也不创建任何文件。\n"
+        "\n"
+        "选项:\n"
+        "  --json   改为输出一个 JSON 数组, 每份报告一个对象, 成员为 FileNo、\n"
+        "           Address、PropertyRightMan 和 Client, 每个文本都与存储的相同\n"
+        "           (UTF-8)\n"
+        "  --csv    改为输出 CSV (RFC 4180): 先是列名的标题行, 然后每份报告一行;\n"
+        "           含逗号、引号或换行的值加引号; 各行以 CR LF 结尾 (UTF-8)\n"),
     run,
 };

@@ -11,6 +11,7 @@
 #include "storedreport.h"
 #include "subcommand.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 namespace {
@@ -21,14 +22,16 @@ int run(Arguments &arguments)
     const QString path = absolutePath(arguments.positionals(1, 1).at(0));
     if (DatabaseLocation::looksLikeServer(path)) {
         if (force)
-            throw UsageError { QStringLiteral("--force is for files: a server database is never replaced") };
+            throw UsageError { QCoreApplication::translate(
+                "hadtool", "--force 只用于文件: 服务器数据库从不被替换") };
         ServerSchema::create(path);
         return 0;
     }
     Connection::checkNewFilePath(path);
     const QFileInfo info(path);
     if ((info.exists() || info.isSymLink()) && !force) {
-        Output::error(QStringLiteral("数据库 ") + path + QStringLiteral(" 已存在! (--force 删除并创建)"));
+        Output::error(
+            QCoreApplication::translate("hadtool", "数据库 %1 已存在! (--force 删除并创建)").arg(path));
         return 1;
     }
     StderrPromptBackend backend(PromptButton::Yes);
@@ -37,8 +40,9 @@ int run(Arguments &arguments)
     const bool created = module.CreateDatabase(path);
     Prompt::setBackend(nullptr);
     if (!created)
-        Output::error(QStringLiteral("数据库 ") + path
-            + QStringLiteral(" 正被一个程序打开着, 或者不能写入; 原来的文件没有改变。"));
+        Output::error(QCoreApplication::translate(
+            "hadtool", "数据库 %1 正被一个程序打开着, 或者不能写入; 原来的文件没有改变。")
+                          .arg(path));
     return created ? 0 : 1;
 }
 
@@ -47,17 +51,16 @@ int run(Arguments &arguments)
 const Subcommand NewCommand {
     "new",
     "FILE.had [--force] | postgresql://USER@HOST:PORT/DBNAME",
-    "create an empty appraisal database",
-    "Creates FILE.had with the tables ProjectTab and CalcuData and no reports.\n"
-    "The file is built under a temporary name in the same folder and takes its\n"
-    "name only when complete; a failure leaves no file behind.\n"
-    "\n"
-    "Given a PostgreSQL URL (libpq's form; sslmode, connect_timeout and the\n"
-    "other libpq parameters are honoured), creates the two tables in that\n"
-    "existing, empty server database, in one transaction; a database that\n"
-    "holds either table already is refused and left as it is.\n"
-    "\n"
-    "Options:\n"
-    "  --force   replace an existing FILE.had (refused while any program has it open)\n",
+    QT_TRANSLATE_NOOP("hadtool", "创建一个空的鉴定数据库"),
+    QT_TRANSLATE_NOOP("hadtool",
+        "创建含表 ProjectTab 和 CalcuData、没有报告的 FILE.had。文件先以临时名称\n"
+        "建在同一文件夹中, 完成后才改用它的名称; 失败时不留下任何文件。\n"
+        "\n"
+        "给出 PostgreSQL URL (libpq 的格式; sslmode、connect_timeout 等 libpq\n"
+        "参数都有效) 时, 在这个已有的空服务器数据库中用一个事务创建这两个表;\n"
+        "已含其中任一个表的数据库被拒绝, 保持原样。\n"
+        "\n"
+        "选项:\n"
+        "  --force   替换已有的 FILE.had (有程序打开它时拒绝)\n"),
     run,
 };

@@ -14,6 +14,7 @@
 #include "storedreport.h"
 #include "subcommand.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
@@ -23,14 +24,17 @@ namespace {
 void copyToStandardOutput(const QString &path)
 {
     QFile file(path);
+    const auto failure = [&] {
+        return AppError(
+            QCoreApplication::translate("hadtool", "不能读取文件 %1: %2").arg(path, file.errorString()));
+    };
     if (!file.open(QIODevice::ReadOnly))
-        throw AppError(QStringLiteral("不能读取文件 ") + path + QStringLiteral(": ") + file.errorString());
+        throw failure();
     constexpr qint64 Chunk = 1 << 16;
     while (!file.atEnd()) {
         const QByteArray bytes = file.read(Chunk);
         if (bytes.isEmpty())
-            throw AppError(
-                QStringLiteral("不能读取文件 ") + path + QStringLiteral(": ") + file.errorString());
+            throw failure();
         Output::write(bytes);
     }
 }
@@ -42,13 +46,14 @@ int run(Arguments &arguments)
     ReportChoice choice;
     if (all) {
         if (arguments.number(QStringLiteral("--index")) || arguments.value(QStringLiteral("--file-no")))
-            throw UsageError { QStringLiteral("give either --all or one of --index N and --file-no NO") };
+            throw UsageError { QCoreApplication::translate(
+                "hadtool", "请给出 --all, 或 --index N 和 --file-no NO 中的一个") };
     } else {
         choice = ReportChoice::take(arguments);
     }
     const QString input = absolutePath(arguments.positionals(1, 1).at(0));
     if (!output || output->isEmpty())
-        throw UsageError { QStringLiteral("missing -o OUT.pdf") };
+        throw UsageError { QCoreApplication::translate("hadtool", "缺少 -o OUT.pdf") };
 
     std::optional<StoredReport> file;
     if (all)
@@ -58,7 +63,7 @@ int run(Arguments &arguments)
     DataSet &reports = file->reports();
     const int count = all ? reports.recordCount() : 1;
     if (count == 0)
-        throw AppError(QStringLiteral("文件 %1 中没有鉴定报告").arg(input));
+        throw AppError(QCoreApplication::translate("hadtool", "文件 %1 中没有鉴定报告").arg(input));
 
     StderrMessages messages;
     // One report's file is titled as the report, a file of all as the database.
@@ -70,7 +75,8 @@ int run(Arguments &arguments)
     if (toStandardOutput) {
         staging.emplace();
         if (!staging->isValid())
-            throw AppError(QStringLiteral("不能创建临时文件夹: ") + staging->errorString());
+            throw AppError(
+                QCoreApplication::translate("hadtool", "不能创建临时文件夹: %1").arg(staging->errorString()));
     }
     const QString path
         = toStandardOutput ? staging->filePath(QStringLiteral("out.pdf")) : absolutePath(*output);
@@ -96,25 +102,22 @@ int run(Arguments &arguments)
 const Subcommand PdfCommand {
     "pdf",
     "FILE.had (--index N | --file-no NO | --all) -o OUT.pdf|-",
-    "print reports of an appraisal database into a PDF file",
-    "Prints the chosen report, or with --all every report in list order, as the\n"
-    "program prints it: for each report its own page settings (paper, margins,\n"
-    "offsets, section heights), the cover and the body page drawn from page\n"
-    "files at 600 dots per inch, the sheet's corner as origin, with the\n"
-    "product mark unless the program's config.ini turns it off ([Misc]\n"
-    "IsPrintSoftMess=0). All pages go into one PDF file, two per report.\n"
-    "\n"
-    "Options:\n"
-    "  --index N      the report at position N of the list (0 is the first)\n"
-    "  --file-no NO   the first report whose FileNo is NO\n"
-    "  --all          every report; shows the progress n/N on standard error\n"
-    "                 when it is a terminal\n"
-    "  -o OUT.pdf     the PDF file to write; an existing file is replaced only\n"
-    "                 once the new one is complete; -o - writes the PDF file to\n"
-    "                 standard output\n"
-    "\n"
-    "Messages about a page that could not be drawn in full are written to\n"
-    "standard error; the PDF is still written and the exit status is 1.\n"
-    "The database is opened for reading only.\n",
+    QT_TRANSLATE_NOOP("hadtool", "把鉴定数据库中的报告打印到 PDF 文件"),
+    QT_TRANSLATE_NOOP("hadtool",
+        "与程序打印时一样, 打印所选的报告, 或用 --all 按列表顺序打印每份报告:\n"
+        "每份报告用它自己的页面设置 (纸张、边距、偏移、各栏高度), 封面和正文页由\n"
+        "页面文件以每英寸 600 点绘制, 以纸张的角为原点; 除非程序的 config.ini\n"
+        "关闭产品标记 ([Misc] IsPrintSoftMess=0), 否则带产品标记。所有页面写入\n"
+        "一个 PDF 文件, 每份报告两页。\n"
+        "\n"
+        "选项:\n"
+        "  --index N      列表中第 N 份报告 (0 为第一份)\n"
+        "  --file-no NO   FileNo 为 NO 的第一份报告\n"
+        "  --all          每一份报告; 标准错误是终端时在其上显示进度 n/N\n"
+        "  -o OUT.pdf     要写的 PDF 文件; 已有的文件只在新文件完成后才被替换;\n"
+        "                 -o - 把 PDF 文件写到标准输出\n"
+        "\n"
+        "未能完整绘制页面的消息写到标准错误; PDF 仍会写出, 退出状态为 1。\n"
+        "数据库只以只读方式打开。\n"),
     run,
 };

@@ -15,6 +15,7 @@
 #include "subcommand.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 
 namespace {
 
@@ -29,11 +30,12 @@ int run(Arguments &arguments)
     const std::optional<QString> output = arguments.value(QStringLiteral("-o"));
     const QString input = absolutePath(arguments.positionals(1, 1).at(0));
     if (!page || *page > 2)
-        throw UsageError { QStringLiteral("give --page 1 (cover) or --page 2 (body)") };
+        throw UsageError { QCoreApplication::translate(
+            "hadtool", "请给出 --page 1 (封面) 或 --page 2 (正文)") };
     if (dpi > MaximumDpi)
-        throw UsageError { QStringLiteral("option --dpi takes at most %1").arg(MaximumDpi) };
+        throw UsageError { QCoreApplication::translate("hadtool", "选项 --dpi 至多为 %1").arg(MaximumDpi) };
     if (!output || output->isEmpty())
-        throw UsageError { QStringLiteral("missing -o OUT.png") };
+        throw UsageError { QCoreApplication::translate("hadtool", "缺少 -o OUT.png") };
 
     StoredReport file(input, choice);
     StderrMessages messages;
@@ -50,7 +52,7 @@ int run(Arguments &arguments)
     QByteArray png;
     QBuffer buffer(&png);
     if (!buffer.open(QIODevice::WriteOnly) || !image.save(&buffer, "PNG"))
-        throw AppError(QStringLiteral("不能把第 %1 页画成 PNG 图片。").arg(*page));
+        throw AppError(QCoreApplication::translate("hadtool", "不能把第 %1 页画成 PNG 图片。").arg(*page));
     if (*output == u"-")
         Output::write(png);
     else
@@ -63,24 +65,21 @@ int run(Arguments &arguments)
 const Subcommand PngCommand {
     "png",
     "FILE.had (--index N | --file-no NO) --page 1|2 [--dpi 96] -o OUT.png|-",
-    "draw one page of a report as the print preview shows it",
-    "Draws page 1 (the cover) or page 2 (the body) of the chosen report as the\n"
-    "print preview draws it at 100 %: the report's own page settings, the\n"
-    "preview's thin pens, the product mark as the program's config.ini\n"
-    "says, on a picture of the whole sheet of the report's paper at the given\n"
-    "dots per inch.\n"
-    "\n"
-    "Options:\n"
-    "  --index N      the report at position N of the list (0 is the first)\n"
-    "  --file-no NO   the first report whose FileNo is NO\n"
-    "  --page 1|2     the page: 1 the cover, 2 the body\n"
-    "  --dpi D        dots per inch of the picture, 10 to 1200 (default 96)\n"
-    "  -o OUT.png     the PNG file to write; an existing file is replaced only\n"
-    "                 once the new one is complete; -o - writes the picture to\n"
-    "                 standard output\n"
-    "\n"
-    "Messages about a page that could not be drawn in full are written to\n"
-    "standard error; the picture is still written and the exit status is 1.\n"
-    "The database is opened for reading only.\n",
+    QT_TRANSLATE_NOOP("hadtool", "与打印预览相同地绘制报告的一页"),
+    QT_TRANSLATE_NOOP("hadtool",
+        "与打印预览在 100 % 时一样绘制所选报告的第 1 页 (封面) 或第 2 页 (正文):\n"
+        "报告自己的页面设置、预览的细笔、按程序的 config.ini 决定的产品标记, 画在\n"
+        "按给定的每英寸点数表示整张报告纸张的图片上。\n"
+        "\n"
+        "选项:\n"
+        "  --index N      列表中第 N 份报告 (0 为第一份)\n"
+        "  --file-no NO   FileNo 为 NO 的第一份报告\n"
+        "  --page 1|2     页: 1 为封面, 2 为正文\n"
+        "  --dpi D        图片的每英寸点数, 10 到 1200 (默认 96)\n"
+        "  -o OUT.png     要写的 PNG 文件; 已有的文件只在新文件完成后才被替换;\n"
+        "                 -o - 把图片写到标准输出\n"
+        "\n"
+        "未能完整绘制页面的消息写到标准错误; 图片仍会写出, 退出状态为 1。\n"
+        "数据库只以只读方式打开。\n"),
     run,
 };

@@ -5,37 +5,51 @@
 #include "output.h"
 #include "subcommand.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 constexpr int Success = 0;
 constexpr int Failure = 1;
 constexpr int UsageFailure = 2;
 
+// A summary or help text of the command table in the language of the run.
+QString translated(const char *text)
+{
+    return QCoreApplication::translate("hadtool", text);
+}
+
+QString exitStatus()
+{
+    return QCoreApplication::translate("hadtool", "\n退出状态: 成功为 0, 失败为 1, 命令行有误为 2。\n");
+}
+
 QString usageLine(const Subcommand &command)
 {
-    return QStringLiteral("usage: hadtool %1 %2\n")
+    return QCoreApplication::translate("hadtool", "用法: hadtool %1 %2\n")
         .arg(QLatin1String(command.name), QString::fromUtf8(command.synopsis));
 }
 
 QString overview()
 {
-    QString text = QStringLiteral("usage: hadtool COMMAND [ARGUMENTS]\n"
-                                  "       hadtool COMMAND --help | -h\n"
-                                  "       hadtool --help | --version\n\n"
-                                  "Commands:\n");
+    QString text = QCoreApplication::translate("hadtool",
+        "用法: hadtool COMMAND [ARGUMENTS]\n"
+        "      hadtool COMMAND --help | -h\n"
+        "      hadtool --help | --version\n"
+        "\n"
+        "命令:\n");
     for (const Subcommand *command : Subcommands::all())
         text += QStringLiteral("  %1 %2\n      %3\n")
                     .arg(QLatin1String(command->name), QString::fromUtf8(command->synopsis),
-                        QString::fromUtf8(command->summary));
-    text += QStringLiteral("\nExit status: 0 on success, 1 on failure, 2 on a wrong command line.\n");
-    return text;
+                        translated(command->summary));
+    return text + exitStatus();
 }
 
 QString commandHelp(const Subcommand &command)
 {
-    return usageLine(command) + u'\n' + QString::fromUtf8(command.summary) + QStringLiteral(".\n\n")
-        + QString::fromUtf8(command.help)
-        + QStringLiteral("\nExit status: 0 on success, 1 on failure, 2 on a wrong command line.\n");
+    return usageLine(command) + u'\n'
+        + QCoreApplication::translate("hadtool", "%1。\n\n").arg(translated(command.summary))
+        + translated(command.help) + exitStatus();
 }
 
 void printUsageError(const QString &message, const QString &usage)
@@ -67,8 +81,8 @@ int dispatch(QStringList words)
     }
     const Subcommand *command = Subcommands::find(first);
     if (!command) {
-        printUsageError(first.isEmpty() ? QStringLiteral("missing command")
-                                        : QStringLiteral("unknown command '%1'").arg(first),
+        printUsageError(first.isEmpty() ? QCoreApplication::translate("hadtool", "缺少命令")
+                                        : QCoreApplication::translate("hadtool", "未知命令 '%1'").arg(first),
             overview());
         return UsageFailure;
     }
@@ -78,7 +92,8 @@ int dispatch(QStringList words)
     } catch (const UsageError &e) {
         printUsageError(e.message,
             usageLine(*command)
-                + QStringLiteral("Try 'hadtool %1 --help'.\n").arg(QLatin1String(command->name)));
+                + QCoreApplication::translate("hadtool", "请看 'hadtool %1 --help'。\n")
+                      .arg(QLatin1String(command->name)));
         return UsageFailure;
     }
 }

@@ -10,6 +10,7 @@
 
 #include <QFile>
 #include <QGuiApplication>
+#include <QTranslator>
 
 #include <cstdio>
 #include <cstring>
@@ -34,6 +35,19 @@ void withoutRuntimeFolderNote(QtMsgType type, const QMessageLogContext &context,
         qtMessages(type, context, text);
 }
 
+// hadtool's texts are written in Chinese; a locale that is not Chinese
+// gets them in English. The locale is the first of LC_ALL, LC_MESSAGES and
+// LANG that is set, as for any program's messages.
+bool chineseLocale()
+{
+    for (const char *variable : { "LC_ALL", "LC_MESSAGES", "LANG" }) {
+        const QByteArray locale = qgetenv(variable);
+        if (!locale.isEmpty())
+            return locale.startsWith("zh");
+    }
+    return false;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -55,6 +69,9 @@ int main(int argc, char *argv[])
     } else {
         app = std::make_unique<QCoreApplication>(argc, argv);
     }
+    QTranslator english;
+    if (!chineseLocale() && english.load(QStringLiteral(":/i18n/hadtool_en.qm")))
+        QCoreApplication::installTranslator(&english);
     Interruption::install();
     // Standard error is written as it comes (the progress of a long
     // command); standard output is flushed, and checked, at the end.

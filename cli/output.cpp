@@ -2,6 +2,7 @@
 
 #include "base/apperror.h"
 
+#include <QCoreApplication>
 #include <QFileDevice>
 
 #include <unistd.h>
@@ -57,7 +58,7 @@ void finish()
         file && current.failure.isEmpty() && !file->flush())
         fail();
     if (!current.failure.isEmpty())
-        throw AppError(QStringLiteral("写标准输出错误: ") + current.failure);
+        throw AppError(QCoreApplication::translate("hadtool", "写标准输出错误: %1").arg(current.failure));
 }
 
 void error(const QString &text)

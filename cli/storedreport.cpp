@@ -5,6 +5,7 @@
 #include "db/hadfile.h"
 #include "subcommand.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 ReportChoice ReportChoice::take(Arguments &arguments)
@@ -13,7 +14,8 @@ ReportChoice ReportChoice::take(Arguments &arguments)
     choice.index = arguments.number(QStringLiteral("--index"));
     choice.fileNo = arguments.value(QStringLiteral("--file-no"));
     if (choice.index.has_value() == choice.fileNo.has_value())
-        throw UsageError { QStringLiteral("give either --index N or --file-no NO") };
+        throw UsageError { QCoreApplication::translate(
+            "hadtool", "请给出 --index N 或 --file-no NO 中的一个") };
     return choice;
 }
 
@@ -30,7 +32,8 @@ StoredReport::StoredReport(const QString &path, const ReportChoice &choice)
     if (choice.index) {
         const int count = m_reports.recordCount();
         if (*choice.index >= count)
-            throw AppError(QStringLiteral("文件 %1 中没有第 %2 份鉴定报告(共 %3 份, --index 从 0 起)")
+            throw AppError(QCoreApplication::translate(
+                "hadtool", "文件 %1 中没有第 %2 份鉴定报告(共 %3 份, --index 从 0 起)")
                                .arg(m_connection.displayText())
                                .arg(*choice.index)
                                .arg(count));
@@ -44,8 +47,8 @@ StoredReport::StoredReport(const QString &path, const ReportChoice &choice)
             return;
         }
     }
-    throw AppError(
-        QStringLiteral("文件 %1 中没有编号为 %2 的鉴定报告").arg(m_connection.displayText(), *choice.fileNo));
+    throw AppError(QCoreApplication::translate("hadtool", "文件 %1 中没有编号为 %2 的鉴定报告")
+                       .arg(m_connection.displayText(), *choice.fileNo));
 }
 
 QString absolutePath(const QString &path)

@@ -1,5 +1,7 @@
 #include "subcommand.h"
 
+#include <QCoreApplication>
+
 Arguments::Arguments(QStringList words)
     : m_words(std::move(words))
 {
@@ -27,7 +29,7 @@ std::optional<QString> Arguments::value(const QString &name)
         const QString &word = m_words.at(i);
         if (word == name) {
             if (i + 1 >= m_words.size())
-                throw UsageError { QStringLiteral("option %1 needs a value").arg(name) };
+                throw UsageError { QCoreApplication::translate("hadtool", "选项 %1 需要一个值").arg(name) };
             found = m_words.at(i + 1);
             m_words.remove(i, 2);
         } else if (word.startsWith(name + u'=')) {
@@ -48,7 +50,7 @@ std::optional<int> Arguments::number(const QString &name, int minimum)
     bool ok = false;
     const int n = text->toInt(&ok, 10);
     if (!ok || n < minimum)
-        throw UsageError { QStringLiteral("option %1 takes a whole number of at least %2, not '%3'")
+        throw UsageError { QCoreApplication::translate("hadtool", "选项 %1 要求不小于 %2 的整数, 不能是 '%3'")
                                .arg(name)
                                .arg(minimum)
                                .arg(*text) };
@@ -59,11 +61,11 @@ QStringList Arguments::positionals(int min, int max)
 {
     for (const QString &word : std::as_const(m_words))
         if (word.startsWith(u'-') && word != u"-")
-            throw UsageError { QStringLiteral("unknown option '%1'").arg(word) };
+            throw UsageError { QCoreApplication::translate("hadtool", "未知选项 '%1'").arg(word) };
     const QStringList words = m_words + m_afterOptions;
     if (words.size() < min)
-        throw UsageError { QStringLiteral("missing argument") };
+        throw UsageError { QCoreApplication::translate("hadtool", "缺少参数") };
     if (words.size() > max)
-        throw UsageError { QStringLiteral("unexpected argument '%1'").arg(words.at(max)) };
+        throw UsageError { QCoreApplication::translate("hadtool", "多余的参数 '%1'").arg(words.at(max)) };
     return words;
 }

@@ -14,6 +14,8 @@ struct Subcommand
 {
     const char *name; // "list"
     const char *synopsis; // what follows "hadtool list" on the usage line
+    // The summary and help are texts of the translation context "hadtool"
+    // (QT_TRANSLATE_NOOP), shown in the language of the run.
     const char *summary; // one line for the overview
     const char *help; // options, output and exit status for "hadtool list --help"
     // Runs the command; returns the exit status. Throws AppError (exit 1)

@@ -8,6 +8,7 @@ set -euo pipefail
 packages=(
   g++ cmake ninja-build ccache pkg-config
   qt6-base-dev qt6-qpa-plugins libqt6sql6-sqlite libqt6sql6-psql libqt6svg6 libgl-dev
+  qt6-tools-dev qt6-l10n-tools
   postgresql
   fonts-noto-cjk fonts-liberation2 fontconfig qt6-translations-l10n
   libqpdf-dev poppler-utils sqlite3 libsqlite3-dev strace python3 shared-mime-info

@@ -167,12 +167,15 @@ void TMainForm::createCommands()
 }
 
 // Tool buttons show the command's hint (its caption without the access
-// key) beside the icon theme's picture, when the desktop has one.
+// key) under a picture: the icon theme's, or the program's own where the
+// desktop has no theme or the theme lacks the icon. With the text under the
+// picture a button is as wide as its hint, so that the bar holds every
+// command, 计算等级 last, in a frame 1000 pixels wide.
 void TMainForm::createToolBar()
 {
     QToolBar *toolBar = addToolBar(QString());
     toolBar->setObjectName(QStringLiteral("ToolBar"));
-    toolBar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    toolBar->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     for (const CommandTable::ToolButton &button : CommandTable::toolBar()) {
         if (!button.command) {
             toolBar->addSeparator();
@@ -180,7 +183,8 @@ void TMainForm::createToolBar()
         }
         QAction *command = action(QString::fromLatin1(button.command));
         command->setIconText(command->statusTip());
-        command->setIcon(QIcon::fromTheme(QString::fromLatin1(button.icon)));
+        const QString icon = QString::fromLatin1(button.icon);
+        command->setIcon(QIcon::fromTheme(icon, QIcon(QStringLiteral(":/icons/toolbar/%1.svg").arg(icon))));
         toolBar->addAction(command);
     }
 }

@@ -2,6 +2,7 @@
 
 #include "base/apperror.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QSaveFile>
@@ -12,9 +13,14 @@ namespace FileBytes {
 
 namespace {
 
+// What failed, with the file as %1 and the reason as %2.
+const char *const CannotRead = QT_TRANSLATE_NOOP("FileBytes", "不能读取文件 %1: %2");
+const char *const CannotWrite = QT_TRANSLATE_NOOP("FileBytes", "不能写入文件 %1: %2");
+
 AppError failure(const char *what, const QString &path, const QString &reason)
 {
-    return AppError(QString::fromUtf8(what) + QDir::toNativeSeparators(path) + QStringLiteral(": ") + reason);
+    return AppError(
+        QCoreApplication::translate("FileBytes", what).arg(QDir::toNativeSeparators(path), reason));
 }
 
 } // namespace
@@ -26,10 +32,10 @@ QByteArray read(const QString &path)
     const bool opened
         = standardInput ? file.open(stdin, QIODevice::ReadOnly) : file.open(QIODevice::ReadOnly);
     if (!opened)
-        throw failure("不能读取文件 ", path, file.errorString());
+        throw failure(CannotRead, path, file.errorString());
     QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
-        throw failure("不能读取文件 ", path, file.errorString());
+        throw failure(CannotRead, path, file.errorString());
     return bytes;
 }
 
@@ -52,7 +58,7 @@ void write(const QString &path, const QByteArray &bytes)
 {
     const QString reason = replaceContent(path, bytes);
     if (!reason.isEmpty())
-        throw failure("不能写入文件 ", path, reason);
+        throw failure(CannotWrite, path, reason);
 }
 
 bool writeAll(QFileDevice &file, const QByteArray &bytes)
@@ -78,7 +84,7 @@ void writeScratch(const QString &path, const QByteArray &bytes)
         // No short file stays behind to be read as a damaged one.
         const QString reason = file.errorString();
         file.remove();
-        throw failure("不能写入文件 ", path, reason);
+        throw failure(CannotWrite, path, reason);
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include "base/apperror.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
@@ -18,6 +19,6 @@ QString NewFile::createTemporaryBeside(const QString &path)
         const QFileInfo taken(name);
         if (!taken.exists() && !taken.isSymLink())
             throw AppError(
-                QStringLiteral("不能创建文件 ") + name + QStringLiteral(": ") + file.errorString());
+                QCoreApplication::translate("NewFile", "不能创建文件 %1: %2").arg(name, file.errorString()));
     }
 }

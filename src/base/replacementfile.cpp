@@ -2,6 +2,7 @@
 
 #include "base/apperror.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -17,16 +18,16 @@ ReplacementFile::ReplacementFile(const QString &path)
     , m_temporary(path + QStringLiteral(".XXXXXX"))
 {
     if (!m_temporary.open())
-        throw AppError(QStringLiteral("不能创建文件 ") + QDir::toNativeSeparators(m_path)
-            + QStringLiteral(": ") + m_temporary.errorString());
+        throw AppError(QCoreApplication::translate("ReplacementFile", "不能创建文件 %1: %2")
+                           .arg(QDir::toNativeSeparators(m_path), m_temporary.errorString()));
     m_temporary.close();
 }
 
 void ReplacementFile::commit()
 {
     const auto failed = [this](const QString &reason) {
-        return AppError(QStringLiteral("不能写入文件 ") + QDir::toNativeSeparators(m_path)
-            + QStringLiteral(": ") + reason);
+        return AppError(QCoreApplication::translate("ReplacementFile", "不能写入文件 %1: %2")
+                            .arg(QDir::toNativeSeparators(m_path), reason));
     };
     // The complete file reaches the disk before it takes the old one's place.
     QFile written(m_temporary.fileName());

@@ -5,6 +5,7 @@
 #include "db/serverpasswords.h"
 #include "db/serverschema.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -96,7 +97,8 @@ QString serverLike(const QString &sql)
 
 QString cannotConnect(const DatabaseLocation &location, const QString &reason)
 {
-    return QStringLiteral("不能连接服务器数据库 ") + location.displayText() + u'\n' + reason;
+    return QCoreApplication::translate("Connection", "不能连接服务器数据库 %1\n%2")
+        .arg(location.displayText(), reason);
 }
 
 // Subscribes the driver of a server database to a channel of its news.
@@ -119,7 +121,8 @@ FileHeader readHeader(const QString &path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        throw AppError(QStringLiteral("不能打开数据库 ") + path + u'\n' + file.errorString());
+        throw AppError(
+            QCoreApplication::translate("Connection", "不能打开数据库 %1\n%2").arg(path, file.errorString()));
     const QByteArray bytes = file.read(100);
     FileHeader header;
     header.size = file.size();
@@ -138,12 +141,12 @@ bool mayWrite(const QString &path)
 
 QString readOnlyMessage(const QString &path)
 {
-    return QStringLiteral("数据库文件 ") + path + QStringLiteral(" 是只读文件, 不能保存修改!");
+    return QCoreApplication::translate("Connection", "数据库文件 %1 是只读文件, 不能保存修改!").arg(path);
 }
 
 QString cannotCreate(const QString &path)
 {
-    return QStringLiteral("不能创建数据库 ") + path + u'\n';
+    return QCoreApplication::translate("Connection", "不能创建数据库 %1\n").arg(path);
 }
 
 void removeWithJournals(const QString &path)
@@ -163,9 +166,12 @@ void clearJournalNames(const QString &path)
         if (!info.exists() && !info.isSymLink())
             continue;
         if (!info.isFile() || info.isSymLink())
-            throw AppError(cannotCreate(path) + journal + QStringLiteral(" 不是文件, 不能作为它的日志文件!"));
+            throw AppError(cannotCreate(path)
+                + QCoreApplication::translate("Connection", "%1 不是文件, 不能作为它的日志文件!")
+                      .arg(journal));
         if (!QFile::remove(journal))
-            throw AppError(cannotCreate(path) + QStringLiteral("不能删除旧的日志文件 ") + journal + u'!');
+            throw AppError(cannotCreate(path)
+                + QCoreApplication::translate("Connection", "不能删除旧的日志文件 %1!").arg(journal));
     }
 }
 
@@ -207,9 +213,19 @@ QString uniqueConnectionName()
     return QStringLiteral("had-connection-%1").arg(++counter);
 }
 
+QString alreadyExists(const QString &path)
+{
+    return QCoreApplication::translate("Connection", "数据库 %1 已存在!").arg(path);
+}
+
+QString noFileName()
+{
+    return QCoreApplication::translate("Connection", "没有给出数据库文件名!");
+}
+
 QString notOurDatabase(const QString &path)
 {
-    return QStringLiteral("文件 ") + path + QStringLiteral(" 不是本系统的数据库!");
+    return QCoreApplication::translate("Connection", "文件 %1 不是本系统的数据库!").arg(path);
 }
 
 bool isIdentifierStart(QChar c)
@@ -326,10 +342,10 @@ void Connection::open(const QString &path, const QStringList &requiredTables, Ac
         return;
     }
     if (path.isEmpty())
-        throw AppError(QStringLiteral("没有给出数据库文件名!"));
+        throw AppError(noFileName());
     const QFileInfo info(path);
     if (!info.exists())
-        throw AppError(QStringLiteral("数据库文件 ") + path + QStringLiteral(" 不存在!"));
+        throw AppError(QCoreApplication::translate("Connection", "数据库文件 %1 不存在!").arg(path));
     if (!info.isFile())
         throw AppError(notOurDatabase(path));
     const bool writable = access == Access::ReadWrite && mayWrite(path);
@@ -394,15 +410,17 @@ void Connection::inspect(
     } catch (const EngineError &e) {
         close();
         if (e.code == SqliteReadOnlyRollback)
-            throw NeedsRecovery { QStringLiteral("数据库文件 ") + path
-                + QStringLiteral(" 有一次未完成的修改(日志文件 ") + path
-                + QStringLiteral("-journal), 只读打开时不能恢复!") };
+            throw NeedsRecovery { QCoreApplication::translate(
+                "Connection", "数据库文件 %1 有一次未完成的修改(日志文件 %1-journal), 只读打开时不能恢复!")
+                                      .arg(path) };
         if (e.primaryCode() == SqliteCantOpen && header.isWal && walHasFrames)
-            throw NeedsRecovery { QStringLiteral("数据库文件 ") + path + QStringLiteral(" 的预写日志 ") + wal
-                + QStringLiteral(" 中有尚未写入数据库的修改, 它所在的文件夹是只读的, 不能读取!") };
+            throw NeedsRecovery { QCoreApplication::translate("Connection",
+                "数据库文件 %1 的预写日志 %2 中有尚未写入数据库的修改, 它所在的文件夹是只读的, 不能读取!")
+                                      .arg(path, wal) };
         if (e.primaryCode() == SqliteNotADatabase)
             throw AppError(notOurDatabase(path));
-        throw AppError(QStringLiteral("不能打开数据库 ") + path + u'\n' + e.reason);
+        throw AppError(
+            QCoreApplication::translate("Connection", "不能打开数据库 %1\n%2").arg(path, e.reason));
     } catch (...) {
         close();
         throw;
@@ -413,7 +431,8 @@ void Connection::create(const QString &path)
 {
     close();
     if (DatabaseLocation::looksLikeServer(path))
-        throw AppError(QStringLiteral("服务器数据库由 hadtool new 创建: ") + path);
+        throw AppError(
+            QCoreApplication::translate("Connection", "服务器数据库由 hadtool new 创建: %1").arg(path));
     createFile(path, {});
     open(path);
 }
@@ -421,13 +440,15 @@ void Connection::create(const QString &path)
 void Connection::checkNewFilePath(const QString &path)
 {
     if (path.isEmpty())
-        throw AppError(QStringLiteral("没有给出数据库文件名!"));
+        throw AppError(noFileName());
     const QFileInfo info(path);
     if (info.isDir() || info.fileName().isEmpty())
-        throw AppError(QStringLiteral("数据库 ") + path + QStringLiteral(" 是文件夹, 不能作为数据库文件!"));
+        throw AppError(
+            QCoreApplication::translate("Connection", "数据库 %1 是文件夹, 不能作为数据库文件!").arg(path));
     if (!QFileInfo(info.absolutePath()).isDir())
-        throw AppError(cannotCreate(path) + QStringLiteral("文件夹 ")
-            + QDir::toNativeSeparators(info.absolutePath()) + QStringLiteral(" 不存在!"));
+        throw AppError(cannotCreate(path)
+            + QCoreApplication::translate("Connection", "文件夹 %1 不存在!")
+                  .arg(QDir::toNativeSeparators(info.absolutePath())));
 }
 
 bool Connection::createFile(
@@ -437,7 +458,7 @@ bool Connection::createFile(
     const QFileInfo info(path);
     const bool exists = info.exists() || info.isSymLink();
     if (exists && replace == Replace::Never)
-        throw AppError(QStringLiteral("数据库 ") + path + QStringLiteral(" 已存在!"));
+        throw AppError(alreadyExists(path));
     // Holds the old file's exclusive lock until the new file has taken its place.
     Connection holder;
     if (exists && (isFileOpen(path) || !holder.lockExclusively(path)))
@@ -467,9 +488,7 @@ bool Connection::createFile(
         } else {
             QFile file(temporary);
             if (!file.rename(path))
-                throw AppError(QFileInfo::exists(path)
-                        ? QStringLiteral("数据库 ") + path + QStringLiteral(" 已存在!")
-                        : file.errorString());
+                throw AppError(QFileInfo::exists(path) ? alreadyExists(path) : file.errorString());
         }
     } catch (const EngineError &e) {
         removeWithJournals(temporary);
@@ -532,8 +551,9 @@ void Connection::useRollbackJournal()
     }
     // Leaving write-ahead logging needs the file alone.
     if (!changed)
-        throw AppError(QStringLiteral("数据库文件 ") + m_path
-            + QStringLiteral(" 正被其他程序以预写日志方式打开, 不能打开! 请先关闭那个程序。"));
+        throw AppError(QCoreApplication::translate(
+            "Connection", "数据库文件 %1 正被其他程序以预写日志方式打开, 不能打开! 请先关闭那个程序。")
+                           .arg(m_path));
     openFiles()[m_registeredPath].wal = false;
     run(QStringLiteral("PRAGMA synchronous=FULL"));
 }
@@ -694,8 +714,8 @@ void Connection::failIfReadOnly() const
     if (!m_readOnly)
         return;
     if (isServer())
-        throw AppError(
-            QStringLiteral("服务器数据库 ") + m_path + QStringLiteral(" 只允许读取, 不能保存修改!"));
+        throw AppError(QCoreApplication::translate("Connection", "服务器数据库 %1 只允许读取, 不能保存修改!")
+                           .arg(m_path));
     throw AppError(readOnlyMessage(m_path));
 }
 
@@ -883,8 +903,9 @@ void Connection::openServer(const RequiredColumns &requiredColumns)
     if (!db.isValid()) {
         db = QSqlDatabase();
         QSqlDatabase::removeDatabase(m_name);
-        throw AppError(cannotConnect(
-            m_location, QStringLiteral("没有 PostgreSQL 数据库驱动 (QPSQL), 请安装 libqt6sql6-psql。")));
+        throw AppError(cannotConnect(m_location,
+            QCoreApplication::translate(
+                "Connection", "没有 PostgreSQL 数据库驱动 (QPSQL), 请安装 libqt6sql6-psql。")));
     }
     db.setHostName(m_location.host());
     db.setPort(m_location.port());
@@ -925,15 +946,17 @@ void Connection::requireServerSchema(const RequiredColumns &columns)
         const QStringList &required = columns[table];
         const QList<Column> present = tableColumns(table);
         if (present.isEmpty())
-            throw AppError(QStringLiteral("服务器数据库 ") + m_path + QStringLiteral(" 中没有表 ") + table
-                + QStringLiteral(", 不是本系统的数据库! (用 hadtool new 创建)"));
+            throw AppError(QCoreApplication::translate(
+                "Connection", "服务器数据库 %1 中没有表 %2, 不是本系统的数据库! (用 hadtool new 创建)")
+                               .arg(m_path, table));
         QStringList presentNames;
         for (const Column &column : present)
             presentNames.append(column.name);
         for (const QString &column : required)
             if (!presentNames.contains(column, Qt::CaseInsensitive))
-                throw AppError(QStringLiteral("服务器数据库 ") + m_path + QStringLiteral(" 的表 ") + table
-                    + QStringLiteral(" 没有列 ") + column + QStringLiteral(", 不是本系统的数据库!"));
+                throw AppError(QCoreApplication::translate(
+                    "Connection", "服务器数据库 %1 的表 %2 没有列 %3, 不是本系统的数据库!")
+                                   .arg(m_path, table, column));
         tables.append(table.toLower());
     }
     // A role that may only read these tables (or a server that only reads)

@@ -208,7 +208,7 @@ void DataSet::close()
     m_changed.clear();
     m_index = -1;
     m_bof = m_eof = true;
-    m_pinnedId = NoBookmark;
+    m_pinnedId.reset();
     m_pinned.clear();
 }
 
@@ -220,7 +220,7 @@ void DataSet::refresh(CurrentRow current)
     readRowIds();
     const int found = int(m_rowIds.indexOf(shown));
     if (current == CurrentRow::ReadAgain || found < 0)
-        m_pinnedId = NoBookmark;
+        m_pinnedId.reset();
     m_index = found >= 0 ? found : (m_rowIds.isEmpty() ? -1 : 0);
     m_bof = m_index <= 0;
     m_eof = m_rowIds.isEmpty();
@@ -231,7 +231,7 @@ void DataSet::reloadCurrent()
     requireOpen();
     if (const Bookmark current = bookmark(); current != NoBookmark)
         m_cache.remove(current);
-    m_pinnedId = NoBookmark;
+    m_pinnedId.reset();
     m_pinned.clear();
 }
 
@@ -540,7 +540,7 @@ void DataSet::transaction(const std::function<void()> &work)
     const QStringList fields = m_fields;
     const QList<Kind> kinds = m_kinds;
     const QHash<QString, int> fieldIndex = m_fieldIndex;
-    const qint64 pinnedId = m_pinnedId;
+    const std::optional<qint64> pinnedId = m_pinnedId;
     const Row pinned = m_pinned;
     const int versionField = m_versionField;
     try {

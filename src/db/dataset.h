@@ -11,6 +11,7 @@
 #include <QVariant>
 
 #include <functional>
+#include <optional>
 
 // A data set over the rows of one table, opened with a statement of the form
 // "select * from Table [where ...]". It keeps the row ids of the rows found
@@ -211,8 +212,9 @@ private:
 
     QString m_versionColumn;
     int m_versionField = -1; // -1: no version check
-    // The current row as first read, by its row id (NoBookmark: none).
-    mutable qint64 m_pinnedId = NoBookmark;
+    // The current row as first read, by its row id; none while no row is
+    // pinned (every number, -1 too, may be a row's id).
+    mutable std::optional<qint64> m_pinnedId;
     mutable Row m_pinned;
     qint64 m_baseVersion = 0; // the version an edit started from
 };

@@ -6,6 +6,7 @@
 #include "db/hadfile.h"
 #include "db/serverschema.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QSqlQuery>
 
@@ -35,8 +36,9 @@ QStringList sharedColumns(
                                                   .arg(source.quoted(table), source.quoted(column)),
             {});
         if (used.next() && used.value(0).toLongLong() > 0)
-            throw AppError(QStringLiteral("目标数据库 ") + target.displayText() + QStringLiteral(" 的表 ")
-                + table + QStringLiteral(" 没有列 ") + column + QStringLiteral(", 不能复制其中的数据!"));
+            throw AppError(QCoreApplication::translate(
+                "ReportCopy", "目标数据库 %1 的表 %2 没有列 %3, 不能复制其中的数据!")
+                               .arg(target.displayText(), table, column));
     }
     return shared;
 }
@@ -79,8 +81,9 @@ void copyInto(const Connection &source, Connection &target, ReportCopy::Mode mod
 {
     if (mode == ReportCopy::Mode::NewOrEmpty
         && (rowCount(target, HadFile::ProjectTab) > 0 || rowCount(target, HadFile::CalcuData) > 0))
-        throw AppError(QStringLiteral("目标数据库 ") + target.displayText()
-            + QStringLiteral(" 中已有鉴定报告; 要加在它们后面, 请用 --append。"));
+        throw AppError(QCoreApplication::translate(
+            "ReportCopy", "目标数据库 %1 中已有鉴定报告; 要加在它们后面, 请用 --append。")
+                           .arg(target.displayText()));
     QStringList reportColumns = lowerCase(source.tableColumns(HadFile::ProjectTab));
     if (mode == ReportCopy::Mode::Append)
         reportColumns.removeAll(QStringLiteral("id"));
@@ -110,8 +113,8 @@ namespace ReportCopy {
 int copy(const QString &source, const QString &target, Mode mode, const Progress &progress)
 {
     if (source == target)
-        throw AppError(
-            QStringLiteral("不能把数据库复制到它自己: ") + DatabaseLocation::parse(source).displayText());
+        throw AppError(QCoreApplication::translate("ReportCopy", "不能把数据库复制到它自己: %1")
+                           .arg(DatabaseLocation::parse(source).displayText()));
     Connection from;
     HadFile::open(from, source, Connection::Access::ReadOnly);
     int copied = 0;

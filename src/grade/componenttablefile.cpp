@@ -2,6 +2,7 @@
 
 #include "base/apperror.h"
 
+#include <QCoreApplication>
 #include <QStringDecoder>
 
 namespace ComponentTableFile {
@@ -17,7 +18,7 @@ QList<ComponentRow> parse(const QByteArray &bytes, const QString &name)
     QStringDecoder utf8(QStringDecoder::Utf8);
     const QString text = utf8.decode(bytes);
     if (utf8.hasError())
-        throw AppError(QStringLiteral("%1 不是 UTF-8 文本").arg(name));
+        throw AppError(QCoreApplication::translate("ComponentTableFile", "%1 不是 UTF-8 文本").arg(name));
     QStringList lines = text.split(u'\n');
     if (lines.last().isEmpty()) // the end of the last line, not a line of its own
         lines.removeLast();
@@ -28,11 +29,12 @@ QList<ComponentRow> parse(const QByteArray &bytes, const QString &name)
             line.chop(1);
         const QStringList cells = line.split(u'\t');
         if (cells.size() > TableCells)
-            throw AppError(QStringLiteral("%1 第 %2 行有 %3 个单元格, 至多 %4 个")
-                               .arg(name)
-                               .arg(rows.size() + 1)
-                               .arg(cells.size())
-                               .arg(TableCells));
+            throw AppError(
+                QCoreApplication::translate("ComponentTableFile", "%1 第 %2 行有 %3 个单元格, 至多 %4 个")
+                    .arg(name)
+                    .arg(rows.size() + 1)
+                    .arg(cells.size())
+                    .arg(TableCells));
         ComponentRow row;
         row[ComponentColumn::Number] = QString::number(rows.size() + 1);
         for (int c = 0; c < cells.size(); ++c)

@@ -31,6 +31,7 @@
 #include <QStatusBar>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
@@ -166,6 +167,42 @@ QStringList storedClients(const QString &path)
 const QStringList PageAndListCommands
     = { "actnView0", "actnView1", "actnView2", "actnEditBrowser", "actnEditFind" };
 
+// A desktop icon theme made for one test, restored when it ends: none at
+// all until provide() adds one picture to it.
+class IconThemeForTest
+{
+public:
+    IconThemeForTest()
+        : m_name(QIcon::themeName())
+        , m_searchPaths(QIcon::themeSearchPaths())
+    {
+        QIcon::setThemeSearchPaths({ m_themes.path() });
+        QIcon::setThemeName(QString());
+    }
+    ~IconThemeForTest()
+    {
+        QIcon::setThemeSearchPaths(m_searchPaths);
+        QIcon::setThemeName(m_name);
+    }
+
+    void provide(const char *icon, const QImage &picture)
+    {
+        QVERIFY(QDir(m_themes.path()).mkpath("desk/16x16/actions"));
+        QFile index(m_themes.filePath("desk/index.theme"));
+        QVERIFY(index.open(QIODevice::WriteOnly));
+        index.write("[Icon Theme]\nName=desk\nDirectories=16x16/actions\n\n"
+                    "[16x16/actions]\nSize=16\nType=Fixed\n");
+        index.close();
+        QVERIFY(picture.save(m_themes.filePath(QStringLiteral("desk/16x16/actions/%1.png").arg(icon))));
+        QIcon::setThemeName("desk");
+    }
+
+private:
+    const QString m_name;
+    const QStringList m_searchPaths;
+    QTemporaryDir m_themes;
+};
+
 } // namespace
 
 class TestMainForm : public QObject
@@ -179,6 +216,10 @@ private slots:
     void commandsHaveTheirTexts_data();
     void commandsHaveTheirTexts();
     void menusToolBarAndHiddenCommands();
+    void toolButtonsHavePictures_data();
+    void toolButtonsHavePictures();
+    void toolBarHoldsEveryCommand_data();
+    void toolBarHoldsEveryCommand();
     void backgroundLinksRunTheirCommands();
     void backgroundLinksFollowTheTheme();
     void statusBarShowsTheHintUnderTheMouse();
@@ -371,6 +412,80 @@ void TestMainForm::menusToolBarAndHiddenCommands()
     for (const char *name : { "actnEditBrowser", "actnEditFind", "actnView0", "actnView1", "actnView2" })
         QVERIFY2(frame.action(name)->isCheckable(), name);
     QVERIFY(form->statusBar()->objectName() == "StatusBar");
+}
+
+void TestMainForm::toolButtonsHavePictures_data()
+{
+    QTest::addColumn<bool>("themed"); // a desktop theme with document-new alone
+    QTest::newRow("no icon theme") << false;
+    QTest::newRow("theme lacking most icons") << true;
+}
+
+// Every tool button shows a picture: the desktop theme's where it has the
+// icon, the program's own where there is no theme or the theme lacks it.
+void TestMainForm::toolButtonsHavePictures()
+{
+    QFETCH(bool, themed);
+    IconThemeForTest theme;
+    QImage themePicture(16, 16, QImage::Format_ARGB32);
+    themePicture.fill(Qt::magenta);
+    if (themed)
+        theme.provide("document-new", themePicture);
+
+    Frame frame;
+    frame.create();
+    int buttons = 0;
+    for (const CommandTable::ToolButton &button : CommandTable::toolBar()) {
+        if (!button.command)
+            continue;
+        ++buttons;
+        const QIcon icon = frame.action(button.command)->icon();
+        const QImage picture = icon.pixmap(16, 16).toImage().convertToFormat(QImage::Format_ARGB32);
+        QVERIFY2(!picture.isNull(), button.command);
+        const bool fromTheme = themed && QLatin1String(button.icon) == "document-new";
+        if (fromTheme) {
+            QCOMPARE(picture.pixelColor(8, 8), QColor(Qt::magenta));
+            continue;
+        }
+        int drawn = 0;
+        for (int y = 0; y < picture.height(); ++y)
+            for (int x = 0; x < picture.width(); ++x)
+                drawn += qAlpha(picture.pixel(x, y)) > 0 && picture.pixel(x, y) != themePicture.pixel(0, 0);
+        QVERIFY2(drawn > 10, button.command);
+    }
+    QCOMPARE(buttons, 18);
+}
+
+void TestMainForm::toolBarHoldsEveryCommand_data()
+{
+    QTest::addColumn<int>("width");
+    QTest::newRow("1000 pixels") << 1000;
+    QTest::newRow("1280 pixels") << 1280;
+}
+
+// With the program's own pictures the bar still shows every command's
+// button, 计算等级 last, with its hint as text: none goes to the overflow.
+void TestMainForm::toolBarHoldsEveryCommand()
+{
+    QFETCH(int, width);
+    IconThemeForTest theme;
+    Frame frame;
+    TMainForm *form = frame.show();
+    form->setWindowState(Qt::WindowNoState);
+    form->resize(width, 700);
+    QTRY_COMPARE(form->width(), width);
+    auto *toolBar = form->findChild<QToolBar *>("ToolBar");
+    QVERIFY(toolBar);
+    for (const CommandTable::ToolButton &button : CommandTable::toolBar()) {
+        if (!button.command)
+            continue;
+        QAction *command = frame.action(button.command);
+        auto *tool = qobject_cast<QToolButton *>(toolBar->widgetForAction(command));
+        QVERIFY2(tool && tool->isVisible(), button.command);
+        QVERIFY2(toolBar->rect().contains(tool->geometry()), button.command);
+        QCOMPARE(tool->text(), command->statusTip());
+        QVERIFY2(!tool->icon().isNull(), button.command);
+    }
 }
 
 void TestMainForm::backgroundLinksRunTheirCommands()

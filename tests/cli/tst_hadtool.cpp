@@ -32,6 +32,8 @@ private slots:
     void listForScripts();
     void optionsEndAtDoubleDash();
     void everyCommandTakesShortHelp();
+    void textsFollowTheLocale_data();
+    void textsFollowTheLocale();
     void pngToStandardOutputWithoutRuntimeFolderNote();
     void failures_data();
     void failures();
@@ -295,7 +297,7 @@ void TestHadtool::optionsEndAtDoubleDash()
     makeReports(dir.filePath("-h.had"), 1);
     const ProcessResult refused = runHadtoolHere({ "list", "-h.had" }, { .workingFolder = dir.path() });
     QCOMPARE(refused.exitCode, 2);
-    QVERIFY2(refused.err.contains("unknown option '-h.had'"), qPrintable(refused.err));
+    QVERIFY2(refused.err.contains("未知选项 '-h.had'"), qPrintable(refused.err));
     const ProcessResult listed = runHadtoolHere({ "list", "--", "-h.had" }, { .workingFolder = dir.path() });
     QCOMPARE(listed.exitCode, 0);
     QCOMPARE(listed.out, "1\t\t\t\n");
@@ -309,10 +311,61 @@ void TestHadtool::everyCommandTakesShortHelp()
     for (const char *command : { "new", "list", "pdf", "png", "grade", "template" }) {
         const ProcessResult help = runHadtoolHere({ command, "-h" });
         QCOMPARE(help.exitCode, 0);
-        QVERIFY2(
-            help.out.startsWith(QStringLiteral("usage: hadtool %1 ").arg(command)), qPrintable(help.out));
+        QVERIFY2(help.out.startsWith(QStringLiteral("用法: hadtool %1 ").arg(command)), qPrintable(help.out));
         QCOMPARE(help.err, QString());
     }
+}
+
+void TestHadtool::textsFollowTheLocale_data()
+{
+    QTest::addColumn<QStringList>("environment");
+    QTest::addColumn<bool>("chinese");
+    QTest::newRow("LC_ALL Chinese") << QStringList { "LC_ALL=zh_CN.UTF-8" } << true;
+    QTest::newRow("LC_ALL English") << QStringList { "LC_ALL=en_US.UTF-8" } << false;
+    QTest::newRow("LC_ALL C") << QStringList { "LC_ALL=C.UTF-8" } << false;
+    QTest::newRow("LC_ALL before LANG") << QStringList { "LC_ALL=C", "LANG=zh_CN.UTF-8" } << false;
+    QTest::newRow("LC_MESSAGES Chinese")
+        << QStringList { "LC_ALL=", "LC_MESSAGES=zh_TW.UTF-8", "LANG=en_US.UTF-8" } << true;
+    QTest::newRow("LC_MESSAGES before LANG")
+        << QStringList { "LC_ALL=", "LC_MESSAGES=en_GB.UTF-8", "LANG=zh_CN.UTF-8" } << false;
+    QTest::newRow("LANG Chinese") << QStringList { "LC_ALL=", "LC_MESSAGES=", "LANG=zh_CN.GB18030" } << true;
+    QTest::newRow("no locale") << QStringList { "LC_ALL=", "LC_MESSAGES=", "LANG=" } << false;
+}
+
+// The built program speaks Chinese under a Chinese locale and English under
+// any other: its help, its own errors and the database errors it passes on.
+void TestHadtool::textsFollowTheLocale()
+{
+    QFETCH(QStringList, environment);
+    QFETCH(bool, chinese);
+    TestAppDir dir;
+    const QString missing = dir.filePath("missing.had");
+    const RunOptions options { .environment = environment };
+
+    const ProcessResult help = runHadtool({ "list", "--help" }, options);
+    QCOMPARE(help.exitCode, 0);
+    const QString helpStart = chinese
+        ? "用法: hadtool list [--json | --csv] FILE.had\n\n列出鉴定数据库中的鉴定报告。\n"
+        : "usage: hadtool list [--json | --csv] FILE.had\n\n"
+          "list the reports of an appraisal database.\n";
+    QVERIFY2(help.out.startsWith(helpStart), qPrintable(help.out));
+    QVERIFY2(help.out.endsWith(chinese
+                     ? "\n退出状态: 成功为 0, 失败为 1, 命令行有误为 2。\n"
+                     : "\nExit status: 0 on success, 1 on failure, 2 on a wrong command line.\n"),
+        qPrintable(help.out));
+
+    const ProcessResult wrongOption = runHadtool({ "list", "--fast", missing }, options);
+    QCOMPARE(wrongOption.exitCode, 2);
+    QVERIFY2(wrongOption.err.startsWith(chinese ? "hadtool: 未知选项 '--fast'\n用法: hadtool list "
+                                                : "hadtool: unknown option '--fast'\nusage: hadtool list "),
+        qPrintable(wrongOption.err));
+
+    const ProcessResult notThere = runHadtool({ "list", missing }, options);
+    QCOMPARE(notThere.exitCode, 1);
+    QCOMPARE(notThere.err,
+        QString(
+            chinese ? "hadtool: 数据库文件 %1 不存在!\n" : "hadtool: the database file %1 does not exist!\n")
+            .arg(missing));
 }
 
 // -o - writes the picture itself to standard output; standard error stays
@@ -361,10 +414,10 @@ void TestHadtool::failures_data()
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<int>("exitCode");
     QTest::addColumn<QString>("message");
-    QTest::newRow("no arguments") << QStringList() << 2 << "usage: hadtool";
-    QTest::newRow("unknown command") << QStringList { "drop", "x.had" } << 2 << "usage: hadtool";
-    QTest::newRow("missing file name") << QStringList { "list" } << 2 << "usage: hadtool";
-    QTest::newRow("force on list") << QStringList { "list", "x.had", "--force" } << 2 << "usage: hadtool";
+    QTest::newRow("no arguments") << QStringList() << 2 << "用法: hadtool";
+    QTest::newRow("unknown command") << QStringList { "drop", "x.had" } << 2 << "用法: hadtool";
+    QTest::newRow("missing file name") << QStringList { "list" } << 2 << "用法: hadtool";
+    QTest::newRow("force on list") << QStringList { "list", "x.had", "--force" } << 2 << "用法: hadtool";
     QTest::newRow("missing file") << QStringList { "list", "missing.had" } << 1 << " 不存在!";
     QTest::newRow("not a database") << QStringList { "list", "text.had" } << 1 << " 不是本系统的数据库!";
     QTest::newRow("missing folder") << QStringList { "new", "no/such/folder.had" } << 1 << "不能创建数据库 ";
@@ -513,6 +566,7 @@ void TestHadtool::listReadsFilesTheUserMayOnlyRead()
 
     QProcess process;
     OtherUser::prepare(process, hadtoolPath(), { "list", path });
+    process.setProcessEnvironment(chineseEnvironment());
     const ProcessResult listed = runProcess(process);
     QFile::setPermissions(folder, all | passable);
     QTEST(listed.exitCode, "exitCode");
@@ -532,6 +586,7 @@ void TestHadtool::lostOutputIsAFailure()
     QProcess process;
     process.setProgram(hadtoolPath());
     process.setArguments({ "list", path });
+    process.setProcessEnvironment(chineseEnvironment());
     process.setStandardOutputFile("/dev/full");
     const ProcessResult result = runProcess(process);
     QCOMPARE(result.exitCode, 1);
@@ -596,6 +651,7 @@ void TestHadtool::failedNewLeavesNoFileUnderItsName()
     QProcess process;
     process.setProgram(hadtoolPath());
     process.setArguments({ "new", path });
+    process.setProcessEnvironment(chineseEnvironment());
     process.setChildProcessModifier([killed] {
         const rlimit limit { 8192, 8192 };
         ::setrlimit(RLIMIT_FSIZE, &limit);

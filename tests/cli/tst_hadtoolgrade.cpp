@@ -325,14 +325,14 @@ void TestHadtoolGrade::failures_data()
     QTest::newRow("no such report") << QStringList { "FILE", "--index", "2" } << QByteArray() << 1
                                     << "中没有第 2 份鉴定报告";
     QTest::newRow("table and database")
-        << QStringList { "FILE", "--table", "TABLE" } << QByteArray() << 2 << "usage: hadtool grade";
+        << QStringList { "FILE", "--table", "TABLE" } << QByteArray() << 2 << "用法: hadtool grade";
     QTest::newRow("table and index") << QStringList { "--table", "TABLE", "--index", "0" } << QByteArray()
-                                     << 2 << "unknown option '--index'";
+                                     << 2 << "未知选项 '--index'";
     QTest::newRow("no report chosen")
-        << QStringList { "FILE" } << QByteArray() << 2 << "give either --index N or --file-no NO";
+        << QStringList { "FILE" } << QByteArray() << 2 << "请给出 --index N 或 --file-no NO 中的一个";
     QTest::newRow("two reports chosen") << QStringList { "FILE", "--index", "0", "--file-no", "1" }
-                                        << QByteArray() << 2 << "give either --index N or --file-no NO";
-    QTest::newRow("nothing") << QStringList {} << QByteArray() << 2 << "usage: hadtool grade";
+                                        << QByteArray() << 2 << "请给出 --index N 或 --file-no NO 中的一个";
+    QTest::newRow("nothing") << QStringList {} << QByteArray() << 2 << "用法: hadtool grade";
 
     // By levels: counts that are typing errors, and a table by parts.
     const QStringList byLevels { "--table", "TABLE", "--standard", "2016" };
@@ -349,13 +349,13 @@ void TestHadtoolGrade::failures_data()
         << byLevels << QByteArray("地基基础\t基础\t砌体\t10\t0\n承重结构\t次梁\t混凝土\t10\t1\n") << 1
         << "hadtool: 第 2 行 (承重结构, 次梁): 楼层应为 基础、1、2… 或 -1、-2…\n";
     QTest::newRow("unknown standard") << QStringList { "--table", "TABLE", "--standard",
-        "2000" } << QByteArray() << 2 << "option --standard takes 1999 or 2016, not '2000'";
+        "2000" } << QByteArray() << 2 << "选项 --standard 取 1999 或 2016, 不能是 '2000'";
     QTest::newRow("ground judged by 1999")
         << QStringList { "--table", "TABLE", "--ground-dangerous" } << QByteArray() << 2
-        << "--ground-dangerous goes with --standard 2016";
+        << "--ground-dangerous 要与 --standard 2016 一起使用";
     QTest::newRow("ground of a stored report")
         << QStringList { "FILE", "--index", "0", "--standard", "2016", "--ground-dangerous" } << QByteArray()
-        << 2 << "--ground-dangerous goes with --table";
+        << 2 << "--ground-dangerous 要与 --table 一起使用";
 }
 
 void TestHadtoolGrade::failures()

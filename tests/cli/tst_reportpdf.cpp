@@ -467,7 +467,8 @@ void TestReportPdf::aReaderThatGoesAwayFailsTheRun()
     // The reader of the pipe ends at once.
     const ProcessResult result = runProgram("bash",
         { "-c", "\"$0\" pdf \"$1\" --all -o - | true; exit ${PIPESTATUS[0]}", hadtoolPath(), m_sample },
-        { .environment = { "TMPDIR=" + temporaries, "XDG_RUNTIME_DIR=" + dir.filePath("runtime") } });
+        { .environment
+            = { ChineseLocale, "TMPDIR=" + temporaries, "XDG_RUNTIME_DIR=" + dir.filePath("runtime") } });
     QCOMPARE(result.exitCode, 1);
     QVERIFY2(result.err.contains("hadtool: 写标准输出错误"), qPrintable(result.err));
     QCOMPARE(
@@ -605,13 +606,13 @@ void TestReportPdf::failuresLeaveTheOutputAlone_data()
     QTest::addColumn<QStringList>("arguments"); // FILE stands for the sample, OUT for the output
     QTest::addColumn<int>("exitCode");
     QTest::addColumn<QString>("message");
-    QTest::newRow("pdf without -o") << QStringList { "pdf", "FILE", "--index", "0" } << 2 << "missing -o";
+    QTest::newRow("pdf without -o") << QStringList { "pdf", "FILE", "--index", "0" } << 2 << "缺少 -o";
     QTest::newRow("pdf without a report")
-        << QStringList { "pdf", "FILE", "-o", "OUT" } << 2 << "give either --index N or --file-no NO";
+        << QStringList { "pdf", "FILE", "-o", "OUT" } << 2 << "请给出 --index N 或 --file-no NO 中的一个";
     QTest::newRow("pdf --all with --index")
-        << QStringList { "pdf", "FILE", "--all", "--index", "1", "-o", "OUT" } << 2 << "give either --all";
+        << QStringList { "pdf", "FILE", "--all", "--index", "1", "-o", "OUT" } << 2 << "请给出 --all, 或";
     QTest::newRow("png --all") << QStringList { "png", "FILE", "--all", "--page", "1", "-o", "OUT" } << 2
-                               << "give either --index N or --file-no NO";
+                               << "请给出 --index N 或 --file-no NO 中的一个";
     QTest::newRow("png page 3") << QStringList { "png", "FILE", "--index", "0", "--page", "3", "-o", "OUT" }
                                 << 2 << "--page 1";
     QTest::newRow("png dpi 5") << QStringList { "png", "FILE", "--index", "0", "--page", "1", "--dpi", "5",

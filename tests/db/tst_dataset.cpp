@@ -8,6 +8,8 @@
 
 #include <QtTest>
 
+#include <limits>
+
 // Moves, editing and field conversions of the data set.
 class TestDataSet : public QObject
 {
@@ -34,6 +36,8 @@ private slots:
     void storedRealsOutOfRangeAreNoIntegers_data();
     void storedRealsOutOfRangeAreNoIntegers();
     void columnsNamedLikeTheRowIdDoNotMisleadIt();
+    void rowsOfEveryIdAreRead_data();
+    void rowsOfEveryIdAreRead();
     void tableHidingEveryRowIdNameIsRefused();
 };
 
@@ -460,6 +464,35 @@ void TestDataSet::columnsNamedLikeTheRowIdDoNotMisleadIt()
     QCOMPARE(rows.asString("Name"), "B");
     rows.next();
     QCOMPARE(rows.asString("Name"), "c");
+}
+
+void TestDataSet::rowsOfEveryIdAreRead_data()
+{
+    QTest::addColumn<qint64>("id");
+    QTest::newRow("-1") << qint64(-1);
+    QTest::newRow("0") << qint64(0);
+    QTest::newRow("smallest") << std::numeric_limits<qint64>::min();
+    QTest::newRow("largest") << std::numeric_limits<qint64>::max();
+}
+
+// A row's id may be any 64-bit number (a damaged file's, or one written by
+// another program): each reads as the row it is.
+void TestDataSet::rowsOfEveryIdAreRead()
+{
+    QFETCH(qint64, id);
+    Fixture f;
+    f.connection.execute("create table Numbered (ID integer primary key, Name text)");
+    f.connection.execute(QStringLiteral("insert into Numbered values (%1, 'first'), (1, 'second')").arg(id));
+    DataSet rows(f.connection);
+    rows.open("select * from Numbered");
+    const auto shown = [&rows] { return rows.asString("ID") + ' ' + rows.asString("Name"); };
+    const QString first = shown();
+    rows.next();
+    const QString second = shown();
+    QCOMPARE(QStringList({ first, second }).filter(" first"), QStringList { QString::number(id) + " first" });
+    QCOMPARE(QStringList({ first, second }).filter(" second"), QStringList { "1 second" });
+    rows.prior();
+    QCOMPARE(shown(), first);
 }
 
 void TestDataSet::tableHidingEveryRowIdNameIsRefused()

@@ -489,8 +489,8 @@ void TestReportTemplate::hadtoolFailures_data()
     QTest::newRow("no output") << QStringList { "test.had", "--index", "0" } << 2 << "-o OUT.Btp";
     QTest::newRow("no report chosen") << QStringList { "test.had", "-o", "out.Btp" } << 2 << "--index N";
     QTest::newRow("show with output")
-        << QStringList { "--show", "damaged.Btp", "-o", "out.Btp" } << 2 << "unknown option '-o'";
-    QTest::newRow("show without a file") << QStringList { "--show" } << 2 << "missing argument";
+        << QStringList { "--show", "damaged.Btp", "-o", "out.Btp" } << 2 << "未知选项 '-o'";
+    QTest::newRow("show without a file") << QStringList { "--show" } << 2 << "缺少参数";
 }
 
 void TestReportTemplate::hadtoolFailures()

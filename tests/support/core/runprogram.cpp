@@ -36,7 +36,19 @@ QString hadtoolPath()
     return QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("hadtool"));
 }
 
+const QString ChineseLocale = QStringLiteral("LC_ALL=zh_CN.UTF-8");
+
+QProcessEnvironment chineseEnvironment()
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(ChineseLocale.section(u'=', 0, 0), ChineseLocale.section(u'=', 1));
+    return environment;
+}
+
 ProcessResult runHadtool(const QStringList &arguments, const RunOptions &options)
 {
-    return runProgram(hadtoolPath(), arguments, options);
+    // The options' own values come later and win.
+    RunOptions withLocale = options;
+    withLocale.environment.prepend(ChineseLocale);
+    return runProgram(hadtoolPath(), arguments, withLocale);
 }

@@ -5,6 +5,7 @@
 #include <QStringList>
 
 class QProcess;
+class QProcessEnvironment;
 
 // What a run of a program gave: its exit status and its output decoded as
 // UTF-8. exitCode is -1 when it crashed or did not finish; err then says why.
@@ -34,5 +35,14 @@ ProcessResult runProgram(
 // The hadtool built beside the test.
 QString hadtoolPath();
 
-// Runs the hadtool built beside the test with the given arguments.
+// The Chinese locale as an environment entry ("LC_ALL=..."): under it
+// hadtool prints the texts of its sources, as Hadtool::run does inside the
+// test.
+extern const QString ChineseLocale;
+
+// The test's environment under the Chinese locale.
+QProcessEnvironment chineseEnvironment();
+
+// Runs the hadtool built beside the test with the given arguments, under a
+// Chinese locale unless the options' environment sets LC_ALL.
 ProcessResult runHadtool(const QStringList &arguments, const RunOptions &options = {});
