@@ -277,14 +277,14 @@ void TestHadtoolGrade::storedReportByItsOwnStandard()
         }
         file.connection.transaction([&] {
             HadFile::addGradeColumns(file.reports);
-            for (const QString &ground : { "0", "1" }) {
+            for (const char *ground : { "0", "1" }) {
                 file.reports.append();
                 file.reports.setString("FileNo", QString::number(file.reports.recordCount() + 1));
                 file.reports.setString("GradeStandard", "2016");
                 file.reports.setString("GroundDangerous", ground);
                 file.reports.post();
             }
-            for (const QString &number : { "1", "2", "3" })
+            for (const char *number : { "1", "2", "3" })
                 ComponentRows::save(file.connection, number, rows);
         });
         file.reports.close();

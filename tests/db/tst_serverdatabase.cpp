@@ -94,7 +94,7 @@ void writeEdgeReports(const QString &path)
     for (int i = 0; i < EdgeTexts.size(); ++i) {
         reports.append();
         const QString text = EdgeTexts.at(i);
-        for (const QString &column : { "FileNo", "Client", "Address", "DangerCircs", "Memory" })
+        for (const char *column : { "FileNo", "Client", "Address", "DangerCircs", "Memory" })
             if (!text.isNull())
                 reports.setString(column, text);
         if (i % 2)
