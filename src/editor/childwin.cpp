@@ -695,8 +695,7 @@ void TfrmChildWin::showReport(DataSet &query)
 {
     // Everything is read before the pages change: a report that cannot be
     // read (the server went away) leaves them as they were.
-    const QList<ComponentRow> rows
-        = ComponentRows::load(m_connection, query.asString(QStringLiteral("FileNo")));
+    const QList<ComponentRow> rows = storedComponentRows(query);
     LoadReport(query);
     m_componentPage->showRows(rows);
 }
@@ -715,7 +714,12 @@ void TfrmChildWin::showReportMovedFrom(DataSet::Bookmark shown)
 
 void TfrmChildWin::LoadComponentRows(DataSet &query)
 {
-    m_componentPage->showRows(ComponentRows::load(m_connection, query.asString(QStringLiteral("FileNo"))));
+    m_componentPage->showRows(storedComponentRows(query));
+}
+
+QList<ComponentRow> TfrmChildWin::storedComponentRows(const DataSet &query) const
+{
+    return ComponentRows::load(m_connection, query.asString(QStringLiteral("FileNo")));
 }
 
 void TfrmChildWin::SaveComponentRows()

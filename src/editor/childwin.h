@@ -1,5 +1,6 @@
 #pragma once
 
+#include "db/componentrows.h"
 #include "db/connection.h"
 #include "db/dataset.h"
 #include "db/reportfields.h"
@@ -118,6 +119,8 @@ public:
     // is edited, else as stored): a number typed into the field and then
     // dropped with the other field edits takes no rows.
     void LoadComponentRows(DataSet &query);
+    // The stored component rows of the query's current report.
+    QList<ComponentRow> storedComponentRows(const DataSet &query) const;
     void SaveComponentRows();
     void ResetComponentGrid();
     // LoadReport and LoadComponentRows: the query's current report on the
